@@ -1,0 +1,62 @@
+#include "core/history/history_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+constexpr int kBlock = 12 * kHistoryDays;
+
+// Where value v (0-based, file order) lives: the block, the day and the club.
+struct Place {
+    bool pct;
+    int day;
+    int team;
+};
+
+Place place_of(int v) {
+    const int in_block = v % kBlock;
+    return Place{v >= kBlock, in_block % kHistoryDays + 1, in_block / kHistoryDays + 1};
+}
+
+}  // namespace
+
+bool rire_chek(const std::filesystem::path& dir, const std::string& name) {
+    std::ifstream in(dir / name, std::ios::binary);
+    return in.good();
+}
+
+Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::string& name) {
+    auto lines = read_item_file(dir, name);
+    if (!lines) return lines.error();
+    auto read = std::make_unique<HistoryRead>();
+    const int count = static_cast<int>(std::min<std::size_t>(lines->size(), kHistoryValues));
+    for (int v = 0; v < count; ++v) {
+        const ItemLine& items = (*lines)[v];
+        const auto value = items.size() == 1 && !items[0].quoted ? read_number(items[0].text) : std::nullopt;
+        const Place at = place_of(v);
+        const long long high = at.pct ? 10000 : 6;
+        if (!value || *value < 0 || *value > high)
+            return Error{ErrorKind::damaged, name, v + 1, "a line that is not a place or percentage"};
+        (at.pct ? read->history.pct : read->history.rank)[at.day][at.team] = static_cast<std::int16_t>(*value);
+    }
+    read->complete = count == kHistoryValues;
+    return *read;
+}
+
+ItemWriter history_file_writer(const History& history, const std::string& name) {
+    ItemWriter writer(name);
+    for (int v = 0; v < kHistoryValues; ++v) {
+        const Place at = place_of(v);
+        writer.bare(num_text((at.pct ? history.pct : history.rank)[at.day][at.team]));
+        writer.end_line();
+    }
+    return writer;
+}
+
+}  // namespace tev

@@ -1,0 +1,70 @@
+#include "core/homeruns/homerun_file.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+constexpr int kLines = kHrLeagueEntries + kHrBothEntries;  // 452
+
+// An entry is empty or 14 characters ending in a count.
+bool is_tally_entry(const Item& item) {
+    if (!item.quoted) return false;
+    if (item.text.empty()) return true;
+    if (item.text.size() != 14) return false;
+    const auto team = read_number(mid(item.text, 1, 2));
+    const auto count = read_number(mid(item.text, 13, 2));
+    return team && count && *team >= 1 && *team <= 12 && *count >= 0;
+}
+
+}  // namespace
+
+Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::string& name) {
+    auto tables = std::make_unique<HomerunTables>();
+    auto lines = read_item_file(dir, name);
+    if (!lines) {
+        if (lines.error().kind == ErrorKind::missing) return *tables;
+        return lines.error();
+    }
+    if (lines->size() != kLines)
+        return Error{ErrorKind::damaged, name, static_cast<int>(std::min<std::size_t>(lines->size(), kLines)) + 1,
+                     std::to_string(lines->size()) + " lines where 452 belong"};
+    for (int i = 0; i < kLines; ++i) {
+        const ItemLine& items = (*lines)[i];
+        const std::size_t expected = i < kHrLeagueEntries ? 4 : 2;
+        if (items.size() != expected)
+            return Error{ErrorKind::damaged, name, i + 1, "wrong number of items"};
+        for (const Item& item : items)
+            if (!is_tally_entry(item))
+                return Error{ErrorKind::damaged, name, i + 1, "an entry that is not a home-run tally"};
+        if (i < kHrLeagueEntries) {
+            tables->bat_c[i] = items[0].text;
+            tables->bat_p[i] = items[1].text;
+            tables->pit_c[i] = items[2].text;
+            tables->pit_p[i] = items[3].text;
+        } else {
+            tables->bat_all[i - kHrLeagueEntries] = items[0].text;
+            tables->pit_all[i - kHrLeagueEntries] = items[1].text;
+        }
+    }
+    return *tables;
+}
+
+ItemWriter homerun_file_writer(const HomerunTables& tables, const std::string& name) {
+    ItemWriter writer(name);
+    for (int i = 0; i < kHrLeagueEntries; ++i) {
+        writer.string(tables.bat_c[i]).string(tables.bat_p[i]).string(tables.pit_c[i]).string(tables.pit_p[i]);
+        writer.end_line();
+    }
+    for (int i = 0; i < kHrBothEntries; ++i) {
+        writer.string(tables.bat_all[i]).string(tables.pit_all[i]);
+        writer.end_line();
+    }
+    return writer;
+}
+
+}  // namespace tev

@@ -1,0 +1,81 @@
+#include "core/stats/standings_report.h"
+
+#include <charconv>
+
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+// The double as printed with a sign blank, shortest form that reads back the same.
+Text double_text(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    Text text = ascii(std::string_view(buffer, result.ptr - buffer));
+    return value < 0 ? text : U" " + text;
+}
+
+Text standings_line(int rank, int team, const StandingRow& row) {
+    const int diff = row_scored(row) - row_allowed(row);
+    return right_num(rank, 2) + U"] " + team_name(team) + U" " + mid(row, 3, 3) + U" " + mid(row, 6, 3) +
+           U" " + mid(row, 9, 3) + mid(row, 12, 2) + U"  " + mid(row, 30, 6) + U" " + mid(row, 14, 4) +
+           U" " + mid(row, 18, 4) + U" " + right_num(diff, 4) + U" " +
+           average_cell(row_scored(row), row_games(row)) + U" " +
+           average_cell(row_allowed(row), row_games(row)) + U" " + mid(row, 22, 8);
+}
+
+}  // namespace
+
+Text standings_title() { return U"            　　         両リーグ成績一覧"; }
+
+Text standings_header(int disp_size) {
+    switch (disp_size) {
+        case 1: return U"      ﾁｰﾑ　  試合 勝  敗分  勝率  得点 失点 得失差 得失平均  観客数";
+        case 2: return U"     ﾁｰﾑ　    試合 勝  敗 分  勝率 得点 失点 得失差 得失平均 観客数";
+        default: return U"      ﾁｰﾑ　   試合 勝  敗 分  勝率  得点 失点 得失差 得失平均  観客数";
+    }
+}
+
+Text average_cell(int runs, int games) {
+    if (games == 0) return U"  0.00";
+    const Text text = double_text(static_cast<double>(runs) / games);
+    const Text suffix = runs % games == 0 ? U".00" : U"000";
+    return cut(cut(text, 5) + suffix, 5);
+}
+
+std::array<int, 6> standings_ranks(const LeagueTable& table, bool wins_matter) {
+    std::array<int, 6> ranks{};
+    int rank = 1;
+    int ties = 0;
+    for (int p = 0; p < 6; ++p) {
+        const bool tie = p >= 1 && row_pct(table[p]) == row_pct(table[p - 1]) &&
+                         (!wins_matter || row_wins(table[p]) == row_wins(table[p - 1]));
+        if (tie) {
+            rank -= 1;
+            ties += 1;
+        } else {
+            rank += ties;
+            ties = 0;
+        }
+        ranks[p] = rank;
+        rank += 1;
+    }
+    return ranks;
+}
+
+std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,
+                                  const std::string& disp_year) {
+    std::vector<Text> lines;
+    for (int league : {1, 2}) {
+        const LeagueTable& table = league == 1 ? central : pacific;
+        const auto ranks = standings_ranks(table, league == 1 && wins_ranked_year(disp_year));
+        lines.emplace_back();
+        for (int p = 0; p < 6; ++p)
+            lines.push_back(standings_line(ranks[p], team_of(league, row_club(table[p])), table[p]));
+    }
+    return lines;
+}
+
+}  // namespace tev

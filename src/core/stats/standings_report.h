@@ -1,0 +1,31 @@
+// The standings report: a two-line caption and 14 fixed-width lines (an empty line, the six
+// Central clubs, an empty line, the six Pacific clubs) with rank, club, record, percentage,
+// runs, run difference, averages per game and home attendance.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/stats/standings.h"
+
+namespace tev {
+
+// The report's title line.
+Text standings_title();
+
+// The column header for the layout mode `disp_size` (0, 1 or 2).
+Text standings_header(int disp_size);
+
+// Runs per game cut (not rounded) to two decimals in five characters (" 4.00", " 4.50",
+// " 10.5"); "  0.00" (six characters, the whole cell) when no game was played.
+Text average_cell(int runs, int games);
+
+// The 14 lines of the report.
+std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,
+                                  const std::string& disp_year);
+
+// The ranks of a league table's rows in order: competition ranks on equal percentage text, and
+// in the Central League of 2001 on equal percentage and wins.
+std::array<int, 6> standings_ranks(const LeagueTable& table, bool wins_matter);
+
+}  // namespace tev

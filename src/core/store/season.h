@@ -1,0 +1,74 @@
+// The one season in memory: the game store `game_dat` and the tables saved with it (score list,
+// pitcher tables, home-run tallies, history). Plain data; the builders are free functions.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/history/history.h"
+#include "core/homeruns/homerun_tables.h"
+#include "core/pitchers/pitcher_table.h"
+#include "core/text/text.h"
+
+namespace tev {
+
+inline constexpr int kOppSlots = 6;
+inline constexpr int kMeetings = 30;
+inline constexpr int kSlotCount = 12 * kOppSlots * kMeetings;  // 2,160
+inline constexpr int kBestEntries = 150;
+
+// A slot of the game store: first-batting team 1..12, the home club's league index 1..6, and
+// the meeting number 1..30.
+struct Slot {
+    int team = 0;
+    int opp = 0;
+    int meet = 0;
+
+    friend bool operator==(const Slot&, const Slot&) = default;
+};
+
+// Line number of `slot` in the game file, and its position in the store (line - 1).
+constexpr int slot_line(Slot s) { return ((s.team - 1) * kOppSlots + (s.opp - 1)) * kMeetings + s.meet; }
+
+struct Season {
+    std::string disp_year = "1996";  // four digits
+    std::array<Text, kSlotCount> games;
+    std::array<Text, kBestEntries> best_dat;  // entry e (1..150) is element e - 1
+    PitcherTable pitcher_c, pitcher_p, pitcher_all;
+    HomerunTables homeruns;
+    History history;
+
+    // The GameString at (team, opp, meet), or empty.
+    const Text& game_at(int team, int opp, int meet) const { return games[slot_line({team, opp, meet}) - 1]; }
+    Text& game_at(int team, int opp, int meet) { return games[slot_line({team, opp, meet}) - 1]; }
+    const Text& game_at(Slot s) const { return game_at(s.team, s.opp, s.meet); }
+    Text& game_at(Slot s) { return game_at(s.team, s.opp, s.meet); }
+
+    // True when no slot holds a game.
+    bool empty() const;
+};
+
+// The slot holding meeting `n` of teams `a` and `b` (either orientation), or nothing.
+std::optional<Slot> find_meeting(const Season& season, int a, int b, int n);
+
+// Where meeting `n` of `a` (visitor) and `b` (home) is filed: the stored slot of either
+// orientation when there is one, else (a, league index of b, n).
+Slot filing_slot(const Season& season, int a, int b, int n);
+
+// Calls `visit(slot, game)` for every stored game with first-batting team in
+// [first_team, last_team], in the store's order (team, opp, meet).
+template <class Visit>
+void for_each_game(const Season& season, int first_team, int last_team, Visit&& visit) {
+    for (int team = first_team; team <= last_team; ++team)
+        for (int opp = 1; opp <= kOppSlots; ++opp)
+            for (int meet = 1; meet <= kMeetings; ++meet) {
+                const Text& game = season.game_at(team, opp, meet);
+                if (!game.empty()) visit(Slot{team, opp, meet}, game);
+            }
+}
+
+// The team number of the home club of `slot`.
+constexpr int home_team(Slot s) { return s.team > 6 ? s.opp + 6 : s.opp; }
+
+}  // namespace tev

@@ -1,0 +1,169 @@
+#include "core/store/season_files.h"
+
+#include <limits>
+#include <memory>
+
+#include "core/store/game_string.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Error damaged(const std::string& file, int line, std::string detail) {
+    return Error{ErrorKind::damaged, file, line, std::move(detail)};
+}
+
+// The file's lines, which must number exactly `count`, each of `items` items.
+Result<std::vector<ItemLine>> read_lines(const fs::path& dir, const std::string& name,
+                                         std::size_t count, std::size_t items) {
+    auto lines = read_item_file(dir, name);
+    if (!lines) return lines.error();
+    if (lines->size() < count)
+        return damaged(name, static_cast<int>(lines->size()) + 1,
+                       "the file ends after " + std::to_string(lines->size()) + " of " +
+                           std::to_string(count) + " lines");
+    if (lines->size() > count)
+        return damaged(name, static_cast<int>(count) + 1, "more lines than the file holds");
+    for (std::size_t i = 0; i < count; ++i) {
+        if ((*lines)[i].size() != items)
+            return damaged(name, static_cast<int>(i) + 1,
+                           std::to_string((*lines)[i].size()) + " items where " +
+                               std::to_string(items) + " belong");
+    }
+    return lines;
+}
+
+// A quoted item, or a damaged error.
+Result<Text> quoted_item(const Item& item, const std::string& file, int line) {
+    if (!item.quoted) return damaged(file, line, "an unquoted item where a string belongs");
+    return item.text;
+}
+
+// A 16-bit count item, or a damaged error.
+Result<std::int16_t> count_item(const Item& item, const std::string& file, int line) {
+    const auto value = item.quoted ? std::nullopt : read_number(item.text);
+    if (!value || *value < 0 || *value > std::numeric_limits<std::int16_t>::max())
+        return damaged(file, line, "a count that is not a number");
+    return static_cast<std::int16_t>(*value);
+}
+
+Status read_games(const fs::path& dir, const std::string& name, std::array<Text, kSlotCount>& games) {
+    auto lines = read_lines(dir, name, kSlotCount, 1);
+    if (!lines) return lines.error();
+    for (int i = 0; i < kSlotCount; ++i) {
+        auto game = quoted_item((*lines)[i][0], name, i + 1);
+        if (!game) return game.error();
+        if (!game->empty()) {
+            if (auto why = game_shape_error(*game)) return damaged(name, i + 1, *why);
+        }
+        games[i] = std::move(*game);
+    }
+    return ok_status();
+}
+
+Status read_best(const fs::path& dir, const std::string& name, std::array<Text, kBestEntries>& best) {
+    auto lines = read_lines(dir, name, kBestEntries, 1);
+    if (!lines) return lines.error();
+    for (int i = 0; i < kBestEntries; ++i) {
+        auto entry = quoted_item((*lines)[i][0], name, i + 1);
+        if (!entry) return entry.error();
+        best[i] = std::move(*entry);
+    }
+    return ok_status();
+}
+
+Status read_pitcher_row(const ItemLine& items, std::size_t first, const std::string& name, int line,
+                        PitcherRow& row) {
+    auto key = quoted_item(items[first], name, line);
+    if (!key) return key.error();
+    auto wins = count_item(items[first + 1], name, line);
+    auto losses = count_item(items[first + 2], name, line);
+    auto saves = count_item(items[first + 3], name, line);
+    if (!wins) return wins.error();
+    if (!losses) return losses.error();
+    if (!saves) return saves.error();
+    row = PitcherRow{std::move(*key), *wins, *losses, *saves};
+    return ok_status();
+}
+
+Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable& c, PitcherTable& p,
+                     PitcherTable& all) {
+    auto lines = read_lines(dir, name, kPitcherRows, 12);
+    if (!lines) return lines.error();
+    for (int r = 0; r < kPitcherRows; ++r) {
+        const ItemLine& items = (*lines)[r];
+        for (auto [first, table] : {std::pair{0, &c}, std::pair{4, &p}, std::pair{8, &all}}) {
+            auto status = read_pitcher_row(items, first, name, r + 1, (*table)[r]);
+            if (!status) return status;
+        }
+    }
+    return ok_status();
+}
+
+}  // namespace
+
+Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
+                const std::function<void(ReadStep)>& before) {
+    const auto step = [&](ReadStep s) {
+        if (before) before(s);
+    };
+    // Read into a copy so that a fault in any file leaves the season as it was.
+    auto games = std::make_unique<std::array<Text, kSlotCount>>();
+    auto best = std::make_unique<std::array<Text, kBestEntries>>();
+    auto tables = std::make_unique<std::array<PitcherTable, 3>>();
+    step(ReadStep::games);
+    if (auto s = read_games(dir, names.game_file, *games); !s) return s;
+    step(ReadStep::best);
+    if (auto s = read_best(dir, names.best_file, *best); !s) return s;
+    step(ReadStep::pitchers);
+    if (auto s = read_pitchers(dir, names.pitcher_file, (*tables)[0], (*tables)[1], (*tables)[2]); !s)
+        return s;
+    season.games = std::move(*games);
+    season.best_dat = std::move(*best);
+    season.pitcher_c = std::move((*tables)[0]);
+    season.pitcher_p = std::move((*tables)[1]);
+    season.pitcher_all = std::move((*tables)[2]);
+    return ok_status();
+}
+
+ItemWriter game_file_writer(const Season& season, const std::string& name) {
+    ItemWriter writer(name);
+    for (const Text& game : season.games) {
+        writer.string(game);
+        writer.end_line();
+    }
+    return writer;
+}
+
+ItemWriter best_file_writer(const Season& season, const std::string& name) {
+    ItemWriter writer(name);
+    for (const Text& entry : season.best_dat) {
+        writer.string(entry);
+        writer.end_line();
+    }
+    return writer;
+}
+
+ItemWriter pitcher_file_writer(const Season& season, const std::string& name) {
+    ItemWriter writer(name);
+    for (int r = 0; r < kPitcherRows; ++r) {
+        for (const PitcherTable* table : {&season.pitcher_c, &season.pitcher_p, &season.pitcher_all}) {
+            const PitcherRow& row = (*table)[r];
+            writer.string(row.key).integer(row.wins).integer(row.losses).integer(row.saves);
+        }
+        writer.end_line();
+    }
+    return writer;
+}
+
+Status datsave_disk(const fs::path& dir, const FileNames& names, const Season& season) {
+    const ItemWriter games = game_file_writer(season, names.game_file);
+    const ItemWriter best = best_file_writer(season, names.best_file);
+    const ItemWriter pitchers = pitcher_file_writer(season, names.pitcher_file);
+    return commit_writers(dir, {&games, &best, &pitchers});
+}
+
+}  // namespace tev

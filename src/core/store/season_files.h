@@ -1,0 +1,34 @@
+// The season file set: the game file (2,160 lines, one quoted GameString or "" each, in slot
+// order), the score-list file (150 quoted lines) and the pitcher file (250 lines of the three
+// pitcher tables side by side: key, wins, losses, saves, three times).
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "core/settings/settings.h"
+#include "core/store/season.h"
+#include "core/text/data_file.h"
+
+namespace tev {
+
+// The moments at which `read_dat` hands control back (before each file).
+enum class ReadStep { games, best, pitchers };
+
+// Reads the three files of `names` into `season`. Nothing in `season` changes unless all three
+// are sound: a missing file gives a `missing` error, any other fault a `damaged` error naming
+// the file and line. `before` is called before each file is read.
+Status read_dat(const std::filesystem::path& dir, const FileNames& names, Season& season,
+                const std::function<void(ReadStep)>& before = {});
+
+// The three files of `season` written together, each complete or not at all (see
+// write_files_atomically); a text that the files cannot hold fails the save before anything is
+// written.
+Status datsave_disk(const std::filesystem::path& dir, const FileNames& names, const Season& season);
+
+// The writers of the three files, for callers that add them to a larger set.
+ItemWriter game_file_writer(const Season& season, const std::string& name);
+ItemWriter best_file_writer(const Season& season, const std::string& name);
+ItemWriter pitcher_file_writer(const Season& season, const std::string& name);
+
+}  // namespace tev

@@ -1,0 +1,36 @@
+// The twelve clubs and two leagues. Team numbers 1..6 are the Central League, 7..12 the Pacific
+// League; a club's league index is its number within its league (1..6).
+#pragma once
+
+#include "core/text/text.h"
+
+namespace tev {
+
+inline constexpr int kTeamCount = 12;
+inline constexpr int kClubsPerLeague = 6;
+
+enum League : int { central = 1, pacific = 2, both = 3 };
+
+// The club's number within its league: team for 1..6, team - 6 for 7..12.
+constexpr int league_index(int team_no) { return team_no > 6 ? team_no - 6 : team_no; }
+
+// 1 for teams 1..6, 2 for teams 7..12.
+constexpr int league_of(int team_no) { return team_no > 6 ? 2 : 1; }
+
+// The team number of club `index` (1..6) of `league` (1 or 2).
+constexpr int team_of(int league, int index) { return league == 2 ? index + 6 : index; }
+
+// First and last team of a league selector: (1, 6), (7, 12) or, for both, (1, 12).
+constexpr int first_team(int league) { return league == 2 ? 7 : 1; }
+constexpr int last_team(int league) { return league == 1 ? 6 : 12; }
+
+// Five full-width characters padded with U+3000; entry 13 is five blanks.
+const Text& team_name(int team_no);
+
+// The short form shown in the input panel ("巨人", "ﾔｸﾙﾄ", "西  武" ...); teams 1..12.
+const Text& team_short(int team_no);
+
+// "セントラルリーグ", "パシフィックリーグ", "両リーグ" for the selectors 1, 2, 3.
+const Text& league_name(int league);
+
+}  // namespace tev

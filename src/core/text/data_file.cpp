@@ -1,0 +1,214 @@
+#include "core/text/data_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "core/text/cp932.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace fs = std::filesystem;
+
+Result<ItemLine> parse_items(TextView line) {
+    ItemLine items;
+    std::size_t i = 0;
+    const auto skip_blanks = [&] {
+        while (i < line.size() && (line[i] == U' ' || line[i] == U'\t')) ++i;
+    };
+    if (trim_both(line).empty()) return items;
+    while (true) {
+        skip_blanks();
+        Item item;
+        if (i < line.size() && line[i] == U'"') {
+            const std::size_t close = line.find(U'"', i + 1);
+            if (close == TextView::npos) return Error{ErrorKind::damaged, "", 0, "unterminated quote"};
+            item.text = Text(line.substr(i + 1, close - i - 1));
+            item.quoted = true;
+            i = close + 1;
+            skip_blanks();
+            if (i < line.size() && line[i] != U',')
+                return Error{ErrorKind::damaged, "", 0, "text after a quoted item"};
+        } else {
+            const std::size_t comma = line.find(U',', i);
+            const std::size_t end = comma == TextView::npos ? line.size() : comma;
+            item.text = trim_both(line.substr(i, end - i));
+            i = end;
+        }
+        items.push_back(std::move(item));
+        if (i >= line.size()) break;
+        ++i;  // the comma
+    }
+    return items;
+}
+
+Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name) {
+    const fs::path path = dir / name;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "file not found"};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Error{ErrorKind::damaged, name, 0, "cannot be opened"};
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) return Error{ErrorKind::damaged, name, 0, "cannot be read"};
+    return content.str();
+}
+
+namespace {
+
+// The raw lines of `bytes`: split at LF with a CR before it dropped; a final line ending, an
+// end-of-file mark and trailing empty lines add nothing.
+std::vector<std::string_view> split_lines(std::string_view bytes) {
+    while (!bytes.empty() && bytes.back() == '\x1a') bytes.remove_suffix(1);
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    }
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+}  // namespace
+
+Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::string& name) {
+    auto bytes = read_file_bytes(dir, name);
+    if (!bytes) return bytes.error();
+    std::vector<ItemLine> lines;
+    int number = 0;
+    for (std::string_view raw : split_lines(*bytes)) {
+        ++number;
+        auto text = decode_cp932(raw);
+        if (!text) return Error{ErrorKind::damaged, name, number, "bytes that are not code page 932"};
+        auto items = parse_items(*text);
+        if (!items) return Error{ErrorKind::damaged, name, number, items.error().detail};
+        lines.push_back(std::move(*items));
+    }
+    return lines;
+}
+
+void ItemWriter::separate() {
+    if (line_started_) bytes_ += ',';
+    line_started_ = true;
+}
+
+ItemWriter& ItemWriter::string(TextView text) {
+    separate();
+    if (!ok()) return *this;
+    if (text.find(U'"') != TextView::npos) {
+        error_ = Error{ErrorKind::unencodable, file_, line_, "a text holds a double quote"};
+        return *this;
+    }
+    auto encoded = encode_cp932(text);
+    if (!encoded) {
+        error_ = Error{ErrorKind::unencodable, file_, line_,
+                       "a text holds a character that code page 932 cannot store"};
+        return *this;
+    }
+    bytes_ += '"';
+    bytes_ += *encoded;
+    bytes_ += '"';
+    return *this;
+}
+
+ItemWriter& ItemWriter::integer(long long value) {
+    separate();
+    bytes_ += std::to_string(value);
+    return *this;
+}
+
+ItemWriter& ItemWriter::bare(TextView text) {
+    separate();
+    for (char32_t c : text) bytes_ += static_cast<char>(c < 0x80 ? c : '?');
+    return *this;
+}
+
+void ItemWriter::end_line() {
+    bytes_ += "\r\n";
+    line_started_ = false;
+    ++line_;
+}
+
+namespace {
+
+std::string system_reason() { return std::strerror(errno); }
+
+// Writes `bytes` to `path`, flushed to the disk; false (errno set) when anything fails.
+bool write_and_sync(const fs::path& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int saved = errno;
+            ::close(fd);
+            errno = saved;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return false;
+    }
+    return ::close(fd) == 0;
+}
+
+void sync_directory(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile>& files) {
+    std::vector<fs::path> written;
+    for (const PendingFile& file : files) {
+        const fs::path temp = dir / (file.name + ".tmp");
+        if (!write_and_sync(temp, file.bytes)) {
+            Error error{ErrorKind::write_failed, file.name, 0, system_reason()};
+            std::error_code ec;
+            fs::remove(temp, ec);
+            for (const fs::path& done : written) fs::remove(done, ec);
+            return error;
+        }
+        written.push_back(temp);
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (::rename(written[i].c_str(), (dir / files[i].name).c_str()) != 0) {
+            Error error{ErrorKind::write_failed, files[i].name, 0, system_reason()};
+            std::error_code ec;
+            for (std::size_t k = i; k < written.size(); ++k) fs::remove(written[k], ec);
+            return error;
+        }
+    }
+    sync_directory(dir);
+    return ok_status();
+}
+
+Status commit_writers(const fs::path& dir, const std::vector<const ItemWriter*>& writers) {
+    std::vector<PendingFile> files;
+    for (const ItemWriter* writer : writers) {
+        if (!writer->ok()) return writer->error();
+        files.push_back({writer->file_name(), writer->bytes()});
+    }
+    return write_files_atomically(dir, files);
+}
+
+}  // namespace tev

@@ -1,0 +1,73 @@
+#include "core/text/fixed_width.h"
+
+#include <string>
+
+namespace tev {
+
+Text plain_num(long long value) { return ascii(std::to_string(value)); }
+
+Text num_text(long long value) {
+    return value < 0 ? plain_num(value) : U" " + plain_num(value);
+}
+
+Text right_text(TextView text, std::size_t width) {
+    if (text.size() >= width) return Text(text.substr(text.size() - width));
+    return Text(width - text.size(), U' ') + Text(text);
+}
+
+Text right_num(long long value, std::size_t width) { return right_text(num_text(value), width); }
+
+Text cut(TextView text, std::size_t width) { return Text(text.substr(0, width)); }
+
+Text pad_ascii(TextView text, std::size_t width) {
+    Text out = cut(text, width);
+    out.append(width - out.size(), U' ');
+    return out;
+}
+
+Text pad_wide(TextView text, std::size_t width) {
+    Text out = cut(text, width);
+    out.append(width - out.size(), kWideBlank);
+    return out;
+}
+
+Text trim_right(TextView text) {
+    std::size_t end = text.size();
+    while (end > 0 && is_blank(text[end - 1])) --end;
+    return Text(text.substr(0, end));
+}
+
+Text trim_both(TextView text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && is_blank(text[begin])) ++begin;
+    return trim_right(text.substr(begin));
+}
+
+Text mid(TextView text, std::size_t pos, std::size_t len) {
+    if (pos == 0 || pos > text.size()) return Text();
+    return Text(text.substr(pos - 1, len));
+}
+
+std::optional<long long> read_number(TextView text) {
+    long long value = 0;
+    bool negative = false;
+    bool seen_digit = false;
+    for (char32_t c : text) {
+        if (c == U' ') continue;
+        if (c == U'-' && !negative && !seen_digit) {
+            negative = true;
+        } else if (c >= U'0' && c <= U'9') {
+            if (value > 100'000'000'000LL) return std::nullopt;  // far beyond any field
+            value = value * 10 + (c - U'0');
+            seen_digit = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (negative && !seen_digit) return std::nullopt;
+    return negative ? -value : value;
+}
+
+long long number_or_zero(TextView text) { return read_number(text).value_or(0); }
+
+}  // namespace tev

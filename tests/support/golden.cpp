@@ -1,0 +1,54 @@
+#include "support/golden.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tev::test {
+
+namespace {
+
+std::filesystem::path golden_path(const std::string& name) {
+    return std::filesystem::path(TEVARDIN_TEST_DATA) / name;
+}
+
+std::vector<std::string> read_lines(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+::testing::AssertionResult matches_golden(const std::string& name, const std::vector<std::string>& lines) {
+    const auto path = golden_path(name);
+    const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        for (const auto& line : lines) out << line << '\n';
+        return ::testing::AssertionSuccess() << "rewrote " << name;
+    }
+    if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << "no golden file " << path;
+    const auto expected = read_lines(path);
+    const std::size_t n = std::max(expected.size(), lines.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string want = i < expected.size() ? expected[i] : "<end of file>";
+        const std::string got = i < lines.size() ? lines[i] : "<no line>";
+        if (want != got)
+            return ::testing::AssertionFailure() << name << " line " << (i + 1) << "\n  expected: [" << want
+                                                 << "]\n  actual:   [" << got << "]";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult matches_golden(const std::string& name, const std::vector<Text>& lines) {
+    std::vector<std::string> utf8;
+    for (const Text& line : lines) utf8.push_back(to_utf8(line));
+    return matches_golden(name, utf8);
+}
+
+}  // namespace tev::test
