@@ -39,7 +39,7 @@ TEST(ItemFile, ReportsTheFileAndLineOfAFault) {
     EXPECT_EQ(read.error().kind, ErrorKind::damaged);
     EXPECT_EQ(read.error().file, "a.DAT");
     EXPECT_EQ(read.error().line, 3);
-    EXPECT_EQ(read.error().describe(), "a.DAT, line 3: unterminated quote");
+    EXPECT_EQ(read.error().describe(), "a.DAT 3行目: 引用符が閉じていません");
 
     spit(dir / "b.DAT", "\"ok\"\r\n\"\x82\"\r\n");
     read = read_item_file(dir.path(), "b.DAT");

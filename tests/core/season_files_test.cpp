@@ -248,3 +248,21 @@ TEST(HistoryFile, RoundTripsAndNoticesAnEarlyEnd) {
 
 }  // namespace
 }  // namespace tev
+
+namespace tev {
+namespace {
+
+// A new installation starts from the files in data/: they must be exactly what the program
+// writes for an empty 1996 season.
+TEST(ShippedData, IsTheEmpty1996SeasonAsTheProgramWritesIt) {
+    test::TempDir dir;
+    auto empty = std::make_unique<Season>();
+    ASSERT_TRUE(gen::write_generated(dir.path(), *empty).ok());
+    const std::filesystem::path shipped = TEVARDIN_SHIPPED_DATA;
+    for (const char* name : {"Tev_1996.DAT", "Best100_1996.DAT", "Pitcher_1996.DAT", "homerun_1996.DAT",
+                             "RIRE1996.DAT", "Tevardin.ini"})
+        EXPECT_EQ(test::slurp(shipped / name), test::slurp(dir / name)) << name;
+}
+
+}  // namespace
+}  // namespace tev

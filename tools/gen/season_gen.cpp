@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "core/history/history_file.h"
+#include "core/history/history_make.h"
 #include "core/homeruns/homerun_file.h"
 #include "core/settings/settings.h"
 #include "core/store/game_string.h"
@@ -162,20 +164,20 @@ void play_league(Rng& rng, Season& season, int league, const std::array<Club, 13
 
 Season generate_season(const std::string& year, std::uint32_t seed) {
     Rng rng(seed);
-    auto season = std::make_unique<Season>();
-    season->disp_year = year;
+    Season season;
+    season.disp_year = year;
     std::array<Club, 13> clubs;
     for (int t = 1; t <= 12; ++t) clubs[t] = Club{make_staff(rng, t), make_lineup(rng)};
-    play_league(rng, *season, 1, clubs);
-    play_league(rng, *season, 2, clubs);
-    return *season;
+    play_league(rng, season, 1, clubs);
+    play_league(rng, season, 2, clubs);
+    return season;
 }
 
 Status write_generated(const std::filesystem::path& dir, const Season& season) {
     const FileNames names = paht_set(season.disp_year);
     if (auto saved = datsave_disk(dir, names, season); !saved) return saved;
     const ItemWriter homeruns = homerun_file_writer(season.homeruns, names.homerun_file);
-    const ItemWriter history(names.history_file);  // no lines: read back as a history to rebuild
+    const ItemWriter history = history_file_writer(history_make(season), names.history_file);
     if (auto written = commit_writers(dir, {&homeruns, &history}); !written) return written;
     return inifile_write(dir, Settings{season.disp_year, "Regi Year= " + season.disp_year});
 }

@@ -16,8 +16,7 @@ namespace tev::gen {
 Season generate_season(const std::string& year, std::uint32_t seed);
 
 // Writes `season` into `dir` through the program's own writers: the season file set, the
-// home-run file, an empty history file (the program rebuilds a history that ends early) and a
-// settings file that shows and registers the year.
+// home-run file, the history file and a settings file that shows and registers the year.
 Status write_generated(const std::filesystem::path& dir, const Season& season);
 
 }  // namespace tev::gen

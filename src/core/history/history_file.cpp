@@ -42,7 +42,7 @@ Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::strin
         const Place at = place_of(v);
         const long long high = at.pct ? 10000 : 6;
         if (!value || *value < 0 || *value > high)
-            return Error{ErrorKind::damaged, name, v + 1, "a line that is not a place or percentage"};
+            return Error{ErrorKind::damaged, name, v + 1, "順位・勝率の値が正しくありません"};
         (at.pct ? read->history.pct : read->history.rank)[at.day][at.team] = static_cast<std::int16_t>(*value);
     }
     read->complete = count == kHistoryValues;

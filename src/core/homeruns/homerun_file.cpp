@@ -32,15 +32,15 @@ Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::str
     }
     if (lines->size() != kLines)
         return Error{ErrorKind::damaged, name, static_cast<int>(std::min<std::size_t>(lines->size(), kLines)) + 1,
-                     std::to_string(lines->size()) + " lines where 452 belong"};
+                     "行数が" + std::to_string(lines->size()) + "行です（452行必要）"};
     for (int i = 0; i < kLines; ++i) {
         const ItemLine& items = (*lines)[i];
         const std::size_t expected = i < kHrLeagueEntries ? 4 : 2;
         if (items.size() != expected)
-            return Error{ErrorKind::damaged, name, i + 1, "wrong number of items"};
+            return Error{ErrorKind::damaged, name, i + 1, "項目数が正しくありません"};
         for (const Item& item : items)
             if (!is_tally_entry(item))
-                return Error{ErrorKind::damaged, name, i + 1, "an entry that is not a home-run tally"};
+                return Error{ErrorKind::damaged, name, i + 1, "ホームラン集計の項目が正しくありません"};
         if (i < kHrLeagueEntries) {
             tables->bat_c[i] = items[0].text;
             tables->bat_p[i] = items[1].text;

@@ -34,7 +34,7 @@ Result<Settings> inifile_read(const std::filesystem::path& dir) {
     }
     if (lines->size() < 2)
         return Error{ErrorKind::damaged, kSettingsFile, static_cast<int>(lines->size()) + 1,
-                     "fewer than two lines"};
+                     "2行に足りません"};
     const std::string line1 = first_item((*lines)[0]);
     Settings settings;
     settings.disp_year = line1.size() > kKeyLength ? line1.substr(kKeyLength, 4) : std::string();

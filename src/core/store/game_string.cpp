@@ -76,31 +76,31 @@ GameFields parse_game(TextView game) {
 }
 
 std::optional<std::string> game_shape_error(TextView game) {
-    if (game.size() < kGameLength) return "a game shorter than 109 characters";
-    if ((game.size() - kGameLength) % kHrLength != 0) return "a game whose length is not 109 + 24k";
-    if (hr_count(game) > kMaxHomeRuns) return "a game with more than 15 home runs";
+    if (game.size() < kGameLength) return "試合データが109文字より短くなっています";
+    if ((game.size() - kGameLength) % kHrLength != 0) return "試合データの長さが正しくありません";
+    if (hr_count(game) > kMaxHomeRuns) return "ホームランの記録が15件を超えています";
     if (!is_digits_with_blanks(mid(game, 1, 2)) || !is_digits_with_blanks(mid(game, 3, 2)))
-        return "a run field that is not a number";
-    if (!is_digits_with_blanks(mid(game, 35, 5))) return "an attendance that is not a number";
+        return "得点が数値ではありません";
+    if (!is_digits_with_blanks(mid(game, 35, 5))) return "観客数が数値ではありません";
     for (int i = 1; i <= 15; ++i) {
         if (!is_inning_cell(inning_cell(game, true, i)) || !is_inning_cell(inning_cell(game, false, i)))
-            return "an inning cell that is not a number";
+            return "各回の得点が数値ではありません";
     }
     const Text year = mid(game, kDate, 4);
     const bool year_ok = is_digits_with_blanks(year) && year.find(U' ') == Text::npos;
-    if (!year_ok || game[103] != U'/' || game[106] != U'/') return "a date that is not YYYY/MM/DD";
+    if (!year_ok || game[103] != U'/' || game[106] != U'/') return "日付が正しくありません";
     const auto month = read_number(mid(game, 105, 2));
     const auto day = read_number(mid(game, 108, 2));
     if (!is_digits_with_blanks(mid(game, 105, 2)) || !is_digits_with_blanks(mid(game, 108, 2)) ||
         !month || !day || *month < 1 || *month > 12 || *day < 1 || *day > 31)
-        return "a date that is not YYYY/MM/DD";
+        return "日付が正しくありません";
     for (int j = 0; j < hr_count(game); ++j) {
         const Text record = hr_at(game, j);
         const auto batter_team = read_number(mid(record, 1, 2));
         const auto pitcher_team = read_number(mid(record, 13, 2));
         if (!batter_team || !pitcher_team || *batter_team < 1 || *batter_team > 12 ||
             *pitcher_team < 1 || *pitcher_team > 12)
-            return "a home-run record whose club is not 1..12";
+            return "ホームラン記録の球団番号が正しくありません";
     }
     return std::nullopt;
 }

@@ -23,22 +23,20 @@ Result<std::vector<ItemLine>> read_lines(const fs::path& dir, const std::string&
     if (!lines) return lines.error();
     if (lines->size() < count)
         return damaged(name, static_cast<int>(lines->size()) + 1,
-                       "the file ends after " + std::to_string(lines->size()) + " of " +
-                           std::to_string(count) + " lines");
+                       std::to_string(lines->size()) + "行で終わっています（" + std::to_string(count) + "行必要）");
     if (lines->size() > count)
-        return damaged(name, static_cast<int>(count) + 1, "more lines than the file holds");
+        return damaged(name, static_cast<int>(count) + 1, "行数が多すぎます（" + std::to_string(count) + "行まで）");
     for (std::size_t i = 0; i < count; ++i) {
         if ((*lines)[i].size() != items)
             return damaged(name, static_cast<int>(i) + 1,
-                           std::to_string((*lines)[i].size()) + " items where " +
-                               std::to_string(items) + " belong");
+                           "項目数が" + std::to_string((*lines)[i].size()) + "個です（" + std::to_string(items) + "個必要）");
     }
     return lines;
 }
 
 // A quoted item, or a damaged error.
 Result<Text> quoted_item(const Item& item, const std::string& file, int line) {
-    if (!item.quoted) return damaged(file, line, "an unquoted item where a string belongs");
+    if (!item.quoted) return damaged(file, line, "文字列の項目が引用符で囲まれていません");
     return item.text;
 }
 
@@ -46,7 +44,7 @@ Result<Text> quoted_item(const Item& item, const std::string& file, int line) {
 Result<std::int16_t> count_item(const Item& item, const std::string& file, int line) {
     const auto value = item.quoted ? std::nullopt : read_number(item.text);
     if (!value || *value < 0 || *value > std::numeric_limits<std::int16_t>::max())
-        return damaged(file, line, "a count that is not a number");
+        return damaged(file, line, "数値でない項目があります");
     return static_cast<std::int16_t>(*value);
 }
 

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -27,13 +26,13 @@ Result<ItemLine> parse_items(TextView line) {
         Item item;
         if (i < line.size() && line[i] == U'"') {
             const std::size_t close = line.find(U'"', i + 1);
-            if (close == TextView::npos) return Error{ErrorKind::damaged, "", 0, "unterminated quote"};
+            if (close == TextView::npos) return Error{ErrorKind::damaged, "", 0, "引用符が閉じていません"};
             item.text = Text(line.substr(i + 1, close - i - 1));
             item.quoted = true;
             i = close + 1;
             skip_blanks();
             if (i < line.size() && line[i] != U',')
-                return Error{ErrorKind::damaged, "", 0, "text after a quoted item"};
+                return Error{ErrorKind::damaged, "", 0, "引用符の後に余分な文字があります"};
         } else {
             const std::size_t comma = line.find(U',', i);
             const std::size_t end = comma == TextView::npos ? line.size() : comma;
@@ -50,12 +49,12 @@ Result<ItemLine> parse_items(TextView line) {
 Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name) {
     const fs::path path = dir / name;
     std::error_code ec;
-    if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "file not found"};
+    if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{ErrorKind::damaged, name, 0, "cannot be opened"};
+    if (!in) return Error{ErrorKind::damaged, name, 0, "ファイルを開けません"};
     std::ostringstream content;
     content << in.rdbuf();
-    if (in.bad()) return Error{ErrorKind::damaged, name, 0, "cannot be read"};
+    if (in.bad()) return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
     return content.str();
 }
 
@@ -89,7 +88,7 @@ Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::str
     for (std::string_view raw : split_lines(*bytes)) {
         ++number;
         auto text = decode_cp932(raw);
-        if (!text) return Error{ErrorKind::damaged, name, number, "bytes that are not code page 932"};
+        if (!text) return Error{ErrorKind::damaged, name, number, "シフトJISとして読めない文字があります"};
         auto items = parse_items(*text);
         if (!items) return Error{ErrorKind::damaged, name, number, items.error().detail};
         lines.push_back(std::move(*items));
@@ -106,13 +105,13 @@ ItemWriter& ItemWriter::string(TextView text) {
     separate();
     if (!ok()) return *this;
     if (text.find(U'"') != TextView::npos) {
-        error_ = Error{ErrorKind::unencodable, file_, line_, "a text holds a double quote"};
+        error_ = Error{ErrorKind::unencodable, file_, line_, "文字列に二重引用符（\"）が含まれています"};
         return *this;
     }
     auto encoded = encode_cp932(text);
     if (!encoded) {
         error_ = Error{ErrorKind::unencodable, file_, line_,
-                       "a text holds a character that code page 932 cannot store"};
+                       "シフトJISで保存できない文字が含まれています"};
         return *this;
     }
     bytes_ += '"';
@@ -141,7 +140,7 @@ void ItemWriter::end_line() {
 
 namespace {
 
-std::string system_reason() { return std::strerror(errno); }
+std::string system_reason() { return write_failure_reason(errno); }
 
 // Writes `bytes` to `path`, flushed to the disk; false (errno set) when anything fails.
 bool write_and_sync(const fs::path& path, const std::string& bytes) {

@@ -19,11 +19,14 @@ struct Error {
     ErrorKind kind = ErrorKind::damaged;
     std::string file;    // bare file name, empty when no file is involved
     int line = 0;        // 1-based line of the file, 0 when not tied to a line
-    std::string detail;  // what was wrong, in plain words
+    std::string detail;  // what was wrong, in plain Japanese words (UTF-8)
 
-    // "FILE, line N: detail" (parts that are unknown are left out).
+    // "FILE N行目: detail" (parts that are unknown are left out), for the user's eyes.
     std::string describe() const;
 };
+
+// Why a write failed, in the user's words, from the system's error number.
+std::string write_failure_reason(int error_number);
 
 struct Unit {};
 

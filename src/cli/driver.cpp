@@ -1,0 +1,219 @@
+#include "driver.h"
+
+#include <chrono>
+#include <ctime>
+#include <ostream>
+#include <regex>
+
+#include "core/text/fixed_width.h"
+#include "ui/instance_lock.h"
+#include "ui/main_window.h"
+#include "ui/scripted_services.h"
+
+namespace tev::cli {
+
+namespace {
+
+using ui::Control;
+using ui::ControlKind;
+
+struct Options {
+    std::filesystem::path dir = ".";
+    ui::ScreenMetrics screen;
+    std::deque<bool> answers;
+    std::deque<Text> inputs;
+    std::vector<std::string> shows;
+    std::vector<std::string> events;
+};
+
+struct UsageError {
+    std::string what;
+};
+
+ui::ScreenMetrics parse_screen(const std::string& text) {
+    static const std::regex shape(R"((\d+)x(\d+)(L?))");
+    std::smatch m;
+    if (!std::regex_match(text, m, shape)) throw UsageError{"--screen takes WxH or WxHL, not " + text};
+    const int tpp = m[3].length() > 0 ? 12 : 15;
+    return ui::ScreenMetrics{std::stoi(m[1]) * tpp, std::stoi(m[2]) * tpp, tpp, tpp};
+}
+
+Options parse_options(const std::vector<std::string>& args) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+            return args[++i];
+        };
+        if (a == "--dir") {
+            o.dir = value();
+        } else if (a == "--screen") {
+            o.screen = parse_screen(value());
+        } else if (a == "--answer") {
+            const std::string& v = value();
+            if (v != "yes" && v != "no") throw UsageError{"--answer takes yes or no, not " + v};
+            o.answers.push_back(v == "yes");
+        } else if (a == "--input") {
+            o.inputs.push_back(from_utf8(value()));
+        } else if (a == "--show") {
+            o.shows.push_back(value());
+        } else if (a.rfind("--", 0) == 0) {
+            throw UsageError{"unknown option " + a};
+        } else {
+            o.events.push_back(a);
+        }
+    }
+    return o;
+}
+
+ui::DateTime local_now() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return ui::DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+// The scripted services of the driver, with the real single-instance guard.
+class DriverServices : public ui::ScriptedServices {
+public:
+    explicit DriverServices(std::filesystem::path dir) : dir_(std::move(dir)) {}
+    bool acquire_single_instance() override { return lock_.acquire(dir_); }
+    ui::DateTime now() const override { return local_now(); }
+
+private:
+    std::filesystem::path dir_;
+    ui::InstanceLock lock_;
+};
+
+// An event's target: window, control name and index (or list line).
+struct Target {
+    ui::Window* window = nullptr;
+    std::string name;
+    int number = -1;  // as written after the colon, -1 when none
+};
+
+bool is_array(ui::Window& w, const std::string& name) {
+    const auto elements = w.array(name);
+    return !elements.empty() && elements.front()->index >= 0;
+}
+
+Target parse_target(ui::MainWindow& program, const std::string& text) {
+    Target t;
+    std::string name = text;
+    if (auto colon = name.find(':'); colon != std::string::npos) {
+        const std::string number = name.substr(colon + 1);
+        if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+            throw UsageError{"bad index in " + text};
+        t.number = std::stoi(number);
+        name = name.substr(0, colon);
+    }
+    t.window = &program.main();
+    if (auto dot = name.find('.'); dot != std::string::npos) {
+        t.window = program.window(name.substr(0, dot));
+        if (t.window == nullptr) throw UsageError{"unknown window in " + text};
+        name = name.substr(dot + 1);
+    }
+    if (t.window->array(name).empty()) throw UsageError{"unknown control " + text};
+    t.name = name;
+    return t;
+}
+
+void play(ui::MainWindow& program, const std::string& event, std::ostream& err) {
+    Target t = parse_target(program, event);
+    ui::Window& w = *t.window;
+    Control* control = nullptr;
+    int index = -1;
+    if (is_array(w, t.name)) {
+        if (t.number < 0) throw UsageError{t.name + " is a control array: give its index, " + t.name + ":N"};
+        control = w.find(t.name, t.number);
+        if (control == nullptr) throw UsageError{"bad index in " + event};
+        index = t.number;
+    } else {
+        control = &w.at(t.name);
+        if (control->kind == ControlKind::list) {
+            if (t.number < 1 || t.number > static_cast<int>(control->lines.size()))
+                throw UsageError{"bad index in " + event + ": the pane has " + std::to_string(control->lines.size()) +
+                                 " lines"};
+        } else if (t.number >= 0) {
+            throw UsageError{"bad index in " + event + ": " + t.name + " is not a control array"};
+        }
+    }
+    if (!w.usable(*control)) {
+        err << "tevardin-cli: " << event << " is " << (control->visible ? "disabled" : "hidden") << ": ignored\n";
+        return;
+    }
+    if (control->kind == ControlKind::list) control->list_index = t.number - 1;
+    if (w.handles(t.name, ui::Event::mouse_down)) w.fire(t.name, index, ui::Event::mouse_down);
+    w.fire(t.name, index, ui::Event::click);
+}
+
+// A text split at its line breaks (CR LF, CR or LF).
+std::vector<std::string> split_lines(const Text& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == U'\r' || text[i] == U'\n') {
+            if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += to_utf8(TextView(&text[i], 1));
+        }
+    }
+    return lines;
+}
+
+void print_control(ui::MainWindow& program, const std::string& name, std::ostream& out) {
+    Target t = parse_target(program, name);
+    const Control& c = *t.window->array(t.name).front();
+    const bool shown = c.visible && (t.window == &program.main() || t.window->visible);
+    out << "== " << name << (shown ? "" : " (hidden)") << "\n";
+    if (c.kind == ControlKind::list) {
+        for (const Text& line : c.lines) out << to_utf8(line) << "\n";
+        return;
+    }
+    const bool has_text = c.kind == ControlKind::text || c.kind == ControlKind::label;
+    for (const std::string& line : split_lines(has_text ? c.text : c.caption)) out << line << "\n";
+}
+
+std::vector<std::string> default_shows(ui::MainWindow& program) {
+    std::vector<std::string> shows;
+    for (const char* list : {"List1", "List2", "List3", "List4", "List5", "List6"})
+        if (program.main().at(list).visible) shows.push_back(list);
+    for (const char* label : {"Label6", "Label7"})
+        if (program.main().at(label).visible) shows.push_back(label);
+    shows.push_back("Text1");
+    return shows;
+}
+
+}  // namespace
+
+int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Options options;
+    try {
+        options = parse_options(args);
+    } catch (const UsageError& e) {
+        err << "tevardin-cli: " << e.what << "\n";
+        return 2;
+    }
+    DriverServices services(options.dir);
+    services.screen_metrics = options.screen;
+    services.answers = options.answers;
+    services.inputs = options.inputs;
+    services.on_line = [&out](const std::string& line) { out << line << "\n" << std::flush; };
+    ui::MainWindow program(options.dir, services);
+    if (!program.start()) return 1;
+    try {
+        for (const std::string& event : options.events) {
+            if (program.ended()) break;
+            play(program, event, err);
+        }
+        for (const std::string& name : options.shows.empty() ? default_shows(program) : options.shows)
+            print_control(program, name, out);
+    } catch (const UsageError& e) {
+        err << "tevardin-cli: " << e.what << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace tev::cli

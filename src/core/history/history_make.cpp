@@ -1,0 +1,77 @@
+#include "core/history/history_make.h"
+
+#include <array>
+#include <vector>
+
+#include "core/store/game_string.h"
+#include "core/store/teams.h"
+
+namespace tev {
+
+int season_day(int month, int day) {
+    static const std::array<int, 8> offsets = {0, 12, 42, 73, 103, 134, 165, 195};  // March..October
+    if (month < 3 || month > 10 || day < 1 || day > 31) return -1;
+    if (month == 3) return day >= 19 ? day - 19 : -1;
+    return offsets[month - 3] + day;
+}
+
+int history_pct(int wins, int losses) {
+    if (wins + losses == 0) return 10000;
+    if (wins == 0) return 0;
+    const float ratio = static_cast<float>(static_cast<double>(wins) / (wins + losses));
+    return static_cast<int>(static_cast<double>(ratio) * 10000.0);
+}
+
+namespace {
+
+struct DayResults {
+    std::vector<int> winners, losers, drawn;
+};
+
+// Places and percentages of one league's clubs (team numbers first..first+5) on day `x`.
+void rank_league(History& h, int x, int first, const std::array<int, 13>& wins, const std::array<int, 13>& losses) {
+    std::array<std::pair<int, int>, 6> records{};  // (club index 1..6, percentage)
+    for (int k = 0; k < 6; ++k) records[k] = {k + 1, history_pct(wins[first + k], losses[first + k])};
+    for (int pass = 0; pass < 6; ++pass)
+        for (int i = 0; i < 5; ++i)
+            if (records[i + 1].second > records[i].second) std::swap(records[i], records[i + 1]);
+    int place = 1;
+    for (int p = 0; p < 6; ++p) {
+        if (p > 0 && records[p].second != records[p - 1].second) place = p + 1;
+        const int team = first + records[p].first - 1;
+        h.rank[x][team] = static_cast<std::int16_t>(place);
+        h.pct[x][team] = static_cast<std::int16_t>(records[p].second);
+    }
+}
+
+}  // namespace
+
+History history_make(const Season& season) {
+    std::array<DayResults, kHistoryDays + 1> days;
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+        const int x = season_day(game_month(game), game_day(game));
+        if (x < 0) return;
+        const int first = slot.team;
+        const int second = home_team(slot);
+        const int r1 = first_runs(game), r2 = second_runs(game);
+        if (r1 == r2) {
+            days[x].drawn.push_back(first);
+            days[x].drawn.push_back(second);
+        } else {
+            days[x].winners.push_back(r1 > r2 ? first : second);
+            days[x].losers.push_back(r1 > r2 ? second : first);
+        }
+    });
+    History h;
+    std::array<int, 13> wins{}, losses{}, draws{};
+    for (int x = 1; x <= kHistoryDays; ++x) {
+        for (int t : days[x].winners) ++wins[t];
+        for (int t : days[x].losers) ++losses[t];
+        for (int t : days[x].drawn) ++draws[t];
+        rank_league(h, x, 1, wins, losses);
+        rank_league(h, x, 7, wins, losses);
+    }
+    return h;
+}
+
+}  // namespace tev

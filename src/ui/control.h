@@ -1,0 +1,45 @@
+// Every control of every window is data: the view draws it, the headless driver prints it, and
+// the handlers change nothing but these fields (and the season).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/text/text.h"
+
+namespace tev::ui {
+
+enum class ControlKind { menu, separator, button, option, check, frame, text, label, list, scrollbar };
+
+// Colours are 0xRRGGBB; kDefaultColor leaves the toolkit's own colour for the role.
+using Color = std::uint32_t;
+inline constexpr Color kDefaultColor = 0xFF000000;
+inline constexpr Color kHighlight = 0xFFFF80;  // light yellow: the button can be used now
+inline constexpr Color kRed = 0xFF0000;
+inline constexpr Color kBlue = 0x0000FF;
+inline constexpr Color kBlack = 0x000000;
+
+struct Control {
+    ControlKind kind = ControlKind::button;
+    std::string name;       // as the program names it: "Command4", "Text6", "mnudat_in"
+    int index = -1;         // index within a control array, -1 for a single control
+    std::string parent;     // the menu or frame that holds it ("" for the window itself)
+    Text caption;           // buttons, options, frames, menus, labels' fixed texts
+    Text text;              // text boxes and labels
+    Color back_color = kDefaultColor;
+    Color fore_color = kDefaultColor;
+    bool enabled = true;
+    bool visible = true;
+    bool value = false;     // option selected / check box checked
+    std::vector<Text> lines;  // list panes
+    int list_index = -1;    // selected line of a list pane, 0-based, -1 for none
+    int scroll_value = 0;   // scroll bars
+    Text tooltip;
+    bool focused = false;
+
+    // "Command4(5)" for an array element, "Command9" otherwise.
+    std::string key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
+};
+
+}  // namespace tev::ui

@@ -1,0 +1,39 @@
+#include "ui/instance_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace tev::ui {
+
+namespace {
+
+std::filesystem::path lock_folder() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0')
+        return std::filesystem::path(runtime) / "tevardin";
+    return std::filesystem::temp_directory_path() / ("tevardin-" + std::to_string(::getuid()));
+}
+
+}  // namespace
+
+InstanceLock::~InstanceLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool InstanceLock::acquire(const std::filesystem::path& data_dir) {
+    std::error_code ec;
+    const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(data_dir, ec), ec);
+    const auto folder = lock_folder();
+    std::filesystem::create_directories(folder, ec);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    const auto name = std::to_string(std::hash<std::string>{}(canonical.string())) + ".lock";
+    fd_ = ::open((folder / name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) return true;
+    return ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+}
+
+}  // namespace tev::ui

@@ -1,0 +1,52 @@
+#include "ui/main_window.h"
+
+namespace tev::ui {
+
+MainWindow::MainWindow(std::filesystem::path dir, Services& services)
+    : dir_(std::move(dir)), services_(services), season_(std::make_unique<Season>()) {
+    build_main_window();
+    build_other_windows();
+    bind_handlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+Window* MainWindow::window(const std::string& name) {
+    for (Window* w : windows())
+        if (w->name() == name) return w;
+    return nullptr;
+}
+
+void MainWindow::status(const Text& text) { main_.at("Text1").text = text; }
+
+void MainWindow::pump() { services_.process_events(main_.at("Text1").text); }
+
+void MainWindow::set_colors(const std::vector<std::string>& names, Color color) {
+    for (const std::string& name : names)
+        for (Control* c : main_.array(name)) c->back_color = color;
+}
+
+void MainWindow::bind_handlers() {
+    const auto click = [this](const std::string& name, auto handler) { main_.on(name, Event::click, handler); };
+    click("mnuEndPrgItem", [this](int) { mnuEndPrgItem_Click(); });
+    click("mnuHowUseItem", [this](int) { mnuHowUseItem_Click(); });
+    click("mnuVerItem", [this](int) { mnuVerItem_Click(); });
+    click("Option3", [this](int i) { Option3_Click(i); });
+    for (const char* name : {"Option1", "Option2", "Option4", "Option5"})
+        click(name, [this, name](int i) { team_option_click(name, i); });
+    click("Command4", [this](int i) { Command4_Click(i); });
+    click("Command2", [this](int i) { Command2_Click(i); });
+    click("Command3", [this](int) { Command3_Click(); });
+    click("Command11", [this](int) { Command11_Click(); });
+    click("Command9", [this](int) { Command9_Click(); });
+    click("Command7", [this](int) { Command7_Click(); });
+    click("List2", [this](int) { List2_Click(); });
+    click("List4", [this](int) { List4_Click(main_.at("List4").list_index + 1); });
+    for (const char* box : {"Text2", "Text3", "Text16"})
+        main_.on(box, Event::mouse_move, [this, box](int) { pitcher_tooltip(box); });
+    for (const char* box : {"Text9", "Text10"})
+        main_.on(box, Event::mouse_move, [this, box](int) { team_tooltip(box); });
+    dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
+}
+
+}  // namespace tev::ui

@@ -1,0 +1,156 @@
+// The main window model: the one owner of the season for the whole run, the state of every
+// control, the mode flags, and every handler of the main window and its dialogs. It reaches the
+// outside only through Services. The Qt view and the headless driver build it, call `start`,
+// then forward user actions with `fire` and mirror the controls.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/settings/settings.h"
+#include "core/stats/standings.h"
+#include "core/store/season.h"
+#include "ui/services.h"
+#include "ui/window.h"
+
+namespace tev::ui {
+
+// Which report the pane List4 holds, so that a click on one of its lines can be read.
+enum class ListView { none, standings, meeting_status, streaks, scoring, standings_as_of, pitchers, home_runs };
+
+// The game view's choice of game (one remembered slot per league).
+struct GameViewState {
+    int view_league = 0;  // 1 Central, 2 Pacific, 0 nothing shown yet
+    int view_c_has = 0, view_p_has = 0;
+    int view_c_team = 1, view_c_opp = 2, view_c_meet = 1;
+    int view_p_team = 7, view_p_opp = 2, view_p_meet = 1;
+    int date_mode = 0;       // 1 while Command3 has switched the keypad to days
+    int date_month = 0;      // the day chosen in date mode
+    int date_day = 0;
+};
+
+class MainWindow {
+public:
+    MainWindow(std::filesystem::path dir, Services& services);
+    ~MainWindow();
+
+    // Program entry: the single-instance guard, the notice window and the load sequence. False
+    // when the program ended itself (a second copy, or a fatal start-up failure) after its message.
+    bool start();
+
+    // True once the program has ended (fatal failure, refused instance, or quit confirmed).
+    bool ended() const { return ended_; }
+
+    Window& main() { return main_; }
+    Window& notice() { return notice_; }
+    Window& dialog() { return dialog_; }
+    // The windows a user can act on, by name: "main", "notice", "dialog".
+    Window* window(const std::string& name);
+    std::vector<Window*> windows() { return {&main_, &notice_, &dialog_}; }
+
+    // A request to close the main window from its frame or the system (Form_QueryUnload).
+    void request_close();
+
+    // The clock (Timer1): every 200 ms.
+    void Timer1_Timer();
+
+    // The mouse moved over the window's background: the input boxes' tool tips are cleared and
+    // computed afresh at the next movement over each box.
+    void Form_MouseMove();
+
+    // State the tests and the driver read.
+    const Season& season() const { return *season_; }
+    const Settings& settings() const { return settings_; }
+    const std::filesystem::path& dir() const { return dir_; }
+    int disp_size() const { return disp_size_; }
+    int history_state() const { return history_state_; }
+    int recalc_busy() const { return recalc_busy_; }
+    ListView list4_view() const { return list4_view_; }
+    const GameViewState& game_view() const { return view_; }
+    bool report_on_display() const { return report_on_; }
+    int entry_mode() const { return entry_mode_; }
+
+private:
+    // Building the controls of each window.
+    void build_main_window();
+    void build_menus();
+    void build_input_panel();
+    void build_report_controls();
+    void build_other_windows();
+    void bind_handlers();
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void fatal(const Text& message, const Error* error = nullptr);
+    void newdat_disp();
+    void check_disp();
+    void Form_QueryUnload();
+    void mnuEndPrgItem_Click();
+    void hide_year_list();
+
+    // Help and version box.
+    void mnuHowUseItem_Click();
+    void mnuVerItem_Click();
+    void dialog_Form_Load();
+    void dialog_Command1_Click();
+
+    // Viewing stored games.
+    void Disp_Data(int team, int opp, int meet);
+    void Option3_Click(int index);
+    void team_option_click(const std::string& name, int index);
+    void Command4_Click(int index);
+    void show_meeting(int k);
+    void Command3_Click();
+    void Command2_Click(int month);
+    void List2_Click();
+    void Command11_Click();
+    void optbox_disp();
+    void set_team_buttons(int league);
+    void select_option(const std::string& name, int index);
+    void show_league(int league);
+    void day_cards();
+    void pitcher_tooltip(const std::string& box);
+    void team_tooltip(const std::string& box);
+
+    // Standings report and closing reports.
+    void Command9_Click();
+    void Command7_Click();
+    void List4_Click(int line);
+    void club_game_list(int team);
+    void prepare_report_pane();
+
+    // Season history.
+    void rireki_make();
+
+    // Helpers.
+    void status(const Text& text);
+    void pump();
+    void set_colors(const std::vector<std::string>& names, Color color);
+    void paint_report_buttons(bool usable);
+
+    std::filesystem::path dir_;
+    Services& services_;
+    Window main_{"main"}, notice_{"notice"}, dialog_{"dialog"};
+
+    std::unique_ptr<Season> season_;
+    Settings settings_;
+    FileNames names_;
+    LeagueTable central_rec_{}, pacific_rec_{};
+
+    bool ended_ = false;
+    int recalc_busy_ = 0;
+    int history_state_ = 0;
+    int disp_size_ = 0;
+    int entry_mode_ = 0;
+    int version_ = 0;
+    bool report_on_ = false;     // a report reached through ﾃﾞｰﾀ参照 (closed with 窓消去)
+    int ren_kachimake_ = 0, home_ichi_ = 0;
+    ListView list4_view_ = ListView::none;
+    GameViewState view_;
+    bool tooltips_armed_ = true;
+    int list1_height_ = 0;
+};
+
+}  // namespace tev::ui

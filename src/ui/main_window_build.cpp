@@ -1,0 +1,202 @@
+// The controls of the main window and of the small windows it opens, with their captions and
+// their state before the load sequence runs.
+#include <array>
+
+#include "core/text/fixed_width.h"
+#include "ui/main_window.h"
+
+namespace tev::ui {
+
+namespace {
+
+Control make(ControlKind kind, std::string name, Text caption = Text(), int index = -1, std::string parent = "") {
+    Control c;
+    c.kind = kind;
+    c.name = std::move(name);
+    c.caption = std::move(caption);
+    c.index = index;
+    c.parent = std::move(parent);
+    return c;
+}
+
+struct MenuItem {
+    const char* name;
+    const char32_t* caption;
+};
+
+}  // namespace
+
+void MainWindow::build_menus() {
+    auto menu = [&](const char* name, const char32_t* caption, const char* parent) {
+        main_.add(make(ControlKind::menu, name, caption, -1, parent));
+    };
+    int separators = 0;
+    auto separator = [&](const char* parent) {
+        main_.add(make(ControlKind::separator, "menu_separator", Text(), ++separators, parent));
+    };
+    menu("mnuFile", U"ファイル(&F)", "");
+    menu("mnuNewFileItem", U"新規作成(&N)", "mnuFile");
+    menu("mnuNewDatReadItem", U"ﾃﾞｰﾀ読込(&R)", "mnuFile");
+    separator("mnuFile");
+    menu("mnudat_add", U"ﾃﾞｰﾀﾌｧｲﾙ登録(&A)", "mnuFile");
+    menu("mnudatfile_del", U"ﾃﾞｰﾀﾌｧｲﾙ削除(&D)", "mnuFile");
+    separator("mnuFile");
+    menu("mnuEndPrgItem", U"終　了(&X)", "mnuFile");
+
+    menu("mnudat", U"データ操作(&D)", "");
+    menu("mnudat_in", U"データ入力", "mnudat");
+    separator("mnudat");
+    for (const MenuItem& item : std::array<MenuItem, 6>{{{"mnudat_del", U"データ削除"},
+                                                          {"mnuseedat", U"データ閲覧(&K)"},
+                                                          {"mnutopic", U"トピックス"},
+                                                          {"mnurank_make", U"順位履歴表示"},
+                                                          {"mnurire2", U"勝率履歴表示"},
+                                                          {"mnukaiten", U"各回得点累計"}}})
+        menu(item.name, item.caption, "mnudat");
+
+    menu("home_runall", U"ホームラン(&H)", "");
+    menu("h_sentraru", U"ｾﾝﾄﾗﾙ　ﾘｰｸﾞ(&S)", "home_runall");
+    for (const MenuItem& item : std::array<MenuItem, 6>{{{"h_giant", U"巨　人"},
+                                                          {"h_yakuruto", U"ヤクルト"},
+                                                          {"h_yokohama", U"横　浜"},
+                                                          {"h_hanshin", U"阪　神"},
+                                                          {"h_hiroshima", U"広　島"},
+                                                          {"h_cyunichi", U"中　日"}}})
+        menu(item.name, item.caption, "h_sentraru");
+    menu("h_pasific", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ(&P)", "home_runall");
+    for (const MenuItem& item : std::array<MenuItem, 6>{{{"h_oriku", U"ｵﾘｯｸｽ"},
+                                                          {"h_seibu", U"西武"},
+                                                          {"h_kintetu", U"近　鉄"},
+                                                          {"h_hamu", U"日本ﾊﾑ"},
+                                                          {"h_rotte", U"ロッテ"},
+                                                          {"h_daie", U"ﾀﾞｲｴｰ"}}})
+        menu(item.name, item.caption, "h_pasific");
+    separator("home_runall");
+    menu("h_ruikei", U"成績累計(&R)", "home_runall");
+
+    menu("mnupicher_rec", U"投手成績(&T)", "");
+    menu("mnusentraru", U"ｾﾝﾄﾗﾙ  ﾘｰｸﾞ(&S)", "mnupicher_rec");
+    for (const MenuItem& item : std::array<MenuItem, 6>{{{"mnugiant", U"巨    人"},
+                                                          {"mnuyakuruto", U"ヤクルト"},
+                                                          {"mnuyokohama", U"横    浜"},
+                                                          {"mnuhanshin", U"阪    神"},
+                                                          {"mnuhiroshima", U"広    島"},
+                                                          {"mnucyunichi", U"中    日"}}})
+        menu(item.name, item.caption, "mnusentraru");
+    menu("mnupasific", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ(&P)", "mnupicher_rec");
+    for (const MenuItem& item : std::array<MenuItem, 6>{{{"mnuoricsu", U"ｵﾘｯｸｽ "},
+                                                          {"mnuseibu", U"西    武"},
+                                                          {"mnukintetu", U"近    鉄"},
+                                                          {"mnuhamu", U"日本ﾊﾑ"},
+                                                          {"mnurotte", U"ロ ッ テ"},
+                                                          {"mnudaiei", U"ﾀﾞｲｴｰ"}}})
+        menu(item.name, item.caption, "mnupasific");
+    separator("mnupicher_rec");
+    menu("mnusei_rui", U"成績累計(&R)", "mnupicher_rec");
+
+    menu("mnuTevHelp", U"ヘルプ(&H)", "");
+    menu("mnuHowUseItem", U"使い方", "mnuTevHelp");
+    separator("mnuTevHelp");
+    menu("mnuVerItem", U"ﾊﾞｰｼﾞｮﾝ情報(&A)", "mnuTevHelp");
+}
+
+void MainWindow::build_input_panel() {
+    auto text = [&](const std::string& name, int index = -1) { main_.add(make(ControlKind::text, name, Text(), index)); };
+    auto label = [&](const std::string& name, const Text& caption, int index = -1) {
+        Control& c = main_.add(make(ControlKind::label, name, caption, index));
+        c.text = caption;
+    };
+    main_.add(make(ControlKind::option, "Option3", U"ｾﾝﾄﾗﾙﾘｰｸﾞ", 0));
+    main_.add(make(ControlKind::option, "Option3", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ", 1));
+    text("Text4");
+    const std::array<Text, 6> central = {U"巨人", U"ﾔｸﾙﾄ", U"横浜", U"阪神", U"広島", U"中日"};
+    const std::array<Text, 6> pacific = {U"ｵﾘｯｸｽ", U"西武", U"近鉄", U"日ﾊﾑ", U"ロッテ", U"ﾀﾞｲｴｰ"};
+    const std::array<std::pair<const char*, const char*>, 4> frames = {
+        {{"Frame1", "Option1"}, {"Frame2", "Option2"}, {"Frame3", "Option4"}, {"Frame4", "Option5"}}};
+    for (int f = 0; f < 4; ++f) {
+        main_.add(make(ControlKind::frame, frames[f].first, f % 2 == 0 ? U"先攻" : U"後攻"));
+        for (int i = 0; i < 6; ++i)
+            main_.add(make(ControlKind::option, frames[f].second, (f < 2 ? central : pacific)[i], i, frames[f].first));
+    }
+    for (const char* name : {"Text9", "Text10", "Text12", "Text13", "Text7", "Text8", "Text14", "Text17"}) text(name);
+    for (int i = 0; i < 15; ++i) label("Label12", plain_num(i + 1), i);
+    label("Label12", U"計", 15);
+    for (int i = 0; i < 15; ++i) text("Text6", i);
+    for (int i = 0; i < 15; ++i) text("Text15", i);
+    label("Label8", U"先攻チーム責任投手");
+    text("Text2");
+    label("Label9", U"後攻チーム責任投手");
+    text("Text3");
+    label("Label11", U"セーブ投手");
+    text("Text16");
+    label("Label3", U"回戦");
+    text("Text11");
+    label("Label1", U"観客数");
+    text("Text5");
+    label("Label13", U"対戦日");
+    for (const char* name : {"Text18", "Text19", "Text20"}) text(name);
+    label("Label14", U"月");
+    label("Label15", U"日");
+
+    const std::array<const char32_t*, 12> months = {U"Jan", U"Feb", U"Mar", U"Apr", U"May", U"Jun",
+                                                   U"Jul", U"Aug", U"Sep", U"Oct", U"Nov", U"Dec"};
+    for (int m = 1; m <= 12; ++m) main_.add(make(ControlKind::button, "Command2", months[m - 1], m));
+    for (int k = 0; k <= 32; ++k) main_.add(make(ControlKind::button, "Command4", k == 32 ? Text(U"X") : plain_num(k), k));
+    main_.add(make(ControlKind::button, "Command3", U"対戦回"));
+    main_.add(make(ControlKind::button, "Command19", U"ＨＲ登録")).visible = false;
+    main_.add(make(ControlKind::button, "Command12", U"入力終了"));
+    main_.add(make(ControlKind::button, "Command1", U"Return"));
+    for (const char* name : {"List5", "List6"}) main_.add(make(ControlKind::list, name));
+    main_.at("List5").visible = false;
+}
+
+void MainWindow::build_report_controls() {
+    const std::array<std::pair<const char*, const char32_t*>, 13> buttons = {{{"Command9", U"成績一覧"},
+                                                                              {"Command10", U"対戦別勝敗"},
+                                                                              {"Command13", U"対戦別勝率"},
+                                                                              {"Command5", U"月別勝敗"},
+                                                                              {"Command14", U"月別勝率"},
+                                                                              {"Command15", U"対戦状況"},
+                                                                              {"Command16", U"指定日成績"},
+                                                                              {"Command17", U"連勝.連敗"},
+                                                                              {"Command6", U"得点一覧"},
+                                                                              {"Command8", U"投手成績"},
+                                                                              {"Command18", U"ホームラン"},
+                                                                              {"Command7", U"窓消去"},
+                                                                              {"Command11", U"ﾃﾞｰﾀ参照"}}};
+    for (auto [name, caption] : buttons) {
+        Control& b = main_.add(make(ControlKind::button, name, caption));
+        b.enabled = std::string(name) == "Command11";  // the reports open through ﾃﾞｰﾀ参照
+    }
+    main_.at("Command11").back_color = kHighlight;
+    main_.add(make(ControlKind::frame, "Frame5", U"リーグ選択")).enabled = false;
+    const std::array<const char32_t*, 3> leagues = {U"ｾﾝﾄﾗﾙ", U"ﾊﾟｼﾌｨｯｸ", U"両ﾘｰｸﾞ"};
+    for (int i = 0; i < 3; ++i) main_.add(make(ControlKind::option, "Option6", leagues[i], i, "Frame5")).enabled = false;
+    for (const char* name : {"Label7", "Label6"}) main_.add(make(ControlKind::label, name)).visible = false;
+    for (const char* name : {"List4", "List1", "List2", "List3"}) main_.add(make(ControlKind::list, name)).visible = false;
+}
+
+void MainWindow::build_main_window() {
+    main_.caption = U"Tevardin";
+    build_menus();
+    build_input_panel();
+    build_report_controls();
+    main_.add(make(ControlKind::text, "Text1"));
+    main_.add(make(ControlKind::label, "Label5", Text(), 0));
+    main_.add(make(ControlKind::label, "Label5", Text(), 1));
+    main_.add(make(ControlKind::label, "Label10", U"Tevardin"));
+    main_.at("Label10").text = U"Tevardin";
+}
+
+void MainWindow::build_other_windows() {
+    notice_.caption = U"お知らせ！";
+    notice_.width = 5670;
+    notice_.height = 3810;
+    Control& title = notice_.add(make(ControlKind::label, "Label1"));
+    title.text = U"Tevardin\r\nプロ野球ペナントレース記録\r\n\r\nデータを読み込んでいます。しばらくお待ち下さい。";
+
+    dialog_.add(make(ControlKind::label, "Label1"));
+    dialog_.add(make(ControlKind::button, "Command1", U"ＯＫ"));
+}
+
+}  // namespace tev::ui

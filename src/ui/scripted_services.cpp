@@ -1,0 +1,56 @@
+#include "ui/scripted_services.h"
+
+#include "ui/file_patterns.h"
+
+namespace tev::ui {
+
+std::string one_line(const Text& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == U'\r') {
+            out += "\\n";
+            if (i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+        } else if (text[i] == U'\n') {
+            out += "\\n";
+        } else {
+            out += to_utf8(TextView(&text[i], 1));
+        }
+    }
+    return out;
+}
+
+void ScriptedServices::record(std::string line) {
+    if (on_line) on_line(line);
+    transcript.push_back(std::move(line));
+}
+
+void ScriptedServices::message(const Text& text, const Text&, Icon) { record("MSG: " + one_line(text)); }
+
+bool ScriptedServices::ask(const Text& title, const Text& text, Icon, bool default_yes) {
+    bool yes = default_yes;
+    if (!answers.empty()) {
+        yes = answers.front();
+        answers.pop_front();
+    }
+    record("ASK: " + one_line(title) + ": " + one_line(text) + (yes ? " -> Yes" : " -> No"));
+    return yes;
+}
+
+Text ScriptedServices::input(const Text& prompt, const Text& title, const Text&, int, int) {
+    Text answer;
+    if (!inputs.empty()) {
+        answer = inputs.front();
+        inputs.pop_front();
+    }
+    record("INPUT: " + one_line(title) + ": " + one_line(prompt) + " -> " + one_line(answer));
+    return answer;
+}
+
+void ScriptedServices::process_events(const Text& status) { statuses.push_back(status); }
+
+void ScriptedServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {
+    deleted_patterns.push_back(pattern);
+    delete_matching_files(dir, pattern);
+}
+
+}  // namespace tev::ui

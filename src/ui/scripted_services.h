@@ -1,0 +1,59 @@
+// Services with scripted answers and a record of everything shown, for tests and the headless
+// driver. Each dialog is recorded as one line:
+//   MSG: <text>
+//   ASK: <title>: <text> -> Yes|No
+//   INPUT: <title>: <prompt> -> <answer>
+// with line breaks inside a text written as the two characters \n.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/services.h"
+
+namespace tev::ui {
+
+class ScriptedServices : public Services {
+public:
+    // Answers for the coming questions and input boxes, taken in order; when a queue is empty a
+    // question takes its default button and an input box is cancelled.
+    std::deque<bool> answers;
+    std::deque<Text> inputs;
+
+    ScreenMetrics screen_metrics;
+    DateTime clock;
+    bool instance_free = true;  // false: another copy is running
+
+    // Every dialog line, in order (UTF-8).
+    std::vector<std::string> transcript;
+    // The status line at each process-events call, in order.
+    std::vector<Text> statuses;
+    int beeps = 0;
+    std::vector<std::filesystem::path> help_opened;
+    std::vector<std::string> deleted_patterns;
+
+    void message(const Text& text, const Text& title, Icon icon) override;
+    bool ask(const Text& title, const Text& text, Icon icon, bool default_yes) override;
+    Text input(const Text& prompt, const Text& title, const Text& default_text, int x, int y) override;
+    void process_events(const Text& status) override;
+    void beep() override { ++beeps; }
+    ScreenMetrics screen() const override { return screen_metrics; }
+    DateTime now() const override { return clock; }
+    void open_help(const std::filesystem::path& file) override { help_opened.push_back(file); }
+    bool acquire_single_instance() override { return instance_free; }
+    void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
+
+    // Called with each transcript line as it is recorded (the driver prints it at once).
+    std::function<void(const std::string&)> on_line;
+
+private:
+    void record(std::string line);
+};
+
+// `text` in UTF-8 with each CR LF, CR or LF written as the two characters \n.
+std::string one_line(const Text& text);
+
+}  // namespace tev::ui

@@ -1,0 +1,21 @@
+#include "ui/services.h"
+
+#include "core/text/fixed_width.h"
+
+namespace tev::ui {
+
+namespace {
+
+Text two_digits(int n) { return n < 10 ? U"0" + plain_num(n) : plain_num(n); }
+
+}  // namespace
+
+Text short_date_text(const DateTime& t) {
+    return plain_num(t.year) + U"/" + two_digits(t.month) + U"/" + two_digits(t.day);
+}
+
+Text short_time_text(const DateTime& t) {
+    return two_digits(t.hour) + U":" + two_digits(t.minute) + U":" + two_digits(t.second);
+}
+
+}  // namespace tev::ui

@@ -1,0 +1,62 @@
+// Everything the window model needs from the outside world, in one small interface: dialogs,
+// event processing, the screen, the clock, help, the single-instance guard and file deletion.
+// The Qt view implements it with real dialogs; tests and the headless driver with scripted
+// answers (scripted_services.h).
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/text/text.h"
+
+namespace tev::ui {
+
+enum class Icon { none, stop, question, exclamation, information };
+
+// The screen as the layout check sees it, in twips (1/1440 inch).
+struct ScreenMetrics {
+    int width_twips = 1024 * 15;
+    int height_twips = 768 * 15;
+    int twips_per_pixel_x = 15;  // 15 with small fonts, 12 with large fonts
+    int twips_per_pixel_y = 15;
+};
+
+struct DateTime {
+    int year = 1996, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message with an OK button.
+    virtual void message(const Text& text, const Text& title = Text(), Icon icon = Icon::none) = 0;
+
+    // A modal Yes/No question; true for Yes.
+    virtual bool ask(const Text& title, const Text& text, Icon icon, bool default_yes) = 0;
+
+    // A modal input box at (x, y) twips (negative: centred); the typed text, or empty on Cancel.
+    virtual Text input(const Text& prompt, const Text& title, const Text& default_text, int x, int y) = 0;
+
+    // Lets pending window events run (the view repaints); `status` is the status line now.
+    virtual void process_events(const Text& status) = 0;
+
+    virtual void beep() = 0;
+    virtual ScreenMetrics screen() const = 0;
+    virtual DateTime now() const = 0;
+
+    // Shows the contents page of the help file `file` (in the data folder).
+    virtual void open_help(const std::filesystem::path& file) = 0;
+
+    // Takes the single-instance guard for the data folder; false when another copy holds it.
+    virtual bool acquire_single_instance() = 0;
+
+    // Deletes every file of `dir` whose name matches `pattern` ('*' and '?' wildcards).
+    virtual void delete_files(const std::filesystem::path& dir, const std::string& pattern) = 0;
+};
+
+// The short date and time texts of the clock labels ("1996/04/05", "13:05:09").
+Text short_date_text(const DateTime& t);
+Text short_time_text(const DateTime& t);
+
+}  // namespace tev::ui

@@ -1,0 +1,67 @@
+#include "ui/window.h"
+
+#include <stdexcept>
+
+namespace tev::ui {
+
+Control& Window::add(Control control) {
+    controls_.push_back(std::make_unique<Control>(std::move(control)));
+    Control& added = *controls_.back();
+    by_key_[added.key()] = &added;
+    return added;
+}
+
+Control* Window::find(const std::string& name, int index) {
+    const std::string key = index < 0 ? name : name + "(" + std::to_string(index) + ")";
+    auto it = by_key_.find(key);
+    return it == by_key_.end() ? nullptr : it->second;
+}
+
+const Control* Window::find(const std::string& name, int index) const {
+    return const_cast<Window*>(this)->find(name, index);
+}
+
+Control& Window::at(const std::string& name, int index) {
+    Control* control = find(name, index);
+    if (control == nullptr)
+        throw std::out_of_range("no control " + name + (index < 0 ? "" : "(" + std::to_string(index) + ")") +
+                                " in window " + name_);
+    return *control;
+}
+
+const Control& Window::at(const std::string& name, int index) const {
+    return const_cast<Window*>(this)->at(name, index);
+}
+
+std::vector<Control*> Window::array(const std::string& name) {
+    std::vector<Control*> elements;
+    for (auto& control : controls_)
+        if (control->name == name) elements.push_back(control.get());
+    return elements;
+}
+
+void Window::on(const std::string& name, Event event, Handler handler) {
+    handlers_[{name, event}] = std::move(handler);
+}
+
+bool Window::handles(const std::string& name, Event event) const {
+    return handlers_.count({name, event}) != 0;
+}
+
+bool Window::usable(const Control& control) const {
+    if (!control.enabled || !control.visible) return false;
+    if (control.parent.empty()) return true;
+    const Control* parent = find(control.parent);
+    return parent == nullptr || usable(*parent);
+}
+
+bool Window::fire(const std::string& name, int index, Event event) {
+    const Control* control = find(name, index);
+    if (control == nullptr || !usable(*control)) return false;
+    auto it = handlers_.find({name, event});
+    if (it == handlers_.end()) return false;
+    it->second(index);
+    return true;
+}
+
+}  // namespace tev::ui

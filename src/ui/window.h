@@ -1,0 +1,70 @@
+// A window of the model: its caption, visibility, controls in creation order and the handlers
+// that run when the user acts on a control. The view and the driver act only through `fire`.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace tev::ui {
+
+enum class Event { click, mouse_down, mouse_move, change };
+
+using Handler = std::function<void(int index)>;
+
+class Window {
+public:
+    explicit Window(std::string name) : name_(std::move(name)) {}
+
+    const std::string& name() const { return name_; }
+    Text caption;
+    bool visible = false;
+    // Size and position in twips (the layout check sets them; the view may follow them).
+    int width = 0, height = 0, left = 0, top = 0;
+    double scale = 1.0;  // control positions are multiplied by this on small screens
+
+    // Adds a control; controls keep their creation order.
+    Control& add(Control control);
+
+    // The control `name` (`index` for an array element). Throws std::out_of_range when there is
+    // no such control: asking for one that does not exist is a programming error.
+    Control& at(const std::string& name, int index = -1);
+    const Control& at(const std::string& name, int index = -1) const;
+
+    // The control, or nullptr when there is none.
+    Control* find(const std::string& name, int index = -1);
+    const Control* find(const std::string& name, int index = -1) const;
+
+    // Every element of the control array `name`, in index order (the single control when it
+    // is not an array).
+    std::vector<Control*> array(const std::string& name);
+
+    std::vector<std::unique_ptr<Control>>& controls() { return controls_; }
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    // Registers the handler of `event` on every element of `name`.
+    void on(const std::string& name, Event event, Handler handler);
+
+    // True when `name` has a handler for `event`.
+    bool handles(const std::string& name, Event event) const;
+
+    // Whether the user can act on the control now: it and every menu or frame holding it are
+    // enabled and visible.
+    bool usable(const Control& control) const;
+
+    // Runs the handler of `event` on the control as the user's action would: nothing happens
+    // when the control is not usable or has no such handler. Returns whether a handler ran.
+    bool fire(const std::string& name, int index, Event event);
+
+private:
+    std::string name_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Control*> by_key_;
+    std::map<std::pair<std::string, Event>, Handler> handlers_;
+};
+
+}  // namespace tev::ui

@@ -1,0 +1,172 @@
+// Golden driver sessions: each file under tests/data/cli holds a season recipe, the driver's
+// arguments, the expected exit status and the expected output verbatim:
+//
+//   # what the session shows
+//   year 2001                      (season year, 1996 when absent)
+//   gen 7                          (a generated season from seed 7; otherwise empty)
+//   game 1 4 7 3 2 4 5             (first, second, meeting, runs, runs, month, day)
+//   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
+//   remove RIRE1996.DAT            (delete a written file)
+//   args --screen 800x600 Command11 Command9
+//   exit 0
+//   --- output
+//   ...                            (standard output, verbatim)
+//
+// With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "core/text/cp932.h"
+#include "driver.h"
+#include "season_gen.h"
+#include "support/season_builder.h"
+#include "support/temp_dir.h"
+
+namespace tev {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGoldenDir = fs::path(TEVARDIN_TEST_DATA) / "cli";
+
+struct Session {
+    std::vector<std::string> recipe;  // lines before "--- output"
+    std::string expected;
+};
+
+Session read_session(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    Session s;
+    std::string line;
+    bool output = false;
+    while (std::getline(in, line)) {
+        if (!output && line == "--- output") {
+            output = true;
+        } else if (output) {
+            s.expected += line + "\n";
+        } else {
+            s.recipe.push_back(line);
+        }
+    }
+    return s;
+}
+
+// Words of a recipe line; a word in double quotes may hold blanks.
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ' ') ++i;
+        if (i >= line.size()) break;
+        if (line[i] == '"') {
+            const std::size_t close = line.find('"', i + 1);
+            out.push_back(line.substr(i + 1, close - i - 1));
+            i = close == std::string::npos ? line.size() : close + 1;
+        } else {
+            const std::size_t end = std::min(line.find(' ', i), line.size());
+            out.push_back(line.substr(i, end - i));
+            i = end;
+        }
+    }
+    return out;
+}
+
+void replace_line(const fs::path& file, int n, const std::string& utf8) {
+    std::string bytes = test::slurp(file);
+    std::size_t start = 0;
+    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    const auto encoded = encode_cp932(from_utf8(utf8));
+    bytes.replace(start, bytes.find("\r\n", start) - start, encoded ? *encoded : utf8);
+    test::spit(file, bytes);
+}
+
+struct Prepared {
+    std::vector<std::string> args;
+    int exit = 0;
+};
+
+Prepared prepare(const Session& session, const fs::path& dir) {
+    auto season = std::make_unique<Season>();
+    Prepared p;
+    std::vector<std::vector<std::string>> after_write;
+    bool write = true;
+    for (const std::string& line : session.recipe) {
+        const auto w = words(line);
+        if (w.empty() || w[0][0] == '#') continue;
+        if (w[0] == "year") season->disp_year = w[1];
+        if (w[0] == "gen") *season = gen::generate_season(season->disp_year, std::stoul(w[1]));
+        if (w[0] == "game") {
+            test::GameSpec g;
+            g.first = std::stoi(w[1]);
+            g.second = std::stoi(w[2]);
+            g.meet = std::stoi(w[3]);
+            g.first_runs = std::stoi(w[4]);
+            g.second_runs = std::stoi(w[5]);
+            g.month = std::stoi(w[6]);
+            g.day = std::stoi(w[7]);
+            test::add_game(*season, g);
+        }
+        if (w[0] == "nofiles") write = false;
+        if (w[0] == "damage" || w[0] == "remove") after_write.push_back(w);
+        if (w[0] == "args") p.args.assign(w.begin() + 1, w.end());
+        if (w[0] == "exit") p.exit = std::stoi(w[1]);
+    }
+    if (write) {
+        EXPECT_TRUE(gen::write_generated(dir, *season).ok());
+    }
+    for (const auto& w : after_write) {
+        if (w[0] == "remove") fs::remove(dir / w[1]);
+        if (w[0] == "damage") replace_line(dir / w[1], std::stoi(w[2]), w[3]);
+    }
+    return p;
+}
+
+void rewrite_output(const fs::path& file, const Session& session, const std::string& output) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : session.recipe) out << line << "\n";
+    out << "--- output\n" << output;
+}
+
+class GoldenSession : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
+    const fs::path file = kGoldenDir / GetParam();
+    const Session session = read_session(file);
+    test::TempDir dir;
+    Prepared p = prepare(session, dir.path());
+    std::vector<std::string> args = {"--dir", dir.path().string()};
+    args.insert(args.end(), p.args.begin(), p.args.end());
+    std::ostringstream out, err;
+    const int status = cli::run_driver(args, out, err);
+    const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        rewrite_output(file, session, out.str());
+        return;
+    }
+    EXPECT_EQ(status, p.exit) << err.str();
+    EXPECT_EQ(out.str(), session.expected) << "stderr: " << err.str();
+}
+
+std::vector<std::string> golden_files() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kGoldenDir))
+        if (entry.path().extension() == ".golden") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string test_name(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param.substr(0, info.param.size() - 7);
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, GoldenSession, ::testing::ValuesIn(golden_files()), test_name);
+
+}  // namespace
+}  // namespace tev
