@@ -76,7 +76,7 @@ void MainWindow::show_league(int league) {
 void MainWindow::Option3_Click(int index) {
     if (report_on_ || view_.date_mode == 1) return;
     hide_year_list();
-    if (entry_mode_ == 1) return;  // entry mode takes these buttons over
+    if (entry_mode_ == 1) return entry_league_click(index);
     if (index == 0 && view_.view_c_has == 1) show_league(1);
     if (index == 1 && view_.view_p_has == 1) show_league(2);
 }
@@ -84,7 +84,7 @@ void MainWindow::Option3_Click(int index) {
 void MainWindow::team_option_click(const std::string& name, int index) {
     if (report_on_ || view_.date_mode == 1) return;
     hide_year_list();
-    if (entry_mode_ == 1) return;
+    if (entry_mode_ == 1) return entry_team_click(name, index);
     if (name == "Option1" && view_.view_c_has == 1) {
         select_option(name, index);
         view_.view_c_team = index + 1;
@@ -104,7 +104,10 @@ void MainWindow::team_option_click(const std::string& name, int index) {
 
 void MainWindow::Command4_Click(int index) {
     if (recalc_busy_ == 1) return;  // keypad presses wait for the rebuild
-    if (entry_mode_ == 1) return;
+    if (entry_mode_ == 1) {
+        command4_sub(index);
+        return data_check();
+    }
     show_meeting(index);
 }
 
@@ -170,7 +173,8 @@ void MainWindow::optbox_disp() {
 
 void MainWindow::Command2_Click(int month) {
     hide_year_list();
-    if (entry_mode_ == 1 || report_on_) return;
+    if (entry_mode_ == 1) return entry_month_click(month);
+    if (report_on_) return;
     if (view_.date_mode == 1) {
         view_.date_month = month;
         set_colors({"Command2"}, kHighlight);

@@ -46,6 +46,14 @@ void MainWindow::bind_handlers() {
         main_.on(box, Event::mouse_move, [this, box](int) { pitcher_tooltip(box); });
     for (const char* box : {"Text9", "Text10"})
         main_.on(box, Event::mouse_move, [this, box](int) { team_tooltip(box); });
+    click("mnudat_in", [this](int) { mnudat_in_Click(); });
+    for (const char* box : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
+                            "Text15", "Text16", "Text18", "Text19", "Label1", "Label3"})
+        click(box, [this, box](int i) { entry_box_click(box, i); });
+    click("Command1", [this](int) { Command1_Click(); });
+    main_.on("Command12", Event::mouse_down, [this](int) { Command12_MouseDown(); });
+    click("Command12", [this](int) { Command12_Click(); });
+    click("List1", [this](int) { List1_Click(); });
     dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
 }
 

@@ -12,6 +12,7 @@
 #include "core/settings/settings.h"
 #include "core/stats/standings.h"
 #include "core/store/season.h"
+#include "ui/entry/entry_buffer.h"
 #include "ui/services.h"
 #include "ui/window.h"
 
@@ -71,6 +72,8 @@ public:
     const GameViewState& game_view() const { return view_; }
     bool report_on_display() const { return report_on_; }
     int entry_mode() const { return entry_mode_; }
+    const EntryBuffer& entry() const { return entry_; }
+    int dat_changed() const { return dat_changed_; }
 
 private:
     // Building the controls of each window.
@@ -114,6 +117,41 @@ private:
     void pitcher_tooltip(const std::string& box);
     void team_tooltip(const std::string& box);
 
+    // Game entry: the entry form.
+    void mnudat_in_Click();
+    void dat_init();
+    void datbox_clear();
+    void entry_league_click(int index);
+    void entry_team_click(const std::string& name, int index);
+    void entry_box_click(const std::string& box, int index);
+    void choose_target(KeyTarget target, const Text& prompt);
+    void restart_innings(bool first);
+    void command4_sub(int k);
+    void entry_month_click(int month);
+    void data_check();
+    void draw_homerun_list();
+    void dat_renew();
+    void optbox_disp2();
+    void optbox_clear();
+    void show_innings(bool first);
+    void show_weekday();
+
+    // Game entry: filing and committing.
+    void already_filed_check();
+    void load_stored_game(const Text& game);
+    void Command1_Click();
+    void Command12_MouseDown();
+    void Command12_Click();
+    void commit_chain();
+    void step(const Text& text, bool process_events);
+
+    // Game entry: pitchers.
+    void open_pitcher_list(KeyTarget target);
+    void disp_picher();
+    void List1_Click();
+    void choice_picher(const Text& row);
+    bool name_can_be_stored(const Text& name);
+
     // Standings report and closing reports.
     void Command9_Click();
     void Command7_Click();
@@ -149,6 +187,8 @@ private:
     int ren_kachimake_ = 0, home_ichi_ = 0;
     ListView list4_view_ = ListView::none;
     GameViewState view_;
+    EntryBuffer entry_;
+    int dat_changed_ = 0;
     bool tooltips_armed_ = true;
     int list1_height_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "season_gen.h"
 
 #include <algorithm>
+#include <memory>
 #include <array>
 #include <random>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "core/history/history_file.h"
 #include "core/history/history_make.h"
 #include "core/homeruns/homerun_file.h"
+#include "core/pitchers/pitcher_make.h"
 #include "core/settings/settings.h"
 #include "core/store/game_string.h"
 #include "core/store/season_files.h"
@@ -173,7 +175,13 @@ Season generate_season(const std::string& year, std::uint32_t seed) {
     return season;
 }
 
-Status write_generated(const std::filesystem::path& dir, const Season& season) {
+Status write_generated(const std::filesystem::path& dir, const Season& games) {
+    // The saved tables are built from the games, as the program's commit builds them.
+    auto built = std::make_unique<Season>(games);
+    Season& season = *built;
+    season.pitcher_c = tousyu_datmake(season, 1, 6).table;
+    season.pitcher_p = tousyu_datmake(season, 7, 12).table;
+    season.pitcher_all = tousyu_datmake(season, 1, 12).table;
     const FileNames names = paht_set(season.disp_year);
     if (auto saved = datsave_disk(dir, names, season); !saved) return saved;
     const ItemWriter homeruns = homerun_file_writer(season.homeruns, names.homerun_file);

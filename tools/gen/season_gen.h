@@ -15,8 +15,9 @@ namespace tev::gen {
 // The season of `year` (four digits) drawn from `seed`; the same seed gives the same season.
 Season generate_season(const std::string& year, std::uint32_t seed);
 
-// Writes `season` into `dir` through the program's own writers: the season file set, the
-// home-run file, the history file and a settings file that shows and registers the year.
+// Writes `season` into `dir` through the program's own writers, with the tables saved beside
+// the games built from them: the season file set, the home-run file, the history file and a
+// settings file that shows and registers the year.
 Status write_generated(const std::filesystem::path& dir, const Season& season);
 
 }  // namespace tev::gen

@@ -1,0 +1,25 @@
+// The season pitcher tables from the stored games: one win to the winning club's pitcher of
+// record, one loss to the losing club's, one save to the winning club's save pitcher; ordered by
+// wins (most first), then losses (fewest first), then first appearance.
+#pragma once
+
+#include "core/pitchers/pitcher_table.h"
+#include "core/store/season.h"
+
+namespace tev {
+
+struct PitcherBuild {
+    PitcherTable table;
+    // Pitchers that found no free row once the table was full; their decisions are not counted
+    // and every row already built stays as it was.
+    int left_out = 0;
+};
+
+// The pitcher table of the games whose first-batting team lies in first_team..last_team.
+PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team);
+
+// The 12-character key of a pitcher: team number in two characters and the 10-character name
+// field as the game stores it.
+Text pitcher_key(int team, const Text& name_field);
+
+}  // namespace tev
