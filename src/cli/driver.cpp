@@ -164,7 +164,9 @@ std::vector<std::string> split_lines(const Text& text) {
 
 void print_control(ui::MainWindow& program, const std::string& name, std::ostream& out) {
     Target t = parse_target(program, name);
-    const Control& c = *t.window->array(t.name).front();
+    const Control* found = t.number >= 0 ? t.window->find(t.name, t.number) : t.window->array(t.name).front();
+    if (found == nullptr) throw UsageError{"bad index in --show " + name};
+    const Control& c = *found;
     const bool shown = c.visible && (t.window == &program.main() || t.window->visible);
     out << "== " << name << (shown ? "" : " (hidden)") << "\n";
     if (c.kind == ControlKind::list) {

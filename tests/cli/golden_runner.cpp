@@ -4,11 +4,13 @@
 //   # what the session shows
 //   year 2001                      (season year, 1996 when absent)
 //   gen 7                          (a generated season from seed 7; otherwise empty)
-//   game 1 4 7 3 2 4 5             (first, second, meeting, runs, runs, month, day)
+//   game 1 4 7 3 2 4 5 P1 P2 S     (first, second, meeting, runs, runs, month, day, and the
+//                                  pitchers of record and save pitcher when given)
 //   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
 //   remove RIRE1996.DAT            (delete a written file)
 //   args --screen 800x600 Command11 Command9
-//   exit 0
+//   args Command11                 (a further run on the same folder, after "### run 2")
+//   exit 0                         (the status of the last run; earlier runs must give 0)
 //   --- output
 //   ...                            (standard output, verbatim)
 //
@@ -18,10 +20,13 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "core/text/cp932.h"
 #include "driver.h"
+#include "ui/main_window.h"
+#include "ui/scripted_services.h"
 #include "season_gen.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
@@ -85,7 +90,7 @@ void replace_line(const fs::path& file, int n, const std::string& utf8) {
 }
 
 struct Prepared {
-    std::vector<std::string> args;
+    std::vector<std::vector<std::string>> runs;
     int exit = 0;
 };
 
@@ -108,11 +113,16 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             g.second_runs = std::stoi(w[5]);
             g.month = std::stoi(w[6]);
             g.day = std::stoi(w[7]);
+            const std::vector<Text> names = {w.size() > 8 ? from_utf8(w[8]) : Text(), w.size() > 9 ? from_utf8(w[9]) : Text(),
+                                             w.size() > 10 ? from_utf8(w[10]) : Text()};
+            g.first_pitcher = names[0].c_str();
+            g.second_pitcher = names[1].c_str();
+            g.save = names[2].c_str();
             test::add_game(*season, g);
         }
         if (w[0] == "nofiles") write = false;
         if (w[0] == "damage" || w[0] == "remove") after_write.push_back(w);
-        if (w[0] == "args") p.args.assign(w.begin() + 1, w.end());
+        if (w[0] == "args") p.runs.emplace_back(w.begin() + 1, w.end());
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
     }
     if (write) {
@@ -138,10 +148,17 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
     const Session session = read_session(file);
     test::TempDir dir;
     Prepared p = prepare(session, dir.path());
-    std::vector<std::string> args = {"--dir", dir.path().string()};
-    args.insert(args.end(), p.args.begin(), p.args.end());
     std::ostringstream out, err;
-    const int status = cli::run_driver(args, out, err);
+    int status = 0;
+    for (std::size_t run = 0; run < p.runs.size(); ++run) {
+        if (run > 0) {
+            EXPECT_EQ(status, 0) << "run " << run << ": " << err.str();
+            out << "### run " << run + 1 << "\n";
+        }
+        std::vector<std::string> args = {"--dir", dir.path().string()};
+        args.insert(args.end(), p.runs[run].begin(), p.runs[run].end());
+        status = cli::run_driver(args, out, err);
+    }
     const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
         rewrite_output(file, session, out.str());
@@ -167,6 +184,30 @@ std::string test_name(const ::testing::TestParamInfo<std::string>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, GoldenSession, ::testing::ValuesIn(golden_files()), test_name);
+
+}  // namespace
+}  // namespace tev
+
+namespace tev {
+namespace {
+
+// Every control the user can click in the main window is played by at least one golden session.
+TEST(GoldenCoverage, EveryHandledControlHasASession) {
+    std::string all_args;
+    for (const std::string& name : golden_files())
+        for (const std::string& line : read_session(kGoldenDir / name).recipe)
+            if (line.rfind("args ", 0) == 0) all_args += " " + line.substr(5) + " ";
+    ui::ScriptedServices services;
+    ui::MainWindow program(".", services);
+    std::set<std::string> missing;
+    for (const auto& control : program.main().controls()) {
+        const std::string& name = control->name;
+        if (!program.main().handles(name, ui::Event::click)) continue;
+        if (all_args.find(" " + name + " ") == std::string::npos && all_args.find(" " + name + ":") == std::string::npos)
+            missing.insert(name);
+    }
+    EXPECT_TRUE(missing.empty()) << "no golden session clicks: " << ::testing::PrintToString(missing);
+}
 
 }  // namespace
 }  // namespace tev
