@@ -1,0 +1,43 @@
+// The commit of one game on a full generated season: 入力終了 rebuilds every table that exists
+// and saves the season, as the user waits for it.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "season_gen.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/scripted_services.h"
+
+namespace {
+
+using namespace tev;
+
+// Starts the program on a generated season, then per iteration re-files meeting 1 of the first
+// stored Central pair (answering Yes to the correction question) and commits.
+void BM_CommitOneGame(benchmark::State& state) {
+    test::TempDir dir;
+    if (!gen::write_generated(dir.path(), gen::generate_season("1996", 1)).ok()) state.SkipWithError("no season");
+    ui::ScriptedServices services;
+    ui::MainWindow program(dir.path(), services);
+    if (!program.start()) state.SkipWithError("no start");
+    ui::Window& w = program.main();
+    const ui::GameViewState view = program.game_view();
+    const auto click = [&](const std::string& name, int index = -1) { w.fire(name, index, ui::Event::click); };
+    for (auto _ : state) {
+        services.answers = {true};
+        click("mnudat_in");
+        click("Option3", 0);
+        click("Option1", view.view_c_team - 1);
+        click("Option2", view.view_c_opp - 1);
+        click("Command4", view.view_c_meet);
+        click("Command1");
+        if (program.dat_changed() != 1) state.SkipWithError("the game was not filed");
+        w.fire("Command12", -1, ui::Event::mouse_down);
+        click("Command12");
+        if (program.dat_changed() != 0) state.SkipWithError("the commit did not save");
+    }
+}
+BENCHMARK(BM_CommitOneGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
