@@ -54,6 +54,7 @@ void MainWindow::bind_handlers() {
     main_.on("Command12", Event::mouse_down, [this](int) { Command12_MouseDown(); });
     click("Command12", [this](int) { Command12_Click(); });
     click("List1", [this](int) { List1_Click(); });
+    main_.on(kFormName, Event::mouse_move, [this](int) { Form_MouseMove(); });
     dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
 }
 

@@ -57,7 +57,8 @@ bool Window::usable(const Control& control) const {
 
 bool Window::fire(const std::string& name, int index, Event event) {
     const Control* control = find(name, index);
-    if (control == nullptr || !usable(*control)) return false;
+    // "Form" is the window itself: its own events need no control.
+    if (control == nullptr ? name != kFormName : !usable(*control)) return false;
     auto it = handlers_.find({name, event});
     if (it == handlers_.end()) return false;
     it->second(index);

@@ -16,6 +16,9 @@ enum class Event { click, mouse_down, mouse_move, change };
 
 using Handler = std::function<void(int index)>;
 
+// The name under which the window's own events (mouse movement over its background) are fired.
+inline const std::string kFormName = "Form";
+
 class Window {
 public:
     explicit Window(std::string name) : name_(std::move(name)) {}

@@ -1,0 +1,68 @@
+// The main window of the program: one widget per control of the model's main window, placed as
+// the designed form, plus the notice and the dialog window. It forwards every user action to
+// the model and, after each one (and whenever the model lets events run), copies the model back
+// into the widgets. It opens the dialog window while the model holds it open and reports the
+// end of the program when the model has ended.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <string>
+
+#include "qt/window_binder.h"
+#include "ui/main_window.h"
+
+class QMenu;
+
+namespace tev::qt {
+
+class QtServices;
+class SmallWindowView;
+
+class FormView : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    FormView(ui::MainWindow& model, QtServices& services, QWidget* parent = nullptr);
+    ~FormView() override;
+
+    // Copies the model into every window: controls, captions, which windows are shown.
+    void sync_all();
+
+    WindowBinder& binder() { return *binder_; }
+    SmallWindowView& notice_view() { return *notice_; }
+    SmallWindowView& dialog_view() { return *dialog_; }
+    // The form holding the controls (below the menu bar).
+    QWidget* form() const { return form_; }
+
+  signals:
+    // The model has ended: the program should quit.
+    void finished();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_menus();
+    void build_controls();
+    void apply_layout(double scale);
+    void after_event();
+    void run_dialog();
+    void show_centred();
+    void tick();
+    void finish();
+
+    ui::MainWindow& model_;
+    QtServices& services_;
+    WindowBinder* binder_;
+    QWidget* form_;
+    SmallWindowView* notice_;
+    SmallWindowView* dialog_;
+    QTimer clock_;
+    double applied_scale_ = 0;
+    bool dialog_running_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace tev::qt

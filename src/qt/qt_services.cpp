@@ -1,0 +1,135 @@
+#include "qt/qt_services.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "qt/help_window.h"
+#include "qt/qt_text.h"
+#include "ui/file_patterns.h"
+
+namespace tev::qt {
+
+namespace {
+
+QMessageBox::Icon box_icon(ui::Icon icon) {
+    switch (icon) {
+        case ui::Icon::stop:
+            return QMessageBox::Critical;
+        case ui::Icon::question:
+            return QMessageBox::Question;
+        case ui::Icon::exclamation:
+            return QMessageBox::Warning;
+        case ui::Icon::information:
+            return QMessageBox::Information;
+        case ui::Icon::none:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box without a title of its own carries the program's name, as the original's did.
+QString box_title(const Text& title) {
+    return title.empty() ? QStringLiteral("Tevardin") : to_qstring(title);
+}
+
+}  // namespace
+
+int twips_per_pixel(double logical_dpi) {
+    return logical_dpi >= 120 ? 12 : 15;
+}
+
+QtServices::QtServices(std::filesystem::path data_dir) : dir_(std::move(data_dir)) {}
+
+QtServices::~QtServices() = default;
+
+QWidget* QtServices::dialog_parent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (owner_ && owner_->isVisible()) return owner_;
+    return nullptr;
+}
+
+void QtServices::message(const Text& text, const Text& title, ui::Icon icon) {
+    QMessageBox box(box_icon(icon), box_title(title), to_qstring(text), QMessageBox::Ok,
+                    dialog_parent());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool QtServices::ask(const Text& title, const Text& text, ui::Icon icon, bool default_yes) {
+    QMessageBox box(box_icon(icon), box_title(title), to_qstring(text),
+                    QMessageBox::Yes | QMessageBox::No, dialog_parent());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+Text QtServices::input(const Text& prompt, const Text& title, const Text& default_text, int x,
+                       int y) {
+    QInputDialog box(dialog_parent());
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(box_title(title));
+    box.setLabelText(to_qstring(prompt));
+    box.setTextValue(to_qstring(default_text));
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (x >= 0 && y >= 0) {
+        const int tpp = screen().twips_per_pixel_x;
+        const QPoint origin = QGuiApplication::primaryScreen() != nullptr
+                                  ? QGuiApplication::primaryScreen()->geometry().topLeft()
+                                  : QPoint();
+        box.move(origin + QPoint(x / tpp, y / tpp));
+    }
+    if (box.exec() != QDialog::Accepted) return Text();
+    return box.textValue().toStdU32String();
+}
+
+void QtServices::process_events(const Text&) {
+    if (refresh_) refresh_();
+    QCoreApplication::processEvents();
+}
+
+void QtServices::beep() {
+    QApplication::beep();
+}
+
+ui::ScreenMetrics QtServices::screen() const {
+    ui::ScreenMetrics metrics;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) return metrics;
+    const int tpp_x = twips_per_pixel(primary->logicalDotsPerInchX());
+    const int tpp_y = twips_per_pixel(primary->logicalDotsPerInchY());
+    metrics.width_twips = primary->size().width() * tpp_x;
+    metrics.height_twips = primary->size().height() * tpp_y;
+    metrics.twips_per_pixel_x = tpp_x;
+    metrics.twips_per_pixel_y = tpp_y;
+    return metrics;
+}
+
+ui::DateTime QtServices::now() const {
+    const QDateTime t = QDateTime::currentDateTime();
+    return ui::DateTime{t.date().year(), t.date().month(),  t.date().day(),
+                        t.time().hour(), t.time().minute(), t.time().second()};
+}
+
+void QtServices::open_help(const std::filesystem::path& file) {
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    help_->open(file);
+}
+
+bool QtServices::acquire_single_instance() {
+    return lock_.acquire(dir_);
+}
+
+void QtServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {
+    ui::delete_matching_files(dir, pattern);
+}
+
+}  // namespace tev::qt

@@ -1,0 +1,60 @@
+// The window model's outside world in the window program: real message boxes, questions and
+// input boxes, the event loop, the primary screen, the system clock, the help window, the
+// single-instance guard (shared with the headless driver) and file deletion.
+#pragma once
+
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "ui/instance_lock.h"
+#include "ui/services.h"
+
+class QWidget;
+
+namespace tev::qt {
+
+class HelpWindow;
+
+class QtServices : public ui::Services {
+  public:
+    explicit QtServices(std::filesystem::path data_dir);
+    ~QtServices() override;
+
+    // Called at each process_events before the event loop runs, so that the widgets show the
+    // model (status line, title label) while a long operation goes on.
+    void set_refresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
+    // The window that owns the dialogs (the main window once it is shown).
+    void set_owner(QWidget* owner) { owner_ = owner; }
+
+    void message(const Text& text, const Text& title, ui::Icon icon) override;
+    bool ask(const Text& title, const Text& text, ui::Icon icon, bool default_yes) override;
+    Text input(const Text& prompt, const Text& title, const Text& default_text, int x,
+               int y) override;
+    void process_events(const Text& status) override;
+    void beep() override;
+    ui::ScreenMetrics screen() const override;
+    ui::DateTime now() const override;
+    void open_help(const std::filesystem::path& file) override;
+    bool acquire_single_instance() override;
+    void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
+
+    // The help window, once opened (tests look at it).
+    HelpWindow* help_window() const { return help_.get(); }
+
+  private:
+    QWidget* dialog_parent() const;
+
+    std::filesystem::path dir_;
+    ui::InstanceLock lock_;
+    std::function<void()> refresh_;
+    QPointer<QWidget> owner_;
+    std::unique_ptr<HelpWindow> help_;
+};
+
+// The twips per pixel of a screen with `logical_dpi` dots per inch: 12 with large fonts
+// (120 dpi and more), 15 otherwise.
+int twips_per_pixel(double logical_dpi);
+
+}  // namespace tev::qt

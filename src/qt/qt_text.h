@@ -1,0 +1,25 @@
+// Text at the window boundary: the model's characters as QString, its colours as QColor.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "core/text/text.h"
+#include "ui/control.h"
+
+namespace tev::qt {
+
+// `text` for a widget; CR LF and lone CR become the line feed Qt breaks lines at.
+inline QString to_qstring(const Text& text) {
+    QString s = QString::fromStdU32String(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+// A model colour (0xRRGGBB) as QColor; only meaningful when it is not kDefaultColor.
+inline QColor to_qcolor(ui::Color color) {
+    return QColor((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+}  // namespace tev::qt

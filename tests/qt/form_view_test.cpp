@@ -1,0 +1,359 @@
+// The window program's view on a generated season, offscreen: the widgets carry the model's
+// captions, clicks reach the handlers, report panes fill, and the model's dialogs appear as real
+// dialogs. Set TEVARDIN_SCREENSHOTS to a folder to keep pictures of the window.
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "core/text/cp932.h"
+#include "qt/dialog_view.h"
+#include "qt/form_layout.h"
+#include "qt/form_view.h"
+#include "qt/help_window.h"
+#include "qt/look.h"
+#include "qt/qt_services.h"
+#include "season_gen.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using tev::qt::FormView;
+
+// The window program's services, noting whether the notice window was up while the season
+// loaded (the model lets events run between its loading steps).
+class NoticeWatchingServices : public tev::qt::QtServices {
+  public:
+    using QtServices::QtServices;
+    FormView* view = nullptr;
+    bool notice_seen = false;
+    QString notice_caption;
+
+    void process_events(const tev::Text& status) override {
+        QtServices::process_events(status);
+        if (view != nullptr && view->notice_view().isVisible()) {
+            notice_seen = true;
+            notice_caption = view->notice_view().windowTitle();
+        }
+    }
+};
+
+// A started program on a generated 1996 season in a folder of its own.
+struct Session {
+    tev::test::TempDir dir;
+    std::unique_ptr<NoticeWatchingServices> services;
+    std::unique_ptr<tev::ui::MainWindow> model;
+    std::unique_ptr<FormView> view;
+    bool started = false;
+
+    Session() {
+        const tev::Status written =
+            tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
+        if (!written)
+            qFatal("cannot write the generated season: %s", written.error().describe().c_str());
+        services = std::make_unique<NoticeWatchingServices>(dir.path());
+        model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
+        view = std::make_unique<FormView>(*model, *services);
+        services->view = view.get();
+        started = model->start();
+        view->sync_all();
+    }
+
+    template <typename W>
+    W* widget(const char* name, int index = -1) {
+        return qobject_cast<W*>(view->binder().widget(name, index));
+    }
+};
+
+// Runs `act` on the next modal dialog that opens (polling, since it opens inside a click).
+void on_next_modal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+void save_picture(QWidget* window, const char* file) {
+    const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') +
+                                QLatin1String(file)));
+}
+
+}  // namespace
+
+class FormViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { tev::qt::apply_application_look(*qApp); }
+
+    void window_carries_the_captions_of_the_main_window() {
+        Session s;
+        QVERIFY(s.started);
+        QVERIFY(s.services->notice_seen);
+        QCOMPARE(s.services->notice_caption, QStringLiteral("お知らせ！"));
+        QVERIFY(!s.view->notice_view().isVisible());
+        QVERIFY(s.view->isVisible());
+        QCOMPARE(s.view->windowTitle(), QStringLiteral("Tevardin  1996"));
+        QStringList menus;
+        for (QAction* a : s.view->menuBar()->actions()) menus << a->text();
+        QCOMPARE(menus, (QStringList{"ファイル(&F)", "データ操作(&D)", "ホームラン(&H)",
+                                     "投手成績(&T)", "ヘルプ(&H)"}));
+        QCOMPARE(s.widget<QPushButton>("Command9")->text(), QStringLiteral("成績一覧"));
+        QCOMPARE(s.widget<QPushButton>("Command4", 32)->text(), QStringLiteral("X"));
+        QCOMPARE(s.widget<QRadioButton>("Option5", 5)->text(), QStringLiteral("ﾀﾞｲｴｰ"));
+        QCOMPARE(s.widget<QLabel>("Label10")->text(), QStringLiteral("Tevardin 1996"));
+        QVERIFY(s.widget<QLineEdit>("Text1")->text().startsWith(QStringLiteral("表示サイズ＝ ")));
+        save_picture(s.view.get(), "tevardin-start.png");
+    }
+
+    void every_control_has_a_place_inside_the_form() {
+        Session s;
+        const QRect form(QPoint(0, 0), tev::qt::form_size());
+        for (auto [control, widget] : s.view->binder().widgets()) {
+            const auto rect = tev::qt::form_rect(control->name, control->index);
+            QVERIFY2(rect.has_value(), control->key().c_str());
+            if (control->parent.empty()) QVERIFY2(form.contains(*rect), control->key().c_str());
+        }
+    }
+
+    void report_text_keeps_full_width_characters_at_two_columns() {
+        Session s;
+        for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Text6"}) {
+            const QFont font =
+                s.view->binder().widget(name, name == std::string("Text6") ? 0 : -1)->font();
+            QVERIFY2(tev::qt::full_width_is_two_columns(font), name);
+            QCOMPARE(QFontInfo(font).family(), QStringLiteral("Noto Sans Mono CJK JP"));
+        }
+    }
+
+    void a_small_screen_shrinks_the_form_and_keeps_report_columns() {
+        Session s;
+        const QSize designed = s.view->form()->size();
+        s.model->main().scale = 0.75;  // what the layout check sets below 10000 twips
+        s.view->sync_all();
+        QCOMPARE(s.view->form()->size(), designed * 0.75);
+        QVERIFY(tev::qt::full_width_is_two_columns(s.view->binder().widget("List4")->font()));
+        QCOMPARE(s.view->binder().widget("Command9")->geometry().topLeft(),
+                 (tev::qt::form_rect("Command9")->topLeft() * 0.75));
+    }
+
+    void screen_metrics_tell_large_fonts_by_resolution() {
+        QCOMPARE(tev::qt::twips_per_pixel(96), 15);
+        QCOMPARE(tev::qt::twips_per_pixel(120), 12);
+        tev::qt::QtServices services(".");
+        const tev::ui::ScreenMetrics screen = services.screen();
+        QVERIFY(screen.twips_per_pixel_x == 15 || screen.twips_per_pixel_x == 12);
+        QCOMPARE(screen.width_twips,
+                 QGuiApplication::primaryScreen()->size().width() * screen.twips_per_pixel_x);
+    }
+
+    void standings_fill_the_report_pane_and_a_club_line_opens_its_games() {
+        Session s;
+        auto* list4 = s.widget<QListWidget>("List4");
+        QVERIFY(!list4->isVisible());
+        QVERIFY(!s.widget<QPushButton>("Command9")->isEnabled());
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QVERIFY(s.widget<QPushButton>("Command9")->isEnabled());
+        QTest::mouseClick(s.widget<QPushButton>("Command9"), Qt::LeftButton);
+        QVERIFY(list4->isVisible());
+        QCOMPARE(list4->count(), 14);
+        QCOMPARE(list4->verticalScrollBar()->maximum(), 0);  // the whole table at once
+        const auto& lines = s.model->main().at("List4").lines;
+        for (int i = 0; i < list4->count(); ++i)
+            QCOMPARE(list4->item(i)->text(),
+                     QString::fromStdU32String(lines[static_cast<std::size_t>(i)]));
+        QVERIFY(s.widget<QLabel>("Label7")->isVisible());
+        QCOMPARE(s.widget<QLineEdit>("Text1")->text(),
+                 QStringLiteral("チーム名をクリックすると詳細が表示されます。"));
+        save_picture(s.view.get(), "tevardin-standings.png");
+
+        // The second line is the Central leader: its game list opens in the detail pane.
+        auto* list2 = s.widget<QListWidget>("List2");
+        QVERIFY(!list2->isVisible());
+        const QRect line = list4->visualItemRect(list4->item(1));
+        QTest::mouseClick(list4->viewport(), Qt::LeftButton, {}, line.center());
+        QTRY_VERIFY(list2->isVisible());
+        QCOMPARE(list2->count(), static_cast<int>(s.model->main().at("List2").lines.size()));
+        QVERIFY(list2->count() > 100);
+        save_picture(s.view.get(), "tevardin-club-games.png");
+
+        // 窓消去 closes both panes.
+        QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
+        QVERIFY(!list4->isVisible());
+        QVERIFY(!list2->isVisible());
+    }
+
+    void entry_boxes_labels_and_buttons_reach_their_handlers() {
+        Session s;
+        auto* status = s.widget<QLineEdit>("Text1");
+        s.view->binder().action("mnudat_in")->trigger();
+        QCOMPARE(status->text(), QStringLiteral("リーグ名を選択して下さい。"));
+        QTest::mouseClick(s.widget<QRadioButton>("Option3", 0), Qt::LeftButton);
+        QCOMPARE(status->text(), QStringLiteral("先攻チーム名を選択して下さい。"));
+        QVERIFY(s.widget<QRadioButton>("Option3", 0)->isChecked());
+
+        // A press on a box or a label is its click.
+        QTest::mouseClick(s.widget<QLineEdit>("Text7"), Qt::LeftButton);
+        QTRY_COMPARE(status->text(), QStringLiteral("先攻チームの得点を入力して下さい。"));
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 5), Qt::LeftButton);
+        QCOMPARE(s.widget<QLineEdit>("Text7")->text(), QStringLiteral("5"));
+        save_picture(s.view.get(), "tevardin-entry.png");
+        QTest::mouseClick(s.widget<QLabel>("Label1"), Qt::LeftButton);
+        QTRY_COMPARE(status->text(), QStringLiteral("このカードの観客数を入力して下さい。"));
+
+        // 入力終了 hears the press before the click.
+        auto* end = s.widget<QPushButton>("Command12");
+        QTest::mousePress(end, Qt::LeftButton);
+        QCOMPARE(status->text(), QStringLiteral("只今データー更新中、しばらくお待ち下さい。"));
+        QTest::mouseRelease(end, Qt::LeftButton);
+        QCOMPARE(s.model->entry_mode(), 0);
+        QVERIFY(!end->isEnabled());
+    }
+
+    void a_message_of_the_model_is_a_real_message_box() {
+        Session s;
+        QString shown;
+        on_next_modal([&shown](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return;
+            shown = box->text();
+            save_picture(box, "tevardin-message.png");
+            box->button(QMessageBox::Ok)->click();
+        });
+        // No pair meets a 30th time in the generated season.
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 30), Qt::LeftButton);
+        QVERIFY2(shown.endsWith(QStringLiteral(" 30 回戦のデータはありません ")),
+                 qPrintable(shown));
+    }
+
+    void options_show_what_the_model_selects() {
+        Session s;
+        auto* central = s.widget<QRadioButton>("Option3", 0);
+        const bool before = central->isChecked();
+        QCOMPARE(before, s.model->main().at("Option3", 0).value);
+        // Clicking the selected league again leaves it selected, as the model keeps it.
+        if (central->isEnabled()) QTest::mouseClick(central, Qt::LeftButton);
+        QCOMPARE(central->isChecked(), s.model->main().at("Option3", 0).value);
+        // Choosing another visiting club moves the mark to it alone.
+        auto* hanshin = s.widget<QRadioButton>("Option1", 3);
+        if (hanshin->isEnabled()) {
+            QTest::mouseClick(hanshin, Qt::LeftButton);
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(s.widget<QRadioButton>("Option1", i)->isChecked(),
+                         s.model->main().at("Option1", i).value);
+        }
+    }
+
+    void version_box_opens_as_a_dialog_until_its_button() {
+        Session s;
+        QAction* version = s.view->binder().action("mnuVerItem");
+        QVERIFY(version != nullptr);
+        QString caption;
+        on_next_modal([&caption, &s](QWidget* modal) {
+            if (modal != &s.view->dialog_view()) return;
+            caption = modal->windowTitle();
+            save_picture(modal, "tevardin-version.png");
+            const auto buttons = modal->findChildren<QPushButton*>();
+            QCOMPARE(buttons.size(), 1);
+            QCOMPARE(buttons.front()->text(), QStringLiteral("ＯＫ"));
+            buttons.front()->click();
+        });
+        version->trigger();
+        QCOMPARE(caption, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+        QVERIFY(!s.model->dialog().visible);
+        QVERIFY(!s.view->dialog_view().isVisible());
+    }
+
+    void closing_asks_first_and_no_keeps_the_program() {
+        Session s;
+        QSignalSpy finished(s.view.get(), &FormView::finished);
+        QString question;
+        on_next_modal([&question](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return;
+            question = box->windowTitle() + QLatin1Char('|') + box->text();
+            save_picture(box, "tevardin-quit.png");
+            box->button(QMessageBox::No)->click();
+        });
+        s.view->close();
+        QCOMPARE(question, QStringLiteral("終　　了|Tevardinを終了しますか ?"));
+        QVERIFY(s.view->isVisible());
+        QCOMPARE(finished.count(), 0);
+
+        on_next_modal([](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(QMessageBox::Yes)->click();
+        });
+        s.view->close();
+        QVERIFY(s.model->ended());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!s.view->isVisible());
+    }
+
+    void input_box_returns_the_typed_text_or_nothing_on_cancel() {
+        tev::qt::QtServices services(".");
+        on_next_modal([](QWidget* modal) {
+            auto* box = qobject_cast<QInputDialog*>(modal);
+            if (box == nullptr) return;
+            QCOMPARE(box->windowTitle(), QStringLiteral("新規作成"));
+            QCOMPARE(box->labelText(), QStringLiteral("年度を入力して下さい。"));
+            QCOMPARE(box->textValue(), QStringLiteral("1997"));
+            box->setTextValue(QStringLiteral("1998"));
+            box->accept();
+        });
+        QVERIFY(services.input(U"年度を入力して下さい。", U"新規作成", U"1997", -1, -1) == U"1998");
+        on_next_modal([](QWidget* modal) {
+            if (auto* box = qobject_cast<QInputDialog*>(modal)) box->reject();
+        });
+        QVERIFY(
+            services.input(U"年度を入力して下さい。", U"新規作成", U"1997", 1500, 1500).empty());
+    }
+
+    void help_opens_in_a_window_of_its_own() {
+        Session s;
+        QAction* help = s.view->binder().action("mnuHowUseItem");
+        QVERIFY(help != nullptr);
+        help->trigger();
+        tev::qt::HelpWindow* window = s.services->help_window();
+        QVERIFY(window != nullptr && window->isVisible());
+        QVERIFY(window->toPlainText().contains(QStringLiteral("TEVARDIN.HLP が見つかりません")));
+
+        // The help page may be written in UTF-8 or, like the data files, in code page 932.
+        const auto page = tev::encode_cp932(
+            U"<html><body><h1>使い方</h1><p>試合を入力します。</p></body></html>");
+        QVERIFY(page.has_value());
+        tev::test::spit(s.dir / "TEVARDIN.HLP", *page);
+        help->trigger();
+        QVERIFY(window->toPlainText().contains(QStringLiteral("試合を入力します。")));
+    }
+
+    void a_second_copy_on_the_same_folder_is_refused() {
+        Session s;
+        tev::qt::QtServices other(s.dir.path());
+        QVERIFY(!other.acquire_single_instance());
+    }
+};
+
+QTEST_MAIN(FormViewTest)
+#include "form_view_test.moc"
