@@ -1,5 +1,7 @@
 #include "qt/form_view.h"
 
+#include "qt/keypad_typing.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -62,6 +64,7 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
     build_menus();
     build_controls();
     binder_->watch_background(form_);
+    new KeypadTyping(this, *binder_);
     apply_layout(model_.main().scale);
     services_.set_owner(this);
     services_.set_refresh([this] { sync_all(); });

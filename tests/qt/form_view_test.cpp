@@ -231,6 +231,29 @@ class FormViewTest : public QObject {
         QVERIFY(!end->isEnabled());
     }
 
+    void typed_digits_press_the_keypad_and_enter_presses_return() {
+        Session s;
+        s.view->binder().action("mnudat_in")->trigger();
+        QTest::mouseClick(s.widget<QRadioButton>("Option3", 0), Qt::LeftButton);
+        auto* status = s.widget<QLineEdit>("Text1");
+        QTest::mouseClick(s.widget<QLineEdit>("Text7"), Qt::LeftButton);
+        QTRY_COMPARE(status->text(), QStringLiteral("先攻チームの得点を入力して下さい。"));
+        QTest::keyClicks(s.view.get(), "12");  // two digits in quick succession: the key 12
+        QTRY_COMPARE(s.widget<QLineEdit>("Text7")->text(), QStringLiteral("12"));
+        QTest::mouseClick(s.widget<QLineEdit>("Text6", 0), Qt::LeftButton);
+        QTRY_COMPARE(status->text(), QStringLiteral("先攻チームの各回の得点を入力して下さい。"));
+        QTest::keyClicks(s.view.get(), "4x");  // 4 cannot take a second digit; x is the X key
+        QTRY_COMPARE(s.widget<QLineEdit>("Text6", 1)->text(), QStringLiteral(" X"));
+        QCOMPARE(s.widget<QLineEdit>("Text6", 0)->text(), QStringLiteral(" 4"));
+        QTest::mouseClick(s.widget<QLineEdit>("Text5"), Qt::LeftButton);
+        QTRY_COMPARE(status->text(), QStringLiteral("このカードの観客数を入力して下さい。"));
+        QTest::keyClicks(s.view.get(), "32000");  // 3 and 2 make no key: digits one by one
+        QTRY_COMPARE(s.widget<QLineEdit>("Text5")->text(), QStringLiteral("32000"));
+        // Enter presses Return only when it can be used: the form is not complete.
+        QTest::keyClick(s.view.get(), Qt::Key_Return);
+        QCOMPARE(s.model->dat_changed(), 0);
+    }
+
     void a_message_of_the_model_is_a_real_message_box() {
         Session s;
         QString shown;
