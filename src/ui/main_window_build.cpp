@@ -141,8 +141,12 @@ void MainWindow::build_input_panel() {
     const std::array<const char32_t*, 12> months = {U"Jan", U"Feb", U"Mar", U"Apr", U"May", U"Jun",
                                                    U"Jul", U"Aug", U"Sep", U"Oct", U"Nov", U"Dec"};
     for (int m = 1; m <= 12; ++m) main_.add(make(ControlKind::button, "Command2", months[m - 1], m));
-    for (int k = 0; k <= 32; ++k) main_.add(make(ControlKind::button, "Command4", k == 32 ? Text(U"X") : plain_num(k), k));
-    main_.add(make(ControlKind::button, "Command3", U"対戦回"));
+    // The day and meeting keys and the meeting/day switch start usable, in the highlight colour.
+    for (int k = 0; k <= 32; ++k) {
+        Control& key = main_.add(make(ControlKind::button, "Command4", k == 32 ? Text(U"X") : plain_num(k), k));
+        if (k >= 1 && k <= 31) key.back_color = kHighlight;
+    }
+    main_.add(make(ControlKind::button, "Command3", U"対戦回")).back_color = kHighlight;
     main_.add(make(ControlKind::button, "Command19", U"ＨＲ登録")).visible = false;
     main_.add(make(ControlKind::button, "Command12", U"入力終了"));
     main_.add(make(ControlKind::button, "Command1", U"Return"));

@@ -45,7 +45,9 @@ void MainWindow::Command7_Click() {
     data.back_color = kHighlight;
     data.focused = true;
     main_.at("Command7").focused = false;
-    set_colors({"Command4", "Command2"}, kDefaultColor);
+    set_colors({"Command2"}, kDefaultColor);
+    for (Control* key : main_.array("Command4")) key->back_color = key->index >= 1 && key->index <= 31 ? kHighlight : kDefaultColor;
+    main_.at("Command3").back_color = kHighlight;
     report_on_ = false;
     // The game view comes back with the game last shown and its league's buttons.
     if (view_.view_league != 0) {

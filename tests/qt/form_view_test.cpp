@@ -249,6 +249,7 @@ class FormViewTest : public QObject {
         QTRY_COMPARE(status->text(), QStringLiteral("このカードの観客数を入力して下さい。"));
         QTest::keyClicks(s.view.get(), "32000");  // 3 and 2 make no key: digits one by one
         QTRY_COMPARE(s.widget<QLineEdit>("Text5")->text(), QStringLiteral("32000"));
+        save_picture(s.view.get(), "tevardin-entry-typed.png");
         // Enter presses Return only when it can be used: the form is not complete.
         QTest::keyClick(s.view.get(), Qt::Key_Return);
         QCOMPARE(s.model->dat_changed(), 0);
