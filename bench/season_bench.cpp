@@ -3,7 +3,15 @@
 
 #include <memory>
 
+#include "core/stats/head_to_head_report.h"
+#include "core/stats/inning_totals.h"
+#include "core/stats/monthly_report.h"
+#include "core/stats/score_list.h"
 #include "core/stats/standings.h"
+#include "core/stats/standings_as_of.h"
+#include "core/stats/streaks.h"
+#include "core/stats/streaks_report.h"
+#include "core/stats/tallies.h"
 #include "core/store/season_files.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
@@ -48,6 +56,78 @@ void BM_SaveSeason(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveSeason)->Unit(benchmark::kMillisecond);
+
+// Each team-statistics builder alone on a full season.
+template <class Build>
+void run_builder(benchmark::State& state, Build build) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    for (auto _ : state) {
+        auto table = build(*season);
+        benchmark::DoNotOptimize(table);
+    }
+}
+
+void BM_Monthdat(benchmark::State& state) { run_builder(state, monthdat_make); }
+BENCHMARK(BM_Monthdat)->Unit(benchmark::kMicrosecond);
+
+void BM_Rensyou(benchmark::State& state) { run_builder(state, rensyou); }
+BENCHMARK(BM_Rensyou)->Unit(benchmark::kMicrosecond);
+
+void BM_TokutenIchiran(benchmark::State& state) { run_builder(state, tokuten_ichiran1); }
+BENCHMARK(BM_TokutenIchiran)->Unit(benchmark::kMicrosecond);
+
+void BM_KaisuuTen(benchmark::State& state) { run_builder(state, kaisuu_ten); }
+BENCHMARK(BM_KaisuuTen)->Unit(benchmark::kMicrosecond);
+
+void BM_RecordMake2(benchmark::State& state) {
+    run_builder(state, [](const Season& season) {
+        const AsOfDate date{7, 15};
+        return std::make_pair(record_make2(season, 1, 6, date), record_make2(season, 7, 12, date));
+    });
+}
+BENCHMARK(BM_RecordMake2)->Unit(benchmark::kMicrosecond);
+
+// Every team-statistics builder in a row, as a rebuild after a change of the games runs them.
+void BM_TeamStatisticsBuilders(benchmark::State& state) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    for (auto _ : state) {
+        auto best_dat = tokuten_ichiran1(*season);
+        auto central = record_make(*season, 1, 6);
+        auto pacific = record_make(*season, 7, 12);
+        auto tallies = monthdat_make(*season);
+        auto innings = kaisuu_ten(*season);
+        auto streaks = rensyou(*season);
+        auto central2 = record_make2(*season, 1, 6, {7, 15});
+        auto pacific2 = record_make2(*season, 7, 12, {7, 15});
+        benchmark::DoNotOptimize(best_dat);
+        benchmark::DoNotOptimize(central);
+        benchmark::DoNotOptimize(pacific);
+        benchmark::DoNotOptimize(tallies);
+        benchmark::DoNotOptimize(innings);
+        benchmark::DoNotOptimize(streaks);
+        benchmark::DoNotOptimize(central2);
+        benchmark::DoNotOptimize(pacific2);
+    }
+}
+BENCHMARK(BM_TeamStatisticsBuilders)->Unit(benchmark::kMicrosecond);
+
+// The lines of every team-statistics report pane from built tables.
+void BM_TeamStatisticsReports(benchmark::State& state) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    const auto central = record_make(*season, 1, 6);
+    const auto pacific = record_make(*season, 7, 12);
+    const auto tallies = monthdat_make(*season);
+    const auto streaks = rensyou(*season);
+    const auto best_dat = tokuten_ichiran1(*season);
+    for (auto _ : state) {
+        auto panes = {vs_record_report(tallies, central, pacific, "1996", 0),
+                      vs_pct_report(tallies, central, pacific, "1996", 0), meeting_status_report(*season, 0),
+                      monthly_record_report(tallies, 0), monthly_pct_report(tallies, 0), streaks_report(streaks),
+                      score_list_report(best_dat), record_disp2(central, pacific, "1996", {7, 15}, 0)};
+        benchmark::DoNotOptimize(panes);
+    }
+}
+BENCHMARK(BM_TeamStatisticsReports)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -15,11 +15,11 @@ Text result_mark(const Text& runs, const Text& rival_runs) {
     return U"   ";
 }
 
-namespace {
-
 Text pitcher_cells(const Text& game) {
     return pitcher_cell(mid(game, 5, 10)) + pitcher_cell(mid(game, 15, 10)) + pitcher_cell(mid(game, 25, 10));
 }
+
+namespace {
 
 Text club_game_line(const Text& game, int rival, int meet, bool batted_first) {
     const Text own = mid(game, batted_first ? 1 : 3, 2);

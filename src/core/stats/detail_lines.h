@@ -15,6 +15,10 @@ inline constexpr const char32_t* kCloseLineShort = U">このラインをクリ�
 // A pitcher name of a game (trailing blanks removed) in a cell of six characters.
 Text pitcher_cell(const Text& name);
 
+// The three pitcher cells of a game in stored order: the first-batting club's pitcher of record,
+// the second-batting club's, the save pitcher.
+Text pitcher_cells(const Text& game);
+
 // "○ " won, "● " lost, "   " drawn, from the club's and the rival's runs as stored (compared as
 // the right-aligned texts they are).
 Text result_mark(const Text& runs, const Text& rival_runs);

@@ -48,8 +48,14 @@ Text pct_text(int wins, int decided) {
 }
 
 LeagueTable record_make(const Season& season, int first_team, int last_team) {
+    return record_make_if(season, first_team, last_team, {});
+}
+
+LeagueTable record_make_if(const Season& season, int first_team, int last_team,
+                           const std::function<bool(const Text&)>& keep) {
     std::array<ClubCount, 7> count{};
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
+        if (keep && !keep(game)) return;
         const int v = league_index(slot.team);
         const int h = slot.opp;
         const int r1 = first_runs(game);

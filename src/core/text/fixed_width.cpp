@@ -17,6 +17,11 @@ Text right_text(TextView text, std::size_t width) {
 
 Text right_num(long long value, std::size_t width) { return right_text(num_text(value), width); }
 
+Text right_num_uncut(long long value, std::size_t width) {
+    const Text text = plain_num(value);
+    return text.size() >= width ? text : right_text(text, width);
+}
+
 Text cut(TextView text, std::size_t width) { return Text(text.substr(0, width)); }
 
 Text pad_ascii(TextView text, std::size_t width) {

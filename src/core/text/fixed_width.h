@@ -19,6 +19,11 @@ Text plain_num(long long value);
 // wider than the field only its rightmost `width` characters are kept (123 in 2 gives "23").
 Text right_num(long long value, std::size_t width);
 
+// The digits of `value` right-aligned in at least `width` characters: the same text as
+// `right_num` whenever the digits fit, but a wider number is kept whole, for counts whose digits
+// must never be lost even if the column shifts.
+Text right_num_uncut(long long value, std::size_t width);
+
 // `text` right-aligned in `width` characters with ASCII blanks; rightmost characters kept.
 Text right_text(TextView text, std::size_t width);
 

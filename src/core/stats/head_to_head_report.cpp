@@ -1,0 +1,140 @@
+#include "core/stats/head_to_head_report.h"
+
+#include "core/stats/game_outcome.h"
+#include "core/stats/standings_report.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+// [disp_size][league - 1]
+const Text kGridHeaders[3][2] = {
+    {U"           巨　人   ヤクルト  横  浜    阪  神   広  島   中  日   順位",
+     U"           ｵﾘｯｸｽ    西  武   近  鉄   日本ﾊﾑ    ロッテ   ダイエー  順位"},
+    {U"           巨　人   ヤクルト  横  浜    阪  神   広  島    中  日   順位",
+     U"           ｵﾘｯｸｽ    西  武   近  鉄   日本ﾊﾑ    ロッテ   ダイエー   順位"},
+    {U"           巨　人   ヤクルト  横  浜   阪  神    広  島   中  日   順位",
+     U"           ｵﾘｯｸｽ    西  武   近  鉄   日本ﾊﾑ    ロッテ   ダイエー  順位"},
+};
+const Text kPctPacificHeader1 = U"           ｵﾘｯｸｽ    西  武   近  鉄    日本ﾊﾑ   ロッテ   ダイエー   順位";
+
+const Text kMeetingRulers[3] = {
+    U"    ﾁｰﾑ　          5       10      15      20       25",
+    U"    ﾁｰﾑ　         5     10      15      20       25",
+    U"    ﾁｰﾑ　        5       10      15      20       25",
+};
+
+int layout(int disp_size) { return disp_size >= 0 && disp_size <= 2 ? disp_size : 0; }
+
+const LeagueTable& table_of(int league, const LeagueTable& central, const LeagueTable& pacific) {
+    return league == 1 ? central : pacific;
+}
+
+// One grid row: the club's name, its six cells with their separators, and its rank.
+template <class Cell>
+Text grid_row(const TeamTallies& tallies, int league, int club, int rank, const Text& after_name,
+              const Text& between, Cell cell) {
+    Text row = team_name(team_of(league, club)) + after_name;
+    for (int rival = 1; rival <= 6; ++rival) {
+        row += cell(tallies.vs_dat(league - 1, club, rival), rival == club);
+        row += rival < 6 ? between : Text(4, U' ');
+    }
+    return row + plain_num(rank);
+}
+
+template <class Cell>
+std::vector<Text> grid_lines(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
+                             const std::string& disp_year, int disp_size, bool percentages,
+                             const Text& after_name, const Text& between, Cell cell) {
+    std::vector<Text> lines;
+    for (int league : {1, 2}) {
+        if (league == 2) lines.emplace_back();
+        lines.push_back(vs_grid_header(league, disp_size, percentages));
+        const auto ranks = club_ranks(table_of(league, central, pacific), league == 1 && wins_ranked_year(disp_year));
+        for (int club = 1; club <= 6; ++club)
+            lines.push_back(grid_row(tallies, league, club, ranks[club], after_name, between, cell));
+    }
+    return lines;
+}
+
+// The empty mark string: full-width blanks with one ASCII blank at position 58.
+Text blank_marks() { return Text(57, kWideBlank) + U" " + Text(3, kWideBlank); }
+
+// [team 1..12][rival's club number 1..6]: every stored game marks its meeting number in both
+// clubs' strings.
+using MarkTable = std::array<std::array<Text, 7>, 13>;
+
+MarkTable meeting_marks(const Season& season) {
+    MarkTable marks;
+    for (auto& row : marks) row.fill(blank_marks());
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+        const int outcome = first_club_outcome(game);
+        marks[slot.team][slot.opp][slot.meet - 1] = outcome_mark(outcome);
+        marks[home_team(slot)][league_index(slot.team)][slot.meet - 1] = outcome_mark(-outcome);
+    });
+    return marks;
+}
+
+}  // namespace
+
+std::array<int, 7> club_ranks(const LeagueTable& table, bool wins_matter) {
+    const auto by_position = standings_ranks(table, wins_matter);
+    std::array<int, 7> ranks{};
+    for (int p = 0; p < 6; ++p) {
+        const int club = row_club(table[p]);
+        if (club >= 1 && club <= 6) ranks[club] = by_position[p];
+    }
+    return ranks;
+}
+
+Text vs_grid_header(int league, int disp_size, bool percentages) {
+    if (percentages && league == 2 && layout(disp_size) == 1) return kPctPacificHeader1;
+    return kGridHeaders[layout(disp_size)][league == 2 ? 1 : 0];
+}
+
+Text vs_pct_cell(const Tally& tally) {
+    if (!tally.played()) return Text(6, U' ');
+    return pct_text(tally.wins, tally.wins + tally.losses);
+}
+
+ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
+                            const std::string& disp_year, int disp_size) {
+    ReportPane pane;
+    pane.status = U"各チームの対戦カード別勝敗を表示中。";
+    pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　敗　一　覧";
+    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, false, U" ", U"  ",
+                            [](const Tally& t, bool self) { return self ? Text(7, U' ') : tally_cell(t); });
+    return pane;
+}
+
+ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
+                         const std::string& disp_year, int disp_size) {
+    ReportPane pane;
+    pane.status = U"各チームの対戦カード別勝率を表示中。";
+    pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　率　一　覧";
+    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, true, U"  ", U"   ",
+                            [](const Tally& t, bool self) { return self ? Text(6, U' ') : vs_pct_cell(t); });
+    return pane;
+}
+
+ReportPane meeting_status_report(const Season& season, int disp_size) {
+    ReportPane pane;
+    pane.status = U"各チームの対戦状況一覧を表示中。";
+    pane.caption = Text(U"            　　       両リーグ  対戦状況一覧") + kLineBreak + kMeetingRulers[layout(disp_size)];
+    const MarkTable marks = meeting_marks(season);
+    for (int team = 1; team <= 12; ++team) {
+        // The names are padded with full-width blanks, which the heading keeps.
+        pane.lines.push_back(U"【" + team_name(team) + U"　ＶＳ　】");
+        const int league = league_of(team);
+        for (int club = 1; club <= 6; ++club) {
+            const int rival = team_of(league, club);
+            if (rival != team) pane.lines.push_back(team_name(rival) + U"〕" + marks[team][club]);
+        }
+        pane.lines.emplace_back();
+    }
+    return pane;
+}
+
+}  // namespace tev

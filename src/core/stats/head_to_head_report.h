@@ -1,0 +1,40 @@
+// The three head-to-head reports of List4: the win-loss grid (対戦別勝敗), the percentage grid
+// (対戦別勝率), each a 6 x 6 grid per league with the club's rank from the standings, and the
+// meeting status (対戦状況), one mark per meeting for every club and rival.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/stats/report_pane.h"
+#include "core/stats/standings.h"
+#include "core/stats/tallies.h"
+
+namespace tev {
+
+// The rank of each club in a league table (index = club number 1..6; index 0 unused), by the
+// standings report's rule: shared on equal percentage, and on equal wins too when `wins_matter`.
+std::array<int, 7> club_ranks(const LeagueTable& table, bool wins_matter);
+
+// The column header of a grid report for `league` (1 or 2) in layout mode `disp_size` (0..2);
+// `percentages` selects the percentage grid's header (it differs for the Pacific League in 1).
+Text vs_grid_header(int league, int disp_size, bool percentages);
+
+// A percentage grid cell: six blanks when nothing was played, "0.0000" for draws only, "1.0000"
+// without a loss, else the single-precision quotient cut to four decimals.
+Text vs_pct_cell(const Tally& tally);
+
+// 対戦別勝敗: status, caption and 15 lines (header, six rows, empty line, header, six rows).
+ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& central,
+                            const LeagueTable& pacific, const std::string& disp_year, int disp_size);
+
+// 対戦別勝率: status, caption and 15 lines, laid out as the win-loss grid.
+ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central,
+                         const LeagueTable& pacific, const std::string& disp_year, int disp_size);
+
+// 対戦状況: status, caption with the meeting ruler, and 84 lines: per team a heading, then per
+// rival its name, "〕" and a 61-character mark string holding "○", "●" or "△" (from the team's
+// side) at each stored meeting's number, and an empty line.
+ReportPane meeting_status_report(const Season& season, int disp_size);
+
+}  // namespace tev

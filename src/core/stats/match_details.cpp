@@ -1,0 +1,93 @@
+#include "core/stats/match_details.h"
+
+#include "core/stats/detail_lines.h"
+#include "core/stats/game_outcome.h"
+#include "core/store/game_string.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+constexpr int kMeetingBlock = 7;  // heading, five rivals, empty line
+
+Text meeting_line(const Text& game, int meet, bool club_batted_first) {
+    const Text own = club_batted_first ? first_runs_field(game) : second_runs_field(game);
+    const Text other = club_batted_first ? second_runs_field(game) : first_runs_field(game);
+    return right_num(meet, 3) + U"回戦  " + month_day_text(game) + U"  " + result_mark(own, other) + own + U"-" +
+           other + U" " + pitcher_cells(game);
+}
+
+Text score_line(const Text& game, Slot slot) {
+    const Text& visitor = team_name(slot.team);
+    const Text& home = team_name(home_team(slot));
+    Text line = month_day_text(game);
+    switch (first_club_outcome(game)) {
+        case 1: line += U" ○" + visitor + U" 対 " + U"●" + home; break;
+        case -1: line += U" ●" + visitor + U" 対 " + U"○" + home; break;
+        default: line += U"   " + visitor + U" 対 " + U"  " + home; break;
+    }
+    return line + right_num(slot.meet, 3) + U"回戦  " + pitcher_cells(game);
+}
+
+}  // namespace
+
+std::optional<int> standings_line_club(int line, const LeagueTable& central, const LeagueTable& pacific) {
+    if (line >= 2 && line <= 7) return row_club(central[line - 2]);
+    if (line >= 9 && line <= 14) return row_club(pacific[line - 9]) + 6;
+    return std::nullopt;
+}
+
+std::vector<Text> club_game_lines_as_of(const Season& season, int team, AsOfDate date) {
+    return club_game_lines(season, team, [date](const Text& game) { return played_by(game, date); });
+}
+
+std::optional<std::vector<Text>> listbox4_sub(const Season& season, int line, const LeagueTable& central_rec2,
+                                              const LeagueTable& pacific_rec2, AsOfDate date) {
+    const auto team = standings_line_club(line, central_rec2, pacific_rec2);
+    if (!team) return std::nullopt;
+    return club_game_lines_as_of(season, *team, date);
+}
+
+std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines) {
+    if (line < 1 || line > static_cast<int>(lines.size())) return std::nullopt;
+    const int club = line / kMeetingBlock + 1;
+    const Text& text = lines[line - 1];
+    if (club > 12 || text.empty()) return std::nullopt;
+    for (int rival = 1; rival <= 12; ++rival) {
+        if (team_name(rival).front() != text.front()) continue;
+        if (rival == club || league_of(rival) != league_of(club)) return std::nullopt;
+        return MeetingPick{club, rival};
+    }
+    return std::nullopt;
+}
+
+std::vector<Text> meeting_detail_lines(const Season& season, int club, int rival) {
+    std::vector<Text> lines;
+    lines.push_back(U"       " + team_name(club) + U"VS　　" + team_name(rival) + U"　　対戦詳細一覧");
+    if (club != rival && league_of(club) == league_of(rival)) {
+        for (int meet = 1; meet <= kMeetings; ++meet) {
+            if (const Text& game = season.game_at(club, league_index(rival), meet); !game.empty())
+                lines.push_back(meeting_line(game, meet, true));
+            if (const Text& game = season.game_at(rival, league_index(club), meet); !game.empty())
+                lines.push_back(meeting_line(game, meet, false));
+        }
+    }
+    lines.emplace_back(kCloseLine);
+    return lines;
+}
+
+std::vector<Text> score_detail_lines(const Season& season, const Text& entry) {
+    const Text high = mid(entry, 1, 2);
+    const Text low = mid(entry, 5, 2);
+    std::vector<Text> lines;
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+        const Text runs = mid(game, 1, 4);
+        if (runs == high + low || runs == low + high) lines.push_back(score_line(game, slot));
+    });
+    lines.emplace_back(kCloseLine);
+    return lines;
+}
+
+}  // namespace tev

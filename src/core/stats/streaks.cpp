@@ -1,0 +1,78 @@
+#include "core/stats/streaks.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/stats/game_outcome.h"
+#include "core/store/game_string.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+Text result_sequence(const Season& season, int team) {
+    std::vector<Text> keys;  // month/day + mark
+    const int league = league_of(team);
+    for (int club = 1; club <= 6; ++club) {
+        const int rival = team_of(league, club);
+        if (rival == team) continue;
+        for (int meet = 1; meet <= kMeetings; ++meet) {
+            if (const Text& game = season.game_at(team, club, meet); !game.empty())
+                keys.push_back(month_day_text(game) + outcome_mark(first_club_outcome(game)));
+            if (const Text& game = season.game_at(rival, league_index(team), meet); !game.empty())
+                keys.push_back(month_day_text(game) + outcome_mark(-first_club_outcome(game)));
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    Text seq;
+    for (const Text& key : keys) seq += key.back();
+    return seq;
+}
+
+void offer_streak(StreakRanks& ranks, int length) {
+    if (length <= 0) return;
+    for (std::size_t i = 0; i < ranks.size(); ++i) {
+        if (length == ranks[i].length) {
+            ++ranks[i].count;
+            return;
+        }
+        if (length > ranks[i].length) {
+            std::copy_backward(ranks.begin() + static_cast<std::ptrdiff_t>(i), ranks.end() - 1, ranks.end());
+            ranks[i] = {length, 1};
+            return;
+        }
+    }
+}
+
+StreakRanks streak_ranks(const Text& result_seq, char32_t mark) {
+    StreakRanks ranks{};
+    int running = 0;
+    for (std::size_t i = 0; i <= result_seq.size(); ++i) {
+        const char32_t c = i < result_seq.size() ? result_seq[i] : U'\0';  // the end closes a streak
+        if (c == U'△') continue;
+        if (c == mark) {
+            ++running;
+        } else {
+            offer_streak(ranks, running);
+            running = 0;
+        }
+    }
+    return ranks;
+}
+
+Streaks rensyou(const Season& season) {
+    Streaks streaks;
+    for (int team = 1; team <= 12; ++team) {
+        streaks.result_seq[team] = result_sequence(season, team);
+        streaks.win_streaks[team] = streak_ranks(streaks.result_seq[team], U'○');
+        streaks.lose_streaks[team] = streak_ranks(streaks.result_seq[team], U'●');
+    }
+    return streaks;
+}
+
+Text streak_entry_text(const StreakEntry& entry) {
+    if (entry.length == 0) return U"  -  ";
+    return right_num(entry.length, 2) + U"-" + right_num(entry.count, 2);
+}
+
+}  // namespace tev

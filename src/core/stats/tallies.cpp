@@ -1,0 +1,48 @@
+#include "core/stats/tallies.h"
+
+#include "core/stats/game_outcome.h"
+#include "core/store/game_string.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+int month_column(int month) {
+    if (month == 3) return kFirstMonthColumn;
+    return month >= kFirstMonthColumn && month <= kLastMonthColumn ? month : 0;
+}
+
+namespace {
+
+// Adds one game to a tally from its owner's point of view: +1 won, -1 lost, 0 drawn.
+void count(Tally& tally, int outcome) {
+    if (outcome > 0) ++tally.wins;
+    else if (outcome < 0) ++tally.losses;
+    else ++tally.draws;
+}
+
+}  // namespace
+
+TeamTallies monthdat_make(const Season& season) {
+    TeamTallies tallies;
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+        const int league = league_of(slot.team) - 1;
+        const int a = league_index(slot.team);
+        const int b = slot.opp;
+        const int outcome = first_club_outcome(game);
+        count(tallies.vs[league][a][b], outcome);
+        count(tallies.vs[league][b][a], -outcome);
+        if (const int column = month_column(game_month(game)); column != 0) {
+            count(tallies.month[slot.team][column], outcome);
+            count(tallies.month[home_team(slot)][column], -outcome);
+        }
+    });
+    return tallies;
+}
+
+Text tally_cell(const Tally& tally) {
+    if (!tally.played()) return Text(7, U' ');
+    return right_num_uncut(tally.wins, 2) + U"-" + right_num_uncut(tally.losses, 2) + U"-" + plain_num(tally.draws);
+}
+
+}  // namespace tev
