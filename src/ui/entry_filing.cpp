@@ -2,6 +2,7 @@
 // saves the season and rebuilds every table, showing each step in the status line.
 #include "core/history/history_make.h"
 #include "core/pitchers/pitcher_make.h"
+#include "core/stats/score_list.h"
 #include "core/store/game_string.h"
 #include "core/store/season_files.h"
 #include "core/store/teams.h"
@@ -136,6 +137,9 @@ void MainWindow::commit_chain() {
     names_ = paht_set(season_->disp_year);
     main_.at("Label10").fore_color = kRed;
 
+    step(U"得点一覧作成中です。", true);
+    season_->best_dat = tokuten_ichiran1(*season_);
+
     int left_out = 0;
     const auto build_pitchers = [&](int first, int last, PitcherTable& into) {
         PitcherBuild built = tousyu_datmake(*season_, first, last);
@@ -161,11 +165,16 @@ void MainWindow::commit_chain() {
     if (!saved)
         services_.message(U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
                           from_utf8(saved.error().describe()));
+    tallies_ = monthdat_make(*season_);
 
     step(U"履歴データ作成中です。", false);
     if (saved) dat_changed_ = 0;  // a failed save stays pending: the next 入力終了 saves again
     history_state_ = 1;
     rireki_make();
+    step(U"回数別データ作成中です。", true);
+    *innings_ = kaisuu_ten(*season_);
+    step(U"連勝、連敗データ作成中です。", true);
+    *streaks_ = rensyou(*season_);
 
     status(Text());
     main_.at("Label10").fore_color = kBlue;

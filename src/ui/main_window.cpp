@@ -47,6 +47,15 @@ void MainWindow::bind_handlers() {
     for (const char* box : {"Text9", "Text10"})
         main_.on(box, Event::mouse_move, [this, box](int) { team_tooltip(box); });
     click("mnudat_in", [this](int) { mnudat_in_Click(); });
+    click("Command10", [this](int) { Command10_Click(); });
+    click("Command13", [this](int) { Command13_Click(); });
+    click("Command15", [this](int) { Command15_Click(); });
+    click("Command5", [this](int) { Command5_Click(); });
+    click("Command14", [this](int) { Command14_Click(); });
+    click("Command17", [this](int) { Command17_Click(); });
+    click("Command6", [this](int) { Command6_Click(); });
+    click("Command16", [this](int) { Command16_Click(); });
+    click("mnukaiten", [this](int) { mnukaiten_Click(); });
     for (const char* box : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
                             "Text15", "Text16", "Text18", "Text19", "Label1", "Label3"})
         click(box, [this, box](int i) { entry_box_click(box, i); });

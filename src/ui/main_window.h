@@ -10,7 +10,12 @@
 #include <vector>
 
 #include "core/settings/settings.h"
+#include "core/stats/inning_totals.h"
+#include "core/stats/report_pane.h"
 #include "core/stats/standings.h"
+#include "core/stats/standings_as_of.h"
+#include "core/stats/streaks.h"
+#include "core/stats/tallies.h"
 #include "core/store/season.h"
 #include "ui/entry/entry_buffer.h"
 #include "ui/services.h"
@@ -71,6 +76,8 @@ public:
     ListView list4_view() const { return list4_view_; }
     const GameViewState& game_view() const { return view_; }
     bool report_on_display() const { return report_on_; }
+    bool inning_totals_shown() const { return kaiten_mode_; }
+    AsOfDate as_of() const { return asof_; }
     int entry_mode() const { return entry_mode_; }
     const EntryBuffer& entry() const { return entry_; }
     int dat_changed() const { return dat_changed_; }
@@ -148,7 +155,7 @@ private:
     // Game entry: pitchers.
     void open_pitcher_list(KeyTarget target);
     void disp_picher();
-    void List1_Click();
+    void pitcher_choice_click();
     void choice_picher(const Text& row);
     bool name_can_be_stored(const Text& name);
 
@@ -156,8 +163,28 @@ private:
     void Command9_Click();
     void Command7_Click();
     void List4_Click(int line);
-    void club_game_list(int team);
+    void List1_Click();
+    void show_detail(const std::vector<Text>& lines);
     void prepare_report_pane();
+
+    // Team reports.
+    void show_list4_report(const ReportPane& pane, ListView view);
+    void show_list1_report(const ReportPane& pane, Color caption_color, ListView view);
+    void restore_keypad();
+    void Command10_Click();
+    void Command13_Click();
+    void Command15_Click();
+    void Command5_Click();
+    void Command14_Click();
+    void Command17_Click();
+    void Command6_Click();
+    void Command16_Click();
+    void record_disp2_refresh();
+    void as_of_calendar(int command4_index, int month);
+    void mnukaiten_Click();
+    void show_inning_totals(int team);
+    bool close_line_clicked(const std::string& list);
+    void rebuild_team_tables();
 
     // Season history.
     void rireki_make();
@@ -189,6 +216,12 @@ private:
     GameViewState view_;
     EntryBuffer entry_;
     int dat_changed_ = 0;
+    TeamTallies tallies_{};
+    std::unique_ptr<Streaks> streaks_ = std::make_unique<Streaks>();
+    std::unique_ptr<InningTotals> innings_ = std::make_unique<InningTotals>();
+    AsOfDate asof_ = as_of_opening();
+    LeagueTable central_rec2_{}, pacific_rec2_{};
+    bool kaiten_mode_ = false;  // the input panel shows inning totals
     bool tooltips_armed_ = true;
     int list1_height_ = 0;
 };

@@ -57,8 +57,8 @@ void MainWindow::disp_picher() {
     list.lines = pitcher_pick_rows(table, entry_.pick_team, entry_.key_target == KeyTarget::hr_pitcher);
 }
 
-void MainWindow::List1_Click() {
-    if (entry_mode_ != 1 || !is_pitcher_target(entry_.key_target)) return;
+void MainWindow::pitcher_choice_click() {
+    if (!is_pitcher_target(entry_.key_target)) return;
     const Control& list = main_.at("List1");
     if (list.list_index < 0 || list.list_index >= static_cast<int>(list.lines.size())) return;
     choice_picher(list.lines[list.list_index]);

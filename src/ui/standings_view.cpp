@@ -3,6 +3,8 @@
 #include "core/history/history_file.h"
 #include "core/history/history_make.h"
 #include "core/stats/detail_lines.h"
+#include "core/stats/match_details.h"
+#include "core/stats/score_list.h"
 #include "core/stats/standings_report.h"
 #include "core/store/teams.h"
 #include "ui/main_window.h"
@@ -11,7 +13,7 @@ namespace tev::ui {
 
 void MainWindow::prepare_report_pane() {
     for (const char* name : {"List1", "List2", "Command19", "Label6"}) main_.at(name).visible = false;
-    set_colors({"Command4", "Command2"}, kDefaultColor);
+    restore_keypad();
     ren_kachimake_ = 0;
     home_ichi_ = 0;
 }
@@ -33,6 +35,12 @@ void MainWindow::Command9_Click() {
 }
 
 void MainWindow::Command7_Click() {
+    if (kaiten_mode_) {
+        kaiten_mode_ = false;
+        for (Control* c : main_.array("Option3")) c->visible = true;
+        datbox_clear();
+    }
+    restore_keypad();
     for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Command19"}) main_.at(name).visible = false;
     main_.at("Frame5").enabled = false;
     for (Control* c : main_.array("Option6")) c->enabled = false;
@@ -57,22 +65,31 @@ void MainWindow::Command7_Click() {
 }
 
 void MainWindow::List4_Click(int line) {
-    switch (list4_view_) {
-        case ListView::none: return;
-        case ListView::standings: {
-            int team = 0;
-            if (line >= 2 && line <= 7) team = row_club(central_rec_[line - 2]);
-            if (line >= 9 && line <= 14) team = row_club(pacific_rec_[line - 9]) + 6;
-            if (team != 0) club_game_list(team);
-            return;
-        }
-        default: return;  // the other reports' details come with those reports
+    if (list4_view_ == ListView::none || close_line_clicked("List4")) return;
+    std::optional<std::vector<Text>> detail;
+    if (list4_view_ == ListView::standings) {
+        if (const auto team = standings_line_club(line, central_rec_, pacific_rec_)) detail = club_game_lines(*season_, *team);
+    } else if (list4_view_ == ListView::standings_as_of) {
+        detail = listbox4_sub(*season_, line, central_rec2_, pacific_rec2_, asof_);
+    } else if (list4_view_ == ListView::meeting_status) {
+        if (const auto pick = meeting_status_click(line, main_.at("List4").lines))
+            detail = meeting_detail_lines(*season_, pick->club, pick->rival);
     }
+    if (detail) show_detail(*detail);
 }
 
-void MainWindow::club_game_list(int team) {
+void MainWindow::List1_Click() {
+    if (entry_mode_ == 1) return pitcher_choice_click();
+    if (close_line_clicked("List1")) return;
+    const Control& list1 = main_.at("List1");
+    if (list4_view_ != ListView::scoring) return;
+    if (const auto entry = score_line_click(list1.list_index + 1, season_->best_dat))
+        show_detail(score_detail_lines(*season_, season_->best_dat[*entry - 1]));
+}
+
+void MainWindow::show_detail(const std::vector<Text>& lines) {
     Control& list2 = main_.at("List2");
-    list2.lines = club_game_lines(*season_, team);
+    list2.lines = lines;
     list2.list_index = -1;
     list2.visible = true;
 }

@@ -66,6 +66,7 @@ void MainWindow::Form_Load() {
 
     central_rec_ = record_make(*season_, 1, 6);
     pacific_rec_ = record_make(*season_, 7, 12);
+    rebuild_team_tables();
 
     const Text year = ascii(settings_.disp_year);
     main_.at("Label10").text = U"Tevardin " + year;
