@@ -165,9 +165,9 @@ private:
     void List4_Click(int line);
     void List1_Click();
     void show_detail(const std::vector<Text>& lines);
-    void prepare_report_pane();
 
     // Team reports.
+    void fill_report(const std::string& list, const std::string& label, const ReportPane& pane, Color caption_color);
     void show_list4_report(const ReportPane& pane, ListView view);
     void show_list1_report(const ReportPane& pane, Color caption_color, ListView view);
     void restore_keypad();

@@ -11,27 +11,12 @@
 
 namespace tev::ui {
 
-void MainWindow::prepare_report_pane() {
-    for (const char* name : {"List1", "List2", "Command19", "Label6"}) main_.at(name).visible = false;
-    restore_keypad();
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
-}
-
 void MainWindow::Command9_Click() {
-    prepare_report_pane();
-    Control& caption = main_.at("Label7");
-    caption.text = standings_title() + U"\r\n" + standings_header(disp_size_);
-    caption.fore_color = kRed;
-    caption.visible = true;
-    Control& list4 = main_.at("List4");
-    list4.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year);
-    list4.list_index = -1;
-    status(U"チーム名をクリックすると詳細が表示されます。");
-    list4.visible = true;
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
-    list4_view_ = ListView::standings;
+    ReportPane pane;
+    pane.status = U"チーム名をクリックすると詳細が表示されます。";
+    pane.caption = standings_title() + kLineBreak + standings_header(disp_size_);
+    pane.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year);
+    show_list4_report(pane, ListView::standings);
 }
 
 void MainWindow::Command7_Click() {

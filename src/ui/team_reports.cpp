@@ -31,22 +31,28 @@ void MainWindow::restore_keypad() {
     set_colors({"Command4", "Command2"}, kDefaultColor);
 }
 
+void MainWindow::fill_report(const std::string& list, const std::string& label, const ReportPane& pane,
+                             Color caption_color) {
+    Control& caption = main_.at(label);
+    caption.text = pane.caption;
+    caption.fore_color = caption_color;
+    caption.visible = true;
+    Control& lines = main_.at(list);
+    lines.lines = pane.lines;
+    lines.list_index = -1;
+    lines.visible = true;
+    if (!pane.status.empty()) status(pane.status);
+    // The league choice belongs to the pitcher and home-run lists only.
+    main_.at("Frame5").enabled = false;
+    for (Control* c : main_.array("Option6")) c->enabled = false;
+}
+
 void MainWindow::show_list4_report(const ReportPane& pane, ListView view) {
     for (const char* name : {"List1", "List2", "Command19", "Label6"}) main_.at(name).visible = false;
     restore_keypad();
     ren_kachimake_ = 0;
     home_ichi_ = 0;
-    if (!pane.status.empty()) status(pane.status);
-    Control& caption = main_.at("Label7");
-    caption.text = pane.caption;
-    caption.fore_color = kRed;
-    caption.visible = true;
-    Control& list4 = main_.at("List4");
-    list4.lines = pane.lines;
-    list4.list_index = -1;
-    list4.visible = true;
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
+    fill_report("List4", "Label7", pane, kRed);
     list4_view_ = view;
 }
 
@@ -55,17 +61,7 @@ void MainWindow::show_list1_report(const ReportPane& pane, Color caption_color, 
     restore_keypad();
     ren_kachimake_ = 0;
     home_ichi_ = 0;
-    Control& caption = main_.at("Label6");
-    caption.text = pane.caption;
-    caption.fore_color = caption_color;
-    caption.visible = true;
-    Control& list1 = main_.at("List1");
-    list1.lines = pane.lines;
-    list1.list_index = -1;
-    list1.visible = true;
-    if (!pane.status.empty()) status(pane.status);
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
+    fill_report("List1", "Label6", pane, caption_color);
     list4_view_ = view;
 }
 
@@ -113,18 +109,7 @@ void MainWindow::Command16_Click() {
 void MainWindow::record_disp2_refresh() {
     central_rec2_ = record_make2(*season_, 1, 6, asof_);
     pacific_rec2_ = record_make2(*season_, 7, 12, asof_);
-    const ReportPane pane = record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_);
-    Control& caption = main_.at("Label7");
-    caption.text = pane.caption;
-    caption.fore_color = kRed;
-    caption.visible = true;
-    Control& list4 = main_.at("List4");
-    list4.lines = pane.lines;
-    list4.list_index = -1;
-    list4.visible = true;
-    status(pane.status);
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
+    fill_report("List4", "Label7", record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_), kRed);
 }
 
 void MainWindow::as_of_calendar(int command4_index, int month) {
