@@ -49,6 +49,16 @@ protected:
         keys({1});
     }
 
+    // Meeting 8 of 巨人 at 阪神, 3-1 on 1 April, composed and filed.
+    void file_three_one() {
+        choose_pair();
+        keys({8});
+        compose_three_one();
+        pick_pitcher("Text2", U"桑田");
+        pick_pitcher("Text3", U"川尻");
+        click("Command1");
+    }
+
     void pick_pitcher(const std::string& box, const char32_t* name) {
         services.inputs.push_back(name);
         click(box);
@@ -160,12 +170,7 @@ TEST_F(EntryTest, ReturnNeedsEveryValueButPitchersInATie) {
 }
 
 TEST_F(EntryTest, FilingStoresTheGameStringAndResetsTheForm) {
-    choose_pair();
-    keys({8});
-    compose_three_one();
-    pick_pitcher("Text2", U"桑田");
-    pick_pitcher("Text3", U"川尻");
-    click("Command1");
+    file_three_one();
     const Text& game = window->season().game_at(1, 4, 8);
     ASSERT_EQ(game.size(), 109u);
     EXPECT_EQ(mid(game, 1, 4), U" 3 1");
@@ -271,12 +276,7 @@ TEST_F(EntryTest, ACommitWithoutFilingWritesNothing) {
 }
 
 TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
-    choose_pair();
-    keys({8});
-    compose_three_one();
-    pick_pitcher("Text2", U"桑田");
-    pick_pitcher("Text3", U"川尻");
-    click("Command1");
+    file_three_one();
     services.statuses.clear();
     click("Command12");
     EXPECT_EQ(window->dat_changed(), 0);
@@ -302,12 +302,7 @@ TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
 }
 
 TEST_F(EntryTest, AFailedSaveIsReportedAndStaysPending) {
-    choose_pair();
-    keys({8});
-    compose_three_one();
-    pick_pitcher("Text2", U"桑田");
-    pick_pitcher("Text3", U"川尻");
-    click("Command1");
+    file_three_one();
     std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");  // the save cannot complete
     click("Command12");
     ASSERT_FALSE(services.transcript.empty());
