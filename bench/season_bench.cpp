@@ -7,6 +7,8 @@
 #include "core/stats/inning_totals.h"
 #include "core/stats/monthly_report.h"
 #include "core/stats/score_list.h"
+#include "core/history/history_make.h"
+#include "core/pitchers/pitcher_make.h"
 #include "core/stats/standings.h"
 #include "core/stats/standings_as_of.h"
 #include "core/stats/streaks.h"
@@ -110,6 +112,34 @@ void BM_TeamStatisticsBuilders(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TeamStatisticsBuilders)->Unit(benchmark::kMicrosecond);
+
+// The rebuild of 入力終了 without the save: every builder of the chain that exists, in its order.
+void BM_CommitChainWithoutSave(benchmark::State& state) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    for (auto _ : state) {
+        auto best_dat = tokuten_ichiran1(*season);
+        auto pitchers_c = tousyu_datmake(*season, 1, 6);
+        auto pitchers_p = tousyu_datmake(*season, 7, 12);
+        auto pitchers_all = tousyu_datmake(*season, 1, 12);
+        auto central = record_make(*season, 1, 6);
+        auto pacific = record_make(*season, 7, 12);
+        auto tallies = monthdat_make(*season);
+        auto history = std::make_unique<History>(history_make(*season));
+        auto innings = kaisuu_ten(*season);
+        auto streaks = rensyou(*season);
+        benchmark::DoNotOptimize(best_dat);
+        benchmark::DoNotOptimize(pitchers_c);
+        benchmark::DoNotOptimize(pitchers_p);
+        benchmark::DoNotOptimize(pitchers_all);
+        benchmark::DoNotOptimize(central);
+        benchmark::DoNotOptimize(pacific);
+        benchmark::DoNotOptimize(tallies);
+        benchmark::DoNotOptimize(history);
+        benchmark::DoNotOptimize(innings);
+        benchmark::DoNotOptimize(streaks);
+    }
+}
+BENCHMARK(BM_CommitChainWithoutSave)->Unit(benchmark::kMicrosecond);
 
 // The lines of every team-statistics report pane from built tables.
 void BM_TeamStatisticsReports(benchmark::State& state) {
