@@ -256,7 +256,7 @@ void MainWindow::entry_month_click(int month) {
     if (entry_.key_target == KeyTarget::month) {
         entry_.key_target = KeyTarget::none;
         if (has_no_31st(month) && entry_.ent_day == 31) {
-            services_.message(num_text(month) + U"月には３１日は有りません。");
+            services_.message(plain_num(month) + U"月には３１日は有りません。");
             entry_.ent_month = 0;
             main_.at("Text18").text.clear();
             main_.at("Text20").text.clear();

@@ -30,6 +30,7 @@ void MainWindow::set_team_buttons(int league) {
 
 void MainWindow::Disp_Data(int team, int opp, int meet) {
     const Text& game = season_->game_at(team, opp, meet);
+    shown_slot_ = Slot{team, opp, meet};
     const int first = team;
     const int second = team_of(league_of(team), opp);
     const GameFields f = parse_game(game);
@@ -235,12 +236,16 @@ void MainWindow::paint_report_buttons(bool usable) {
 }
 
 void MainWindow::Form_MouseMove() {
-    for (const char* box : {"Text2", "Text3", "Text9", "Text10", "Text16"}) main_.at(box).tooltip.clear();
-    tooltips_armed_ = true;
+    // A tool tip is computed once per visit: at the first movement over a box after the mouse
+    // has crossed the window's background.
+    for (const char* box : {"Text2", "Text3", "Text9", "Text10", "Text16"}) {
+        main_.at(box).tooltip.clear();
+        tooltips_armed_.insert(box);
+    }
 }
 
 void MainWindow::pitcher_tooltip(const std::string& box) {
-    if (entry_mode_ == 1 || !tooltips_armed_) return;
+    if (entry_mode_ == 1 || tooltips_armed_.erase(box) == 0) return;
     Control& control = main_.at(box);
     const Text name = trim_both(control.text);
     if (name.empty() || view_.view_league == 0) return;
@@ -255,7 +260,7 @@ void MainWindow::pitcher_tooltip(const std::string& box) {
 }
 
 void MainWindow::team_tooltip(const std::string& box) {
-    if (entry_mode_ == 1 || !tooltips_armed_ || view_.view_league == 0) return;
+    if (entry_mode_ == 1 || tooltips_armed_.erase(box) == 0 || view_.view_league == 0) return;
     const bool central = view_.view_league == 1;
     const int team = box == "Text9" ? (central ? view_.view_c_team : view_.view_p_team)
                                     : team_of(view_.view_league, central ? view_.view_c_opp : view_.view_p_opp);

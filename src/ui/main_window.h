@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -222,7 +224,8 @@ private:
     AsOfDate asof_ = as_of_opening();
     LeagueTable central_rec2_{}, pacific_rec2_{};
     bool kaiten_mode_ = false;  // the input panel shows inning totals
-    bool tooltips_armed_ = true;
+    std::set<std::string> tooltips_armed_ = {"Text2", "Text3", "Text9", "Text10", "Text16"};
+    std::optional<Slot> shown_slot_;  // the game the view shows
     int list1_height_ = 0;
 };
 

@@ -42,10 +42,16 @@ void MainWindow::Command7_Click() {
     for (Control* key : main_.array("Command4")) key->back_color = key->index >= 1 && key->index <= 31 ? kHighlight : kDefaultColor;
     main_.at("Command3").back_color = kHighlight;
     report_on_ = false;
-    // The game view comes back with the game last shown and its league's buttons.
+    // The game view comes back with the game last shown and its league's buttons; the report's
+    // hint in the status line goes with the report.
+    status(Text());
     if (view_.view_league != 0) {
         optbox_disp();
-        show_meeting(view_.view_league == 1 ? view_.view_c_meet : view_.view_p_meet);
+        select_option("Option1", view_.view_c_team - 1);
+        select_option("Option2", view_.view_c_opp - 1);
+        select_option("Option4", view_.view_p_team - 7);
+        select_option("Option5", view_.view_p_opp - 1);
+        if (shown_slot_ && !season_->game_at(*shown_slot_).empty()) Disp_Data(shown_slot_->team, shown_slot_->opp, shown_slot_->meet);
     }
 }
 

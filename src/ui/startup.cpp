@@ -23,10 +23,9 @@ bool MainWindow::start() {
     notice_.visible = true;
     pump();
     Form_Load();
+    if (!ended_) main_.visible = true;
     notice_.visible = false;
-    if (ended_) return false;
-    main_.visible = true;
-    return true;
+    return !ended_;
 }
 
 void MainWindow::fatal(const Text& message, const Error* error) {
@@ -45,8 +44,8 @@ void MainWindow::Form_Load() {
     settings_ = *settings;
     season_->disp_year = settings_.disp_year;
 
+    history_state_ = rire_chek(dir_, paht_set(settings_.disp_year).history_file) ? 2 : 0;
     names_ = paht_set(settings_.disp_year);
-    history_state_ = rire_chek(dir_, names_.history_file) ? 2 : 0;
     auto history = read_dat2(dir_, names_.history_file);
     if (!history) return fatal(kFilesMissing, &history.error());
     season_->history = history->history;

@@ -140,6 +140,18 @@ TEST_F(EntryTest, KeypadRulesForRunsInningsAttendanceAndDates) {
     EXPECT_EQ(window->entry().ent_day, 0);
     EXPECT_EQ(text("Text19"), U"");
     click("Text18");
+    click("Command2", 5);
+    click("Text19");
+    keys({31});  // 31 May, then a month without a 31st
+    click("Text18");
+    click("Command2", 6);
+    EXPECT_EQ(services.transcript.back(), "MSG: 6月には３１日は有りません。");
+    EXPECT_EQ(window->entry().ent_month, 0);
+    click("Text19");
+    keys({30});
+    click("Text18");
+    click("Command2", 9);
+    click("Text18");
     click("Command2", 12);  // not a season month
     EXPECT_EQ(window->entry().ent_month, 9);
     click("Text18");

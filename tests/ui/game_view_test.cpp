@@ -117,12 +117,27 @@ TEST_F(GameViewTest, DateModeListsTheDaysCards) {
     EXPECT_TRUE(at("Option1", 0).enabled);
 }
 
-TEST_F(GameViewTest, TooltipsShowTheClubsRecord) {
+TEST_F(GameViewTest, TooltipsShowTheClubsRecordOncePerVisit) {
     window->Form_MouseMove();
     window->main().fire("Text9", -1, ui::Event::mouse_move);
     EXPECT_EQ(at("Text9").tooltip, U"2試合） 0勝） 1敗） 1分） 0.0000");
+    at("Text9").tooltip = U"kept";
+    window->main().fire("Text9", -1, ui::Event::mouse_move);  // still the same visit
+    EXPECT_EQ(at("Text9").tooltip, U"kept");
     window->Form_MouseMove();
     EXPECT_EQ(at("Text9").tooltip, U"");
+}
+
+TEST_F(GameViewTest, ClosingTheReportsShowsTheGameShownBefore) {
+    click("Option2", 2);  // a new opponent is chosen but nothing shown for it yet
+    click("Command11");
+    click("Command7");
+    EXPECT_TRUE(services.transcript.empty());  // no "no such meeting" message on closing
+    EXPECT_EQ(text("Text9"), U"巨人");
+    EXPECT_EQ(text("Text10"), U"阪神");
+    EXPECT_EQ(text("Text1"), U"");
+    EXPECT_TRUE(at("Option1", 0).value);
+    EXPECT_TRUE(at("Option1", 0).enabled);
 }
 
 }  // namespace
