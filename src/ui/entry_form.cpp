@@ -68,12 +68,8 @@ void MainWindow::dat_init() {
 }
 
 void MainWindow::optbox_disp2() {
-    for (const char* name : {"Option1", "Option2"})
-        for (Control* c : main_.array(name)) c->enabled = entry_.ent_league == 1;
-    for (const char* name : {"Option4", "Option5"})
-        for (Control* c : main_.array(name)) c->enabled = entry_.ent_league == 2;
-    main_.at("Option3", 0).enabled = true;
-    main_.at("Option3", 1).enabled = true;
+    set_team_buttons(entry_.ent_league);
+    enable_league_buttons();
 }
 
 void MainWindow::optbox_clear() {
@@ -180,8 +176,7 @@ void MainWindow::entry_box_click(const std::string& box, int) {
         const int league = view_.view_league == 1 ? 1 : 2;
         set_team_buttons(league);
         select_option("Option3", league - 1);
-        main_.at("Option3", 0).enabled = true;
-        main_.at("Option3", 1).enabled = true;
+        enable_league_buttons();
         return;
     }
     if (box == "Text11" || box == "Label3") {

@@ -151,8 +151,7 @@ void MainWindow::Command3_Click() {
     if (view_.date_mode == 0) {
         view_.date_mode = 1;
         button.caption = U"対戦日";
-        for (const char* name : {"Option1", "Option2", "Option4", "Option5", "Option3"})
-            for (Control* c : main_.array(name)) c->enabled = false;
+        optbox_clear();
         set_colors({"Command2"}, kHighlight);
         main_.at("Command11").back_color = kDefaultColor;
         main_.at("Command11").enabled = false;
@@ -169,9 +168,17 @@ void MainWindow::Command3_Click() {
 
 void MainWindow::optbox_disp() {
     set_team_buttons(view_.view_league);
-    main_.at("Option3", 0).enabled = true;
-    main_.at("Option3", 1).enabled = true;
+    enable_league_buttons();
     select_option("Option3", view_.view_league - 1);
+}
+
+void MainWindow::enable_league_buttons() {
+    for (Control* c : main_.array("Option3")) c->enabled = true;
+}
+
+void MainWindow::disable_league_choice() {
+    main_.at("Frame5").enabled = false;
+    for (Control* c : main_.array("Option6")) c->enabled = false;
 }
 
 void MainWindow::Command2_Click(int month) {
@@ -213,8 +220,7 @@ void MainWindow::Command11_Click() {
     hide_year_list();
     main_.at("List1").lines.clear();
     status(Text());
-    for (const char* name : {"Option1", "Option2", "Option4", "Option5", "Option3"})
-        for (Control* c : main_.array(name)) c->enabled = false;
+    optbox_clear();
     paint_report_buttons(true);
     Control& data = main_.at("Command11");
     data.enabled = false;

@@ -119,6 +119,8 @@ private:
     void List2_Click();
     void Command11_Click();
     void optbox_disp();
+    void enable_league_buttons();
+    void disable_league_choice();
     void set_team_buttons(int league);
     void select_option(const std::string& name, int index);
     void show_league(int league);

@@ -27,8 +27,7 @@ void MainWindow::Command7_Click() {
     }
     restore_keypad();
     for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Command19"}) main_.at(name).visible = false;
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
+    disable_league_choice();
     list4_view_ = ListView::none;
     ren_kachimake_ = 0;
     home_ichi_ = 0;
@@ -38,7 +37,6 @@ void MainWindow::Command7_Click() {
     data.back_color = kHighlight;
     data.focused = true;
     main_.at("Command7").focused = false;
-    set_colors({"Command2"}, kDefaultColor);
     for (Control* key : main_.array("Command4")) key->back_color = key->index >= 1 && key->index <= 31 ? kHighlight : kDefaultColor;
     main_.at("Command3").back_color = kHighlight;
     report_on_ = false;

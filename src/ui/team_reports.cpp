@@ -43,8 +43,7 @@ void MainWindow::fill_report(const std::string& list, const std::string& label, 
     lines.visible = true;
     if (!pane.status.empty()) status(pane.status);
     // The league choice belongs to the pitcher and home-run lists only.
-    main_.at("Frame5").enabled = false;
-    for (Control* c : main_.array("Option6")) c->enabled = false;
+    disable_league_choice();
 }
 
 void MainWindow::show_list4_report(const ReportPane& pane, ListView view) {
