@@ -7,7 +7,7 @@
 #include "season_gen.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
-#include "ui/scripted_services.h"
+#include "ui/shell/scripted_services.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <regex>
 
 #include "core/text/fixed_width.h"
-#include "ui/instance_lock.h"
+#include "ui/shell/instance_lock.h"
 #include "ui/main_window.h"
-#include "ui/scripted_services.h"
+#include "ui/shell/scripted_services.h"
 
 namespace tev::cli {
 

@@ -9,7 +9,7 @@
 
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
-#include "ui/file_patterns.h"
+#include "ui/shell/file_patterns.h"
 
 namespace tev::qt {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/instance_lock.h"
-#include "ui/services.h"
+#include "ui/shell/instance_lock.h"
+#include "ui/shell/services.h"
 
 class QWidget;
 

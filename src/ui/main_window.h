@@ -20,24 +20,14 @@
 #include "core/stats/tallies.h"
 #include "core/store/season.h"
 #include "ui/entry/entry_buffer.h"
-#include "ui/services.h"
+#include "ui/view/game_view_state.h"
+#include "ui/shell/services.h"
 #include "ui/window.h"
 
 namespace tev::ui {
 
 // Which report the pane List4 holds, so that a click on one of its lines can be read.
 enum class ListView { none, standings, meeting_status, streaks, scoring, standings_as_of, pitchers, home_runs };
-
-// The game view's choice of game (one remembered slot per league).
-struct GameViewState {
-    int view_league = 0;  // 1 Central, 2 Pacific, 0 nothing shown yet
-    int view_c_has = 0, view_p_has = 0;
-    int view_c_team = 1, view_c_opp = 2, view_c_meet = 1;
-    int view_p_team = 7, view_p_opp = 2, view_p_meet = 1;
-    int date_mode = 0;       // 1 while Command3 has switched the keypad to days
-    int date_month = 0;      // the day chosen in date mode
-    int date_day = 0;
-};
 
 class MainWindow {
 public:
@@ -190,8 +180,16 @@ private:
     bool close_line_clicked(const std::string& list);
     void rebuild_team_tables();
 
-    // Season history.
+    // Pitcher reports and cumulative pitcher records: ui/pitchers/.
+
+    // Home-run reports and cumulative home runs: ui/homeruns/ (home-run entry is in ui/entry/).
+
+    // Season history, the graph window and the past-years summary: ui/history/.
     void rireki_make();
+
+    // Year files and the shared dialog's search mode: ui/years/.
+
+    // Topics: ui/topics/.
 
     // Helpers.
     void status(const Text& text);
@@ -229,6 +227,16 @@ private:
     std::set<std::string> tooltips_armed_ = {"Text2", "Text3", "Text9", "Text10", "Text16"};
     std::optional<Slot> shown_slot_;  // the game the view shows
     int list1_height_ = 0;
+
+    // State of the pitcher subsystem.
+
+    // State of the home-run subsystem.
+
+    // State of the history subsystem.
+
+    // State of the year-file subsystem.
+
+    // State of the topics subsystem.
 };
 
 }  // namespace tev::ui

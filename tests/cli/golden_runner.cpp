@@ -26,7 +26,7 @@
 #include "core/text/cp932.h"
 #include "driver.h"
 #include "ui/main_window.h"
-#include "ui/scripted_services.h"
+#include "ui/shell/scripted_services.h"
 #include "season_gen.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"

@@ -8,7 +8,7 @@
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
-#include "ui/scripted_services.h"
+#include "ui/shell/scripted_services.h"
 
 namespace tev::test {
 

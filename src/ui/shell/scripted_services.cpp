@@ -1,6 +1,6 @@
-#include "ui/scripted_services.h"
+#include "ui/shell/scripted_services.h"
 
-#include "ui/file_patterns.h"
+#include "ui/shell/file_patterns.h"
 
 namespace tev::ui {
 

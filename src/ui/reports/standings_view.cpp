@@ -1,7 +1,5 @@
 // The standings report in List4, closing the reports with 窓消去, and the club game list opened
 // from a club's line.
-#include "core/history/history_file.h"
-#include "core/history/history_make.h"
 #include "core/stats/detail_lines.h"
 #include "core/stats/match_details.h"
 #include "core/stats/score_list.h"
@@ -81,18 +79,6 @@ void MainWindow::show_detail(const std::vector<Text>& lines) {
     list2.lines = lines;
     list2.list_index = -1;
     list2.visible = true;
-}
-
-void MainWindow::rireki_make() {
-    history_state_ = 1;
-    status(U"只今履歴データ作成中");
-    pump();
-    season_->history = history_make(*season_);
-    const ItemWriter writer = history_file_writer(season_->history, names_.history_file);
-    if (const Status saved = commit_writers(dir_, {&writer}); !saved)
-        services_.message(U"履歴データを保存できませんでした。\r\n\r\n" + from_utf8(saved.error().describe()));
-    history_state_ = 2;
-    status(Text());
 }
 
 }  // namespace tev::ui

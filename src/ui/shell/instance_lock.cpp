@@ -1,4 +1,4 @@
-#include "ui/instance_lock.h"
+#include "ui/shell/instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

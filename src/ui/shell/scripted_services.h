@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/services.h"
+#include "ui/shell/services.h"
 
 namespace tev::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/file_patterns.h"
+#include "ui/shell/file_patterns.h"
 
 #include <cctype>
 

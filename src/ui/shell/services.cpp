@@ -1,4 +1,4 @@
-#include "ui/services.h"
+#include "ui/shell/services.h"
 
 #include "core/text/fixed_width.h"
 
