@@ -65,6 +65,12 @@ void MainWindow::bind_handlers() {
     click("List1", [this](int) { List1_Click(); });
     main_.on(kFormName, Event::mouse_move, [this](int) { Form_MouseMove(); });
     dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
+    bind_homerun_entry();
+    bind_pitchers();
+    bind_homeruns();
+    bind_history();
+    bind_years();
+    bind_topics();
 }
 
 }  // namespace tev::ui

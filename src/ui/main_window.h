@@ -146,6 +146,11 @@ private:
     void commit_chain();
     void step(const Text& text, bool process_events);
 
+    // Game entry: home runs.
+    void bind_homerun_entry();
+    void homerun_entry_file();  // Command19 in entry mode: files the home run in the buffer
+    void run_homerun_make();    // rebuilds the season's home-run tables and writes their file
+
     // Game entry: pitchers.
     void open_pitcher_list(KeyTarget target);
     void disp_picher();
@@ -181,15 +186,23 @@ private:
     void rebuild_team_tables();
 
     // Pitcher reports and cumulative pitcher records: ui/pitchers/.
+    void bind_pitchers();
+    void run_pitcher_rui();  // rebuilds the cumulative pitcher tables over the registered years
 
     // Home-run reports and cumulative home runs: ui/homeruns/ (home-run entry is in ui/entry/).
+    void bind_homeruns();
+    void Command19_Click();  // the side switch of a home-run report, else files a home run
+    void run_homerun_rui();  // rebuilds the cumulative home-run tables over the registered years
 
     // Season history, the graph window and the past-years summary: ui/history/.
+    void bind_history();
     void rireki_make();
 
     // Year files and the shared dialog's search mode: ui/years/.
+    void bind_years();
 
     // Topics: ui/topics/.
+    void bind_topics();
 
     // Helpers.
     void status(const Text& text);

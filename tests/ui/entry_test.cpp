@@ -299,8 +299,9 @@ TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
     const std::vector<Text> expected = {U"得点一覧作成中です。", U"セントラルリーグ投手成績作成中です。",
                                         U"パシフィックリーグ投手成績作成中です。", U"両リーグ投手成績作成中です。",
                                         U"セントラルリーグ成績一覧作成中です。", U"パシフィックリーグ成績一覧作成中です。",
-                                        U"データ保存中です。", U"只今履歴データ作成中", U"回数別データ作成中です。",
-                                        U"連勝、連敗データ作成中です。"};
+                                        U"データ保存中です。", U"累計データ作成中です。", U"只今履歴データ作成中",
+                                        U"回数別データ作成中です。", U"連勝、連敗データ作成中です。",
+                                        U"ホームランデータ作成中です。", U"ホームラン累計データ作成中です。"};
     EXPECT_EQ(painted, expected);
     // A fresh start reads the game back and counts it.
     services = ui::ScriptedServices{};

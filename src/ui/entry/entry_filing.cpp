@@ -166,6 +166,8 @@ void MainWindow::commit_chain() {
         services_.message(U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
                           from_utf8(saved.error().describe()));
     tallies_ = monthdat_make(*season_);
+    step(U"累計データ作成中です。", true);
+    run_pitcher_rui();
 
     step(U"履歴データ作成中です。", false);
     if (saved) dat_changed_ = 0;  // a failed save stays pending: the next 入力終了 saves again
@@ -175,6 +177,10 @@ void MainWindow::commit_chain() {
     *innings_ = kaisuu_ten(*season_);
     step(U"連勝、連敗データ作成中です。", true);
     *streaks_ = rensyou(*season_);
+    step(U"ホームランデータ作成中です。", true);
+    run_homerun_make();
+    step(U"ホームラン累計データ作成中です。", true);
+    run_homerun_rui();
 
     status(Text());
     main_.at("Label10").fore_color = kBlue;
