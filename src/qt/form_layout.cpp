@@ -1,5 +1,6 @@
 #include "qt/form_layout.h"
 
+#include <algorithm>
 #include <map>
 
 namespace tev::qt {
@@ -118,6 +119,12 @@ std::optional<QRect> form_rect(const std::string& name, int index) {
     if (index >= 0) return std::nullopt;
     if (auto it = single_controls().find(name); it != single_controls().end()) return it->second;
     return std::nullopt;
+}
+
+QRect lengthened(const QRect& designed, int extra_twips) {
+    if (extra_twips <= 0) return designed;
+    const int top = std::max(kCaptionTop, designed.top() - extra_twips / 15);
+    return QRect(QPoint(designed.left(), std::min(top, designed.top())), designed.bottomRight());
 }
 
 bool uses_report_font(const std::string& name) {

@@ -17,6 +17,11 @@ QSize form_size();
 // nothing for a control the form does not place (menus, unknown names).
 std::optional<QRect> form_rect(const std::string& name, int index = -1);
 
+// The place of a pane lengthened by `extra_twips` beyond its designed height (15 twips a pixel):
+// it grows upward from its bottom edge over the report captions, which a lengthened page does
+// not use, but never over the report buttons, so that 窓消去 stays within reach.
+QRect lengthened(const QRect& designed, int extra_twips);
+
 // Controls drawn in the fixed-width report font (report panes, their captions, entry boxes).
 bool uses_report_font(const std::string& name);
 

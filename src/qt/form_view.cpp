@@ -192,7 +192,7 @@ void FormView::apply_layout(double scale) {
     const QFont report = report_font(scale), plain = ui_font(scale), title = title_font(scale);
     for (auto [control, widget] : binder_->widgets()) {
         if (const auto rect = form_rect(control->name, control->index))
-            widget->setGeometry(scaled(*rect, scale));
+            widget->setGeometry(scaled(lengthened(*rect, control->extra_height), scale));
         if (control->name == "Label10")
             widget->setFont(title);
         else
@@ -212,11 +212,22 @@ void FormView::apply_layout(double scale) {
     setFixedSize(sizeHint());
 }
 
+void FormView::apply_pane_lengths() {
+    for (auto [control, widget] : binder_->widgets()) {
+        if (control->kind != ControlKind::list) continue;
+        const auto rect = form_rect(control->name, control->index);
+        if (!rect) continue;
+        const QRect wanted = scaled(lengthened(*rect, control->extra_height), applied_scale_);
+        if (widget->geometry() != wanted) widget->setGeometry(wanted);
+    }
+}
+
 void FormView::sync_all() {
     if (finished_) return;
     ui::Window& main = model_.main();
     if (main.scale != applied_scale_) apply_layout(main.scale);
     binder_->sync();
+    apply_pane_lengths();
     const QString caption = to_qstring(main.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
 

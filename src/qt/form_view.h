@@ -47,6 +47,7 @@ class FormView : public QMainWindow {
     void build_menus();
     void build_controls();
     void apply_layout(double scale);
+    void apply_pane_lengths();  // a pane the model lengthened takes its longer place
     void after_event();
     void run_dialog();
     void show_centred();

@@ -203,6 +203,7 @@ private:
 
     // Topics: ui/topics/.
     void bind_topics();
+    void mnutopic_Click();
 
     // Helpers.
     void status(const Text& text);

@@ -23,6 +23,5 @@ void MainWindow::bind_history() {}
 void MainWindow::bind_years() {}
 
 // --- topics branch ---
-void MainWindow::bind_topics() {}
 
 }  // namespace tev::ui

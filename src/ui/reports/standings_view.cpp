@@ -25,6 +25,7 @@ void MainWindow::Command7_Click() {
     }
     restore_keypad();
     for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Command19"}) main_.at(name).visible = false;
+    main_.at("List1").extra_height = 0;  // the topics page's lengthening goes with it
     disable_league_choice();
     list4_view_ = ListView::none;
     ren_kachimake_ = 0;

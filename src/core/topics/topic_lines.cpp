@@ -1,0 +1,32 @@
+#include "core/topics/topic_lines.h"
+
+#include "core/store/game_string.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+Text topic_cell(long long value, std::size_t width) {
+    const Text padded = U"  " + num_text(value);
+    return padded.size() <= width ? padded : right_text(padded, width);
+}
+
+Text topic_game_line(Slot slot, TextView game) {
+    const int visitor_runs = first_runs(game);
+    const int home_runs = second_runs(game);
+    // The marks differ in width so that the club names stay in their columns: ○ and ● are
+    // full-width, two columns each.
+    Text visitor_mark = U"   ";
+    Text home_mark = U"  ";
+    if (visitor_runs > home_runs) {
+        visitor_mark = U" ○";
+        home_mark = U"●";
+    } else if (visitor_runs < home_runs) {
+        visitor_mark = U" ●";
+        home_mark = U"○";
+    }
+    return U"   " + month_day_text(game) + visitor_mark + team_name(slot.team) + U" 対 " + home_mark +
+           team_name(home_team(slot)) + topic_cell(slot.meet, 3) + U"回戦  ";
+}
+
+}  // namespace tev
