@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -202,6 +203,42 @@ class FormViewTest : public QObject {
         QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
         QVERIFY(!list4->isVisible());
         QVERIFY(!list2->isVisible());
+    }
+
+    void topics_page_lines_up_in_the_lengthened_pane() {
+        Session s;
+        auto* list1 = s.widget<QListWidget>("List1");
+        const QRect designed = *tev::qt::form_rect("List1");
+        s.view->binder().action("mnutopic")->trigger();
+        QVERIFY(list1->isVisible());
+        // Longer than the other reports' pane, over the hidden captions, down to the same bottom.
+        QVERIFY(list1->geometry().height() > designed.height());
+        QCOMPARE(list1->geometry().bottom(), designed.bottom());
+        QVERIFY(list1->geometry().top() >= s.widget<QPushButton>("Command7")->geometry().bottom());
+        const auto& lines = s.model->main().at("List1").lines;
+        QCOMPARE(list1->count(), static_cast<int>(lines.size()));
+        // Every line is as wide as its characters' columns: a full-width character (marks and
+        // blanks included) takes two half-width ones, so the page's columns line up (within a
+        // pixel: the half-width advance is a fraction of a pixel short of half).
+        const QFontMetricsF metrics(list1->font());
+        const qreal half = metrics.horizontalAdvance(QLatin1Char('0'));
+        for (int i = 0; i < list1->count(); ++i) {
+            int columns = 0;
+            for (const char32_t c : lines[static_cast<std::size_t>(i)])
+                columns += c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
+            const qreal drift = metrics.horizontalAdvance(list1->item(i)->text()) - columns * half;
+            QVERIFY2(std::abs(drift) < 1.0, qPrintable(list1->item(i)->text()));
+        }
+        save_picture(s.view.get(), "tevardin-topics.png");
+        list1->scrollToItem(list1->item(30), QAbstractItemView::PositionAtTop);
+        save_picture(s.view.get(), "tevardin-topics-games.png");
+        list1->scrollToItem(list1->item(64), QAbstractItemView::PositionAtTop);
+        save_picture(s.view.get(), "tevardin-topics-clubs.png");
+
+        // 窓消去 closes the page and gives the pane back its own height.
+        QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
+        QVERIFY(!list1->isVisible());
+        QCOMPARE(list1->geometry(), designed);
     }
 
     void entry_boxes_labels_and_buttons_reach_their_handlers() {

@@ -41,6 +41,10 @@ TEST_F(TopicsTest, ThePageFillsTheLengthenedReportPane) {
     for (const char* option : {"Option1", "Option2", "Option3", "Option4", "Option5"})
         for (int i = 0; i < (std::string(option) == "Option3" ? 2 : 6); ++i) EXPECT_FALSE(at(option, i).enabled) << option;
     for (int key = 1; key <= 31; ++key) EXPECT_EQ(at("Command4", key).back_color, ui::kDefaultColor) << key;
+    EXPECT_EQ(at("Command3").back_color, ui::kDefaultColor);
+    for (const char* button : {"Command5", "Command6", "Command8", "Command9", "Command10", "Command13", "Command14",
+                               "Command15", "Command16", "Command17", "Command18"})
+        EXPECT_EQ(at(button).back_color, ui::kDefaultColor) << button;
     // The search text shows while the page is built, and is gone when it stands.
     ASSERT_FALSE(services.statuses.empty());
     EXPECT_EQ(services.statuses.back(), kTopicsSearching);
@@ -70,6 +74,8 @@ TEST_F(TopicsTest, CloseRestoresThePaneAndTheGameView) {
     EXPECT_FALSE(window->report_on_display());
     EXPECT_TRUE(at("Command11").enabled);
     EXPECT_TRUE(at("Option1", 0).enabled);
+    EXPECT_EQ(at("Command3").back_color, ui::kHighlight);
+    EXPECT_EQ(at("Command4", 12).back_color, ui::kHighlight);
     // Opened again, the pane is lengthened once, not twice.
     click("mnutopic");
     EXPECT_EQ(at("List1").extra_height, 2700);

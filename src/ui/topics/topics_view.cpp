@@ -58,6 +58,8 @@ void MainWindow::mnutopic_Click() {
         main_.at(name).back_color = kDefaultColor;
     for (Control* key : main_.array("Command4"))
         if (key->index >= 1 && key->index <= 31) key->back_color = kDefaultColor;
+    // The meeting/day switch waits with the keys, as under ﾃﾞｰﾀ参照; 窓消去 lights them again.
+    main_.at("Command3").back_color = kDefaultColor;
     status(Text());
 }
 
