@@ -119,6 +119,11 @@ TEST_F(TopicsTest, TheTopicsWaitWhileAGameIsTypedInOrAReportIsOpen) {
     click("mnukaiten");
     click("mnutopic");
     EXPECT_FALSE(shown("List1"));
+    click("Command7");
+    click("Command3");  // the game view's date mode
+    ASSERT_EQ(window->game_view().date_mode, 1);
+    click("mnutopic");
+    EXPECT_FALSE(shown("List1"));
 }
 
 TEST_F(TopicsTest, AnEmptySeasonHasItsPageToo) {
