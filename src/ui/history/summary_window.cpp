@@ -17,7 +17,7 @@ Control summary_control(ControlKind kind, std::string name, Text caption = Text(
     return c;
 }
 
-const Text kSampleNote = U"※ここに収録した記録は、サンプル用の架空データです。";
+const Text kSampleNote = U"※収録の記録はサンプル用の架空データです。";
 const Text kSampleNote2 = U"実在の球団・選手の成績ではありません。";
 const Text kSource = U"データファイル: record.dat";
 
