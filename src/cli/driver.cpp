@@ -147,6 +147,12 @@ void play(ui::MainWindow& program, const std::string& event, std::ostream& err) 
     ui::Window& w = *t.window;
     if (&w != &program.main() && t.name == kClose) return close_window(w, event, err);
     if (t.name == kDrawing) throw UsageError{event + " is no control to act on"};
+    // The graph and summary windows are modal: the main window hears nothing while one is open.
+    for (ui::Window* modal : {&program.graph(), &program.summary()})
+        if (&w == &program.main() && modal->visible) {
+            err << "tevardin-cli: " << event << ": the " << modal->name() << " window is open: ignored\n";
+            return;
+        }
     if (&w != &program.main() && !w.visible) {
         err << "tevardin-cli: " << event << ": the window is not open: ignored\n";
         return;
