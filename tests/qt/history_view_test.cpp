@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -112,6 +113,11 @@ class HistoryViewTest : public QObject {
             bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             QTRY_COMPARE(s.model->graph().at("HScroll1").scroll_value, 2);
             QCOMPARE(graph.findChild<QLineEdit*>(QStringLiteral("Text7"))->text(), QStringLiteral("3/21"));
+            // The league switch: Pacific names on the boxes, back to day 1.
+            graph.findChild<QRadioButton*>(QStringLiteral("Option1(1)"))->click();
+            QCOMPARE(graph.findChild<QCheckBox*>(QStringLiteral("Check1(0)"))->text(), QStringLiteral("ｵﾘｯｸｽ"));
+            QCOMPARE(bar->value(), 1);
+            save_picture(modal, "tevardin-rank-graph-pacific.png");
             checked = true;
             graph.close();  // as the frame's close button
         });
