@@ -30,6 +30,9 @@ struct UsageError {
     std::string what;
 };
 
+const std::string kClose = "close";
+const std::string kDrawing = "drawing";
+
 ui::ScreenMetrics parse_screen(const std::string& text) {
     static const std::regex shape(R"((\d+)x(\d+)(L?))");
     std::smatch m;
@@ -114,14 +117,46 @@ Target parse_target(ui::MainWindow& program, const std::string& text) {
         if (t.window == nullptr) throw UsageError{"unknown window in " + text};
         name = name.substr(dot + 1);
     }
-    if (t.window->array(name).empty()) throw UsageError{"unknown control " + text};
     t.name = name;
+    // A window's frame close button, and the graph window's drawing, are no controls.
+    if (t.window != &program.main() && (name == kClose || name == kDrawing)) return t;
+    if (t.window->array(name).empty()) throw UsageError{"unknown control " + text};
     return t;
+}
+
+// WINDOW.close: the frame's close button of an open window.
+void close_window(ui::Window& w, const std::string& event, std::ostream& err) {
+    if (!w.visible) {
+        err << "tevardin-cli: " << event << ": the window is not open: ignored\n";
+        return;
+    }
+    if (!w.fire(ui::kFormName, -1, ui::Event::close)) w.visible = false;
+}
+
+// A scroll bar takes the number as its new value, then hears its change.
+void scroll(ui::Window& w, Control& bar, const Target& t, const std::string& event) {
+    if (t.number < bar.scroll_min || t.number > bar.scroll_max)
+        throw UsageError{"bad index in " + event + ": " + t.name + " takes " + std::to_string(bar.scroll_min) + ".." +
+                         std::to_string(bar.scroll_max)};
+    bar.scroll_value = t.number;
+    w.fire(t.name, -1, ui::Event::change);
 }
 
 void play(ui::MainWindow& program, const std::string& event, std::ostream& err) {
     Target t = parse_target(program, event);
     ui::Window& w = *t.window;
+    if (&w != &program.main() && t.name == kClose) return close_window(w, event, err);
+    if (t.name == kDrawing) throw UsageError{event + " is no control to act on"};
+    // The graph and summary windows are modal: the main window hears nothing while one is open.
+    for (ui::Window* modal : {&program.graph(), &program.summary()})
+        if (&w == &program.main() && modal->visible) {
+            err << "tevardin-cli: " << event << ": the " << modal->name() << " window is open: ignored\n";
+            return;
+        }
+    if (&w != &program.main() && !w.visible) {
+        err << "tevardin-cli: " << event << ": the window is not open: ignored\n";
+        return;
+    }
     Control* control = nullptr;
     int index = -1;
     if (is_array(w, t.name)) {
@@ -135,6 +170,8 @@ void play(ui::MainWindow& program, const std::string& event, std::ostream& err) 
             if (t.number < 1 || t.number > static_cast<int>(control->lines.size()))
                 throw UsageError{"bad index in " + event + ": the pane has " + std::to_string(control->lines.size()) +
                                  " lines"};
+        } else if (control->kind == ControlKind::scrollbar) {
+            if (t.number < 0) throw UsageError{t.name + " is a scroll bar: give its new value, " + t.name + ":N"};
         } else if (t.number >= 0) {
             throw UsageError{"bad index in " + event + ": " + t.name + " is not a control array"};
         }
@@ -143,6 +180,7 @@ void play(ui::MainWindow& program, const std::string& event, std::ostream& err) 
         err << "tevardin-cli: " << event << " is " << (control->visible ? "disabled" : "hidden") << ": ignored\n";
         return;
     }
+    if (control->kind == ControlKind::scrollbar) return scroll(w, *control, t, event);
     if (control->kind == ControlKind::list) control->list_index = t.number - 1;
     if (w.handles(t.name, ui::Event::mouse_down)) w.fire(t.name, index, ui::Event::mouse_down);
     w.fire(t.name, index, ui::Event::click);
@@ -162,8 +200,25 @@ std::vector<std::string> split_lines(const Text& text) {
     return lines;
 }
 
+// Six upper-case hex digits of a colour.
+std::string hex_color(ui::Color color) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string out(6, '0');
+    for (int i = 5; i >= 0; --i, color >>= 4) out[static_cast<std::size_t>(i)] = digits[color & 15];
+    return out;
+}
+
+// One line per segment in drawing order: x1 y1 x2 y2 RRGGBB W.
+void print_drawing(const ui::Window& w, const std::string& name, std::ostream& out) {
+    out << "== " << name << (w.visible ? "" : " (hidden)") << "\n";
+    for (const ui::LineSegment& s : w.drawing)
+        out << s.x1 << ' ' << s.y1 << ' ' << s.x2 << ' ' << s.y2 << ' ' << hex_color(s.color) << ' ' << s.width << "\n";
+}
+
 void print_control(ui::MainWindow& program, const std::string& name, std::ostream& out) {
     Target t = parse_target(program, name);
+    if (t.name == kClose) throw UsageError{"--show " + name + ": close is no control"};
+    if (t.name == kDrawing) return print_drawing(*t.window, name, out);
     const Control* found = t.number >= 0 ? t.window->find(t.name, t.number) : t.window->array(t.name).front();
     if (found == nullptr) throw UsageError{"bad index in --show " + name};
     const Control& c = *found;
@@ -171,6 +226,14 @@ void print_control(ui::MainWindow& program, const std::string& name, std::ostrea
     out << "== " << name << (shown ? "" : " (hidden)") << "\n";
     if (c.kind == ControlKind::list) {
         for (const Text& line : c.lines) out << to_utf8(line) << "\n";
+        return;
+    }
+    if (c.kind == ControlKind::scrollbar) {
+        out << c.scroll_value << "\n";
+        return;
+    }
+    if (c.kind == ControlKind::check) {
+        out << (c.value ? "[x] " : "[ ] ") << to_utf8(c.caption) << "\n";
         return;
     }
     const bool has_text = c.kind == ControlKind::text || c.kind == ControlKind::label;

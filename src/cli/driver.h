@@ -4,8 +4,10 @@
 //   tevardin-cli [--dir DIR] [--screen WxH[L]] [--answer yes|no]... [--input TEXT]...
 //                [--show NAME]... EVENT...
 //
-// EVENT is NAME or NAME:N (N: index within a control array, or the line of a list pane counting
-// from 1); WINDOW.NAME names a control of another window (notice, dialog).
+// EVENT is NAME or NAME:N (N: index within a control array, the line of a list pane counting
+// from 1, or a scroll bar's new value); WINDOW.NAME names a control of another window (notice,
+// dialog, graph, summary) and WINDOW.close its frame's close button. --show graph.drawing prints
+// the graph's segments, one "x1 y1 x2 y2 RRGGBB W" line each.
 #pragma once
 
 #include <iosfwd>

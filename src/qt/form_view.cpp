@@ -19,6 +19,8 @@
 
 #include "qt/dialog_view.h"
 #include "qt/form_layout.h"
+#include "qt/graph_view.h"
+#include "qt/summary_view.h"
 #include "qt/look.h"
 #include "qt/qt_services.h"
 #include "qt/qt_text.h"
@@ -57,7 +59,11 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
       notice_(new SmallWindowView(
           model.notice(), [this] { after_event(); }, this)),
       dialog_(new SmallWindowView(
-          model.dialog(), [this] { after_event(); }, this)) {
+          model.dialog(), [this] { after_event(); }, this)),
+      graph_(new GraphView(
+          model, [this] { after_event(); }, this)),
+      summary_(new SummaryView(
+          model.summary(), [this] { after_event(); }, this)) {
     setCentralWidget(form_);
     notice_->setModal(false);
     dialog_->setModal(true);
@@ -240,6 +246,10 @@ void FormView::sync_all() {
 
     dialog_->sync();
     if (!model_.dialog().visible && dialog_->isVisible()) dialog_->done(QDialog::Accepted);
+    graph_->sync();
+    if (!model_.graph().visible && graph_->isVisible()) graph_->done(QDialog::Accepted);
+    summary_->sync();
+    if (!model_.summary().visible && summary_->isVisible()) summary_->done(QDialog::Accepted);
 
     if (main.visible && !isVisible())
         show_centred();
@@ -265,6 +275,16 @@ void FormView::after_event() {
         return;
     }
     if (model_.dialog().visible && !dialog_running_) run_dialog();
+    if (model_.graph().visible && !graph_->isVisible()) run_modal(*graph_, model_.graph());
+    if (model_.summary().visible && !summary_->isVisible()) run_modal(*summary_, model_.summary());
+}
+
+void FormView::run_modal(QDialog& view, const ui::Window& window) {
+    // Until the model closes the window (its button, or the frame's close button).
+    view.setModal(true);
+    while (window.visible && !model_.ended()) view.exec();
+    sync_all();
+    if (model_.ended()) finish();
 }
 
 void FormView::run_dialog() {
@@ -301,6 +321,8 @@ void FormView::finish() {
     services_.set_refresh({});
     notice_->hide();
     if (dialog_->isVisible()) dialog_->done(QDialog::Rejected);
+    if (graph_->isVisible()) graph_->done(QDialog::Rejected);
+    if (summary_->isVisible()) summary_->done(QDialog::Rejected);
     hide();
     emit finished();
 }

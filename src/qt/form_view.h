@@ -17,8 +17,10 @@ class QMenu;
 
 namespace tev::qt {
 
+class GraphView;
 class QtServices;
 class SmallWindowView;
+class SummaryView;
 
 class FormView : public QMainWindow {
     Q_OBJECT
@@ -33,6 +35,8 @@ class FormView : public QMainWindow {
     WindowBinder& binder() { return *binder_; }
     SmallWindowView& notice_view() { return *notice_; }
     SmallWindowView& dialog_view() { return *dialog_; }
+    GraphView& graph_view() { return *graph_; }
+    SummaryView& summary_view() { return *summary_; }
     // The form holding the controls (below the menu bar).
     QWidget* form() const { return form_; }
 
@@ -50,6 +54,7 @@ class FormView : public QMainWindow {
     void apply_pane_lengths();  // a pane the model lengthened takes its longer place
     void after_event();
     void run_dialog();
+    void run_modal(QDialog& view, const ui::Window& window);
     void show_centred();
     void tick();
     void finish();
@@ -60,6 +65,8 @@ class FormView : public QMainWindow {
     QWidget* form_;
     SmallWindowView* notice_;
     SmallWindowView* dialog_;
+    GraphView* graph_;
+    SummaryView* summary_;
     QTimer clock_;
     double applied_scale_ = 0;
     bool dialog_running_ = false;

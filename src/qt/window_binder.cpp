@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -228,9 +229,13 @@ void WindowBinder::sync_widget(Binding& b) {
             break;
         case ControlKind::text:
             if (b.fresh || shown.text != c.text) {
-                auto* edit = static_cast<QLineEdit*>(w);
-                edit->setText(to_qstring(c.text));
-                edit->setCursorPosition(0);
+                if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {  // multi-line boxes
+                    plain->setPlainText(to_qstring(c.text));
+                } else {
+                    auto* edit = static_cast<QLineEdit*>(w);
+                    edit->setText(to_qstring(c.text));
+                    edit->setCursorPosition(0);
+                }
             }
             break;
         case ControlKind::label:

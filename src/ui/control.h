@@ -35,6 +35,7 @@ struct Control {
     std::vector<Text> lines;  // list panes
     int list_index = -1;    // selected line of a list pane, 0-based, -1 for none
     int scroll_value = 0;   // scroll bars
+    int scroll_min = 0, scroll_max = 0;
     int extra_height = 0;   // twips a pane is lengthened by beyond its designed height
     Text tooltip;
     bool focused = false;

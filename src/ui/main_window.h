@@ -20,6 +20,7 @@
 #include "core/stats/tallies.h"
 #include "core/store/season.h"
 #include "ui/entry/entry_buffer.h"
+#include "ui/history/history_ui_state.h"
 #include "ui/view/game_view_state.h"
 #include "ui/shell/services.h"
 #include "ui/window.h"
@@ -44,9 +45,11 @@ public:
     Window& main() { return main_; }
     Window& notice() { return notice_; }
     Window& dialog() { return dialog_; }
-    // The windows a user can act on, by name: "main", "notice", "dialog".
+    Window& graph() { return graph_; }
+    Window& summary() { return summary_; }
+    // The windows a user can act on, by name: "main", "notice", "dialog", "graph", "summary".
     Window* window(const std::string& name);
-    std::vector<Window*> windows() { return {&main_, &notice_, &dialog_}; }
+    std::vector<Window*> windows() { return {&main_, &notice_, &dialog_, &graph_, &summary_}; }
 
     // A request to close the main window from its frame or the system (Form_QueryUnload).
     void request_close();
@@ -73,6 +76,7 @@ public:
     int entry_mode() const { return entry_mode_; }
     const EntryBuffer& entry() const { return entry_; }
     int dat_changed() const { return dat_changed_; }
+    const GraphState& graph_state() const { return hist_.graph; }
 
 private:
     // Building the controls of each window.
@@ -197,6 +201,30 @@ private:
     // Season history, the graph window and the past-years summary: ui/history/.
     void bind_history();
     void rireki_make();
+    // The history file of the year on screen (names_): rire_chek sets history_state_ 2 when it
+    // can be read, else 0. read_dat2 loads it (history_state_ 2, or 5 when it ended early or is
+    // damaged); false when it could not: a missing file during a year switch (after its message,
+    // history_state_ 0), else a fatal end. rebuild_history_if_needed runs rireki_make for 5.
+    void rire_chek();
+    bool read_dat2(bool year_switch);
+    void rebuild_history_if_needed();
+    void tell_left_out_games();
+    bool history_window_refused() const;
+    void build_graph_window();
+    void open_graph(int mode);
+    void graph_Form_Load();
+    void graph_Option1_Click(int index);
+    void graph_Check1_Click(int index);
+    void graph_HScroll1_Change();
+    void graph_Form_Unload();
+    void make_grph(int first);
+    void make_grph2(int team);
+    void graph_clear();
+    void graph_dates();
+    void build_summary_window();
+    void mnuseedat_Click();
+    bool summary_read_dat();
+    void summary_Command1_Click();
 
     // Year files and the shared dialog's search mode: ui/years/.
     void bind_years();
@@ -247,6 +275,8 @@ private:
     // State of the home-run subsystem.
 
     // State of the history subsystem.
+    Window graph_{"graph"}, summary_{"summary"};
+    HistoryUiState hist_;
 
     // State of the year-file subsystem.
 

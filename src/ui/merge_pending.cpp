@@ -16,9 +16,6 @@ void MainWindow::bind_homeruns() {}
 void MainWindow::Command19_Click() {}
 void MainWindow::run_homerun_rui() {}
 
-// --- history branch ---
-void MainWindow::bind_history() {}
-
 // --- year-file branch ---
 void MainWindow::bind_years() {}
 

@@ -12,12 +12,22 @@
 
 namespace tev::ui {
 
-enum class Event { click, mouse_down, mouse_move, change };
+// `close`: the window's frame close button (fired on kFormName).
+enum class Event { click, mouse_down, mouse_move, change, close };
 
 using Handler = std::function<void(int index)>;
 
 // The name under which the window's own events (mouse movement over its background) are fired.
 inline const std::string kFormName = "Form";
+
+// One line of a window's drawing, in the window's own units; the colour is 0xRRGGBB.
+struct LineSegment {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Color color = 0;
+    int width = 1;
+
+    friend bool operator==(const LineSegment&, const LineSegment&) = default;
+};
 
 class Window {
 public:
@@ -29,6 +39,10 @@ public:
     // Size and position in twips (the layout check sets them; the view may follow them).
     int width = 0, height = 0, left = 0, top = 0;
     double scale = 1.0;  // control positions are multiplied by this on small screens
+    // What is drawn on the window itself, in drawing order (the graph window), and the height
+    // of its drawing area in the drawing's own vertical units (0: the window draws nothing).
+    std::vector<LineSegment> drawing;
+    int scale_height = 0;
 
     // Adds a control; controls keep their creation order.
     Control& add(Control control);

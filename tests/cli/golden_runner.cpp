@@ -8,6 +8,7 @@
 //                                  pitchers of record and save pitcher when given)
 //   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
 //   remove RIRE1996.DAT            (delete a written file)
+//   shipped record.dat 5           (copy a file shipped in data/, only its first 5 lines if given)
 //   args --screen 800x600 Command11 Command9
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
@@ -89,6 +90,17 @@ void replace_line(const fs::path& file, int n, const std::string& utf8) {
     test::spit(file, bytes);
 }
 
+// The shipped file `name` copied into `dir`; only its first `lines` lines when not negative.
+void copy_shipped(const std::string& name, int lines, const fs::path& dir) {
+    std::string bytes = test::slurp(fs::path(TEVARDIN_SHIPPED_DATA) / name);
+    if (lines >= 0) {
+        std::size_t end = 0;
+        for (int i = 0; i < lines && end != std::string::npos; ++i) end = bytes.find("\r\n", end) + 2;
+        bytes = bytes.substr(0, end);
+    }
+    test::spit(dir / name, bytes);
+}
+
 struct Prepared {
     std::vector<std::vector<std::string>> runs;
     int exit = 0;
@@ -121,7 +133,7 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             test::add_game(*season, g);
         }
         if (w[0] == "nofiles") write = false;
-        if (w[0] == "damage" || w[0] == "remove") after_write.push_back(w);
+        if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped") after_write.push_back(w);
         if (w[0] == "args") p.runs.emplace_back(w.begin() + 1, w.end());
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
     }
@@ -131,6 +143,7 @@ Prepared prepare(const Session& session, const fs::path& dir) {
     for (const auto& w : after_write) {
         if (w[0] == "remove") fs::remove(dir / w[1]);
         if (w[0] == "damage") replace_line(dir / w[1], std::stoi(w[2]), w[3]);
+        if (w[0] == "shipped") copy_shipped(w[1], w.size() > 2 ? std::stoi(w[2]) : -1, dir);
     }
     return p;
 }

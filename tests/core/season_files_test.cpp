@@ -229,18 +229,21 @@ TEST(HistoryFile, RoundTripsAndNoticesAnEarlyEnd) {
     EXPECT_TRUE(rire_chek(dir.path(), "RIRE1996.DAT"));
     auto back = read_dat2(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(back.ok());
-    EXPECT_TRUE(back->complete);
+    EXPECT_EQ(back->state, HistoryFileState::complete);
     EXPECT_EQ(back->history, *history);
 
     spit(dir / "RIRE1996.DAT", writer.bytes().substr(0, 300));
     auto early = read_dat2(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(early.ok());
-    EXPECT_FALSE(early->complete);
+    EXPECT_EQ(early->state, HistoryFileState::ended_early);
+    EXPECT_TRUE(history_rebuild_needed(*early));
 
+    // A line that is no number is damage to mend by a rebuild, not a reason to stop.
     spit(dir / "RIRE1996.DAT", " 1\r\n x\r\n");
     auto damaged = read_dat2(dir.path(), "RIRE1996.DAT");
-    ASSERT_FALSE(damaged.ok());
-    EXPECT_EQ(damaged.error().line, 2);
+    ASSERT_TRUE(damaged.ok());
+    EXPECT_EQ(damaged->state, HistoryFileState::damaged);
+    EXPECT_EQ(damaged->problem.line, 2);
 
     EXPECT_FALSE(rire_chek(dir.path(), "RIRE2000.DAT"));
     EXPECT_EQ(read_dat2(dir.path(), "RIRE2000.DAT").error().kind, ErrorKind::missing);

@@ -60,7 +60,7 @@ TEST_F(WindowTest, AHistoryThatEndsEarlyIsRebuilt) {
     EXPECT_EQ(text("Text1"), U"");  // the rebuild empties the status line at its end
     auto history = read_dat2(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(history.ok());
-    EXPECT_TRUE(history->complete);
+    EXPECT_EQ(history->state, HistoryFileState::complete);
     EXPECT_EQ(history->history.pct[13][4], 0);      // 阪神 lost on 1 April (day 13)
     EXPECT_EQ(history->history.rank[12][4], 1);     // and stood level the day before
     EXPECT_EQ(services.statuses.back(), U"只今履歴データ作成中");

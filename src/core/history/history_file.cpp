@@ -31,21 +31,37 @@ bool rire_chek(const std::filesystem::path& dir, const std::string& name) {
     return in.good();
 }
 
+bool history_rebuild_needed(const HistoryRead& read) { return read.state != HistoryFileState::complete; }
+
 Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::string& name) {
-    auto lines = read_item_file(dir, name);
-    if (!lines) return lines.error();
     auto read = std::make_unique<HistoryRead>();
+    auto lines = read_item_file(dir, name);
+    if (!lines) {
+        if (lines.error().kind == ErrorKind::missing) return lines.error();
+        read->state = HistoryFileState::damaged;
+        read->problem = lines.error();
+        read->history = History{};
+        return *read;
+    }
     const int count = static_cast<int>(std::min<std::size_t>(lines->size(), kHistoryValues));
     for (int v = 0; v < count; ++v) {
         const ItemLine& items = (*lines)[v];
         const auto value = items.size() == 1 && !items[0].quoted ? read_number(items[0].text) : std::nullopt;
         const Place at = place_of(v);
         const long long high = at.pct ? 10000 : 6;
-        if (!value || *value < 0 || *value > high)
-            return Error{ErrorKind::damaged, name, v + 1, "順位・勝率の値が正しくありません"};
+        if (!value || *value < 0 || *value > high) {
+            // Out-of-range values would index the graph's boxes: nothing of this file is used.
+            read->state = HistoryFileState::damaged;
+            read->problem = Error{ErrorKind::damaged, name, v + 1, "順位・勝率の値が正しくありません"};
+            read->history = History{};
+            return *read;
+        }
         (at.pct ? read->history.pct : read->history.rank)[at.day][at.team] = static_cast<std::int16_t>(*value);
     }
-    read->complete = count == kHistoryValues;
+    if (count < kHistoryValues) {
+        read->state = HistoryFileState::ended_early;
+        read->problem = Error{ErrorKind::damaged, name, count + 1, "ファイルが途中で終わっています"};
+    }
     return *read;
 }
 

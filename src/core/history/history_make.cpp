@@ -15,6 +15,16 @@ int season_day(int month, int day) {
     return offsets[month - 3] + day;
 }
 
+SeasonDate season_date(int day) {
+    // First season day of each month March..October, and the day of month it is.
+    static const std::array<int, 8> first = {1, 13, 43, 74, 104, 135, 166, 196};
+    if (day < 0 || day > kHistoryDays) return {};
+    if (day < first[1]) return {3, day + 19};
+    int m = 7;
+    while (first[m] > day) --m;
+    return {m + 3, day - first[m] + 1};
+}
+
 int history_pct(int wins, int losses) {
     if (wins + losses == 0) return 10000;
     if (wins == 0) return 0;
@@ -64,14 +74,27 @@ History history_make(const Season& season) {
     });
     History h;
     std::array<int, 13> wins{}, losses{}, draws{};
+    const auto count_day = [&](const DayResults& d) {
+        for (int t : d.winners) ++wins[t];
+        for (int t : d.losers) ++losses[t];
+        for (int t : d.drawn) ++draws[t];
+    };
+    // Day 0 (19 March) is not recorded itself, but its games stand from day 1 on.
+    count_day(days[0]);
     for (int x = 1; x <= kHistoryDays; ++x) {
-        for (int t : days[x].winners) ++wins[t];
-        for (int t : days[x].losers) ++losses[t];
-        for (int t : days[x].drawn) ++draws[t];
+        count_day(days[x]);
         rank_league(h, x, 1, wins, losses);
         rank_league(h, x, 7, wins, losses);
     }
     return h;
+}
+
+std::vector<Slot> history_left_out(const Season& season) {
+    std::vector<Slot> out;
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+        if (season_day(game_month(game), game_day(game)) < 0) out.push_back(slot);
+    });
+    return out;
 }
 
 }  // namespace tev

@@ -1,5 +1,4 @@
 // Program entry, the load sequence, the layout check, the clock and the orderly end.
-#include "core/history/history_file.h"
 #include "core/homeruns/homerun_file.h"
 #include "core/store/season_files.h"
 #include "core/text/fixed_width.h"
@@ -44,12 +43,9 @@ void MainWindow::Form_Load() {
     settings_ = *settings;
     season_->disp_year = settings_.disp_year;
 
-    history_state_ = rire_chek(dir_, paht_set(settings_.disp_year).history_file) ? 2 : 0;
     names_ = paht_set(settings_.disp_year);
-    auto history = read_dat2(dir_, names_.history_file);
-    if (!history) return fatal(kFilesMissing, &history.error());
-    season_->history = history->history;
-    history_state_ = history->complete ? 2 : 5;
+    rire_chek();
+    if (!read_dat2(false)) return;
 
     const auto read = read_dat(dir_, names_, *season_, [this](ReadStep step) {
         switch (step) {
@@ -79,7 +75,7 @@ void MainWindow::Form_Load() {
     status(Text());
     list1_height_ = 0;
     check_disp();
-    if (history_state_ == 5) rireki_make();
+    rebuild_history_if_needed();
 }
 
 void MainWindow::newdat_disp() {
