@@ -20,7 +20,6 @@ void MainWindow::run_homerun_rui() {}
 void MainWindow::bind_history() {}
 
 // --- year-file branch ---
-void MainWindow::bind_years() {}
 
 // --- topics branch ---
 void MainWindow::bind_topics() {}

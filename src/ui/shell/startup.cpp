@@ -44,7 +44,8 @@ void MainWindow::Form_Load() {
     settings_ = *settings;
     season_->disp_year = settings_.disp_year;
 
-    history_state_ = rire_chek(dir_, paht_set(settings_.disp_year).history_file) ? 2 : 0;
+    const std::string history_file = paht_set(settings_.disp_year).history_file;
+    history_state_ = rire_chek(dir_, name_on_disk(dir_, history_file)) ? 2 : 0;
     names_ = paht_set(settings_.disp_year);
     auto history = read_dat2(dir_, names_.history_file);
     if (!history) return fatal(kFilesMissing, &history.error());
@@ -144,13 +145,6 @@ void MainWindow::Timer1_Timer() {
     const DateTime now = services_.now();
     main_.at("Label5", 0).text = short_date_text(now);
     main_.at("Label5", 1).text = short_time_text(now);
-}
-
-void MainWindow::hide_year_list() {
-    Control& list3 = main_.at("List3");
-    if (!list3.visible) return;
-    list3.visible = false;
-    status(Text());
 }
 
 void MainWindow::mnuEndPrgItem_Click() {
