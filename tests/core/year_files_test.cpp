@@ -12,7 +12,8 @@ namespace {
 using test::spit;
 
 TEST(YearLists, TheReadListShowsTheRegisteredYearsThenCancel) {
-    EXPECT_EQ(registered_year_items("Regi Year= 19961997"), (std::vector<Text>{U"1996", U"1997", U"ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(registered_year_items("Regi Year= 19961997"),
+              (std::vector<Text>{U"1996", U"1997", U"ｷｬﾝｾﾙ"}));
 }
 
 TEST(YearLists, TheNewYearListLeavesOutTheRegisteredYears) {
@@ -33,26 +34,29 @@ TEST(YearLists, AnItemsYearIsItsLastFourCharacters) {
 }
 
 class YearFolder : public ::testing::Test {
-protected:
+  protected:
     void touch(const std::string& name) { spit(dir / name, "\"\"\r\n"); }
     bool exists(const std::string& name) { return std::filesystem::exists(dir / name); }
     test::TempDir dir;
 };
 
 TEST_F(YearFolder, OnlyTheYearsOwnFilesInEitherCaseBelongToIt) {
-    for (const char* name : {"Tev_1997.DAT", "Best100_1997.dat", "Pitcher_1997.DAT", "homerun_1997.Dat",
-                             "RIRE1997.DAT", "old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"})
+    for (const char* name :
+         {"Tev_1997.DAT", "Best100_1997.dat", "Pitcher_1997.DAT", "homerun_1997.Dat",
+          "RIRE1997.DAT", "old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"})
         touch(name);
     EXPECT_EQ(year_files_present(dir.path(), "1997"),
-              (std::vector<std::string>{"Best100_1997.dat", "Pitcher_1997.DAT", "RIRE1997.DAT", "Tev_1997.DAT",
-                                        "homerun_1997.Dat"}));
+              (std::vector<std::string>{"Best100_1997.dat", "Pitcher_1997.DAT", "RIRE1997.DAT",
+                                        "Tev_1997.DAT", "homerun_1997.Dat"}));
     ASSERT_TRUE(delete_year_files(dir.path(), "1997").ok());
     EXPECT_TRUE(year_files_present(dir.path(), "1997").empty());
-    for (const char* kept : {"old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"}) EXPECT_TRUE(exists(kept)) << kept;
+    for (const char* kept : {"old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"})
+        EXPECT_TRUE(exists(kept)) << kept;
 }
 
 TEST_F(YearFolder, TheSearchFindsGameFilesOfEitherCaseInTheOfferedYears) {
-    for (const char* name : {"Tev_2001.dat", "Tev_1990.DAT", "Tev_1984.dat", "Tev_2011.dat", "Best100_2002.dat"})
+    for (const char* name :
+         {"Tev_2001.dat", "Tev_1990.DAT", "Tev_1984.dat", "Tev_2011.dat", "Best100_2002.dat"})
         touch(name);
     spit(dir / "Tev_1999.dat", "");  // an empty file still counts
     EXPECT_EQ(years_with_game_file(dir.path()), (std::vector<std::string>{"1990", "1999", "2001"}));
@@ -66,7 +70,8 @@ TEST_F(YearFolder, ReadersAcceptEitherCaseOfTheExtension) {
     ASSERT_TRUE(lines.ok());
     EXPECT_EQ(lines->size(), 1u);
     touch("Best100_2001.DAT");
-    EXPECT_EQ(name_on_disk(dir.path(), "Best100_2001.DAT"), "Best100_2001.DAT");  // its own name first
+    EXPECT_EQ(name_on_disk(dir.path(), "Best100_2001.DAT"),
+              "Best100_2001.DAT");  // its own name first
 }
 
 TEST_F(YearFolder, ADamagedHandedOutFileIsNamedAsItIs) {
@@ -78,11 +83,13 @@ TEST_F(YearFolder, ADamagedHandedOutFileIsNamedAsItIs) {
 }
 
 TEST(YearSearchText, SaysHowManyYearsWereRegistered) {
-    EXPECT_EQ(file_reference_text(U"Tevardin", 1),
-              U"Tevardin\r\n\r\n\r\n        データファイルの検索中\r\n\r\n                   1年分の\r\n"
-              U"            データを登録しました。");
+    EXPECT_EQ(
+        file_reference_text(U"Tevardin", 1),
+        U"Tevardin\r\n\r\n\r\n        データファイルの検索中\r\n\r\n                   1年分の\r\n"
+        U"            データを登録しました。");
     EXPECT_EQ(file_reference_text(U"Tevardin", 0),
-              U"Tevardin\r\n\r\n\r\n        データファイルの検索中\r\n\r\n           新規登録ファイルは\r\n"
+              U"Tevardin\r\n\r\n\r\n        データファイルの検索中\r\n\r\n           "
+              U"新規登録ファイルは\r\n"
               U"             有りませんでした｡ ");
 }
 

@@ -10,18 +10,34 @@ namespace {
 using test::slurp;
 using test::YearsTest;
 
-const char* const kQuestion = "ASK: 登録データ削除: 現在表示中のデータを削除します。よろしいですか？";
+const char* const kQuestion =
+    "ASK: 登録データ削除: 現在表示中のデータを削除します。よろしいですか？";
 
 // 巨人-阪神 meeting 7 (the first Central game, shown after start-up), a ヤクルト-横浜 game and a
 // Pacific game.
 class GameDeleteTest : public YearsTest {
-protected:
+  protected:
     void SetUp() override {
-        test::add_game(*season, {.first = 1, .second = 4, .meet = 7, .first_runs = 3, .second_runs = 2, .month = 4,
-                                 .day = 5, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
-        test::add_game(*season, {.first = 2, .second = 3, .meet = 1, .first_runs = 5, .second_runs = 1, .month = 4,
-                                 .day = 6, .first_pitcher = U"石井", .second_pitcher = U"三浦"});
-        test::add_game(*season, {.first = 7, .second = 8, .meet = 1, .first_runs = 4, .second_runs = 0});
+        test::add_game(*season, {.first = 1,
+                                 .second = 4,
+                                 .meet = 7,
+                                 .first_runs = 3,
+                                 .second_runs = 2,
+                                 .month = 4,
+                                 .day = 5,
+                                 .first_pitcher = U"斎藤",
+                                 .second_pitcher = U"藪"});
+        test::add_game(*season, {.first = 2,
+                                 .second = 3,
+                                 .meet = 1,
+                                 .first_runs = 5,
+                                 .second_runs = 1,
+                                 .month = 4,
+                                 .day = 6,
+                                 .first_pitcher = U"石井",
+                                 .second_pitcher = U"三浦"});
+        test::add_game(*season,
+                       {.first = 7, .second = 8, .meet = 1, .first_runs = 4, .second_runs = 0});
         ASSERT_TRUE(start());
     }
 
@@ -58,8 +74,10 @@ TEST_F(GameDeleteTest, TheChainPaintsItsTextsInItsOwnOrderWithTheTitleInRed) {
     std::vector<Text> painted;
     for (const Text& t : services.statuses)
         if (t != U"只今履歴データ作成中") painted.push_back(t);  // the history builder's own text
-    EXPECT_EQ(painted, (std::vector<Text>{U"只今データー削除中です。", U"得点一覧作成中です。", U"回数別データ作成中です。",
-                                          U"連勝、連敗データ作成中です。", U"ホームランデータ作成中です。", U"データ保存中です。"}));
+    EXPECT_EQ(painted,
+              (std::vector<Text>{U"只今データー削除中です。", U"得点一覧作成中です。",
+                                 U"回数別データ作成中です。", U"連勝、連敗データ作成中です。",
+                                 U"ホームランデータ作成中です。", U"データ保存中です。"}));
     for (ui::Color c : services.title_color) EXPECT_EQ(c, ui::kRed);
     EXPECT_EQ(at("Label10").fore_color, ui::kBlue);
 }
@@ -84,7 +102,8 @@ TEST_F(GameDeleteTest, EveryTableForgetsTheGame) {
     click("Command11");
     click("Command9");
     const auto& lines = at("List4").lines;
-    const auto giants = std::find_if(lines.begin(), lines.end(), [](const Text& l) { return l.find(U"巨　人") != Text::npos; });
+    const auto giants = std::find_if(lines.begin(), lines.end(),
+                                     [](const Text& l) { return l.find(U"巨　人") != Text::npos; });
     ASSERT_NE(giants, lines.end());
     EXPECT_NE(giants->find(U"巨　人　　   0   0   0 0"), Text::npos) << to_utf8(*giants);
 }

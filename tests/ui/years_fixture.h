@@ -36,7 +36,7 @@ struct ProbeServices : ui::ScriptedServices {
 };
 
 class YearsTest : public ::testing::Test {
-protected:
+  protected:
     YearsTest() : season(std::make_unique<Season>()) {}
 
     // Writes the 1996 season built so far (files, history, settings).
@@ -56,7 +56,9 @@ protected:
         return started;
     }
 
-    void click(const std::string& name, int index = -1) { window->main().fire(name, index, ui::Event::click); }
+    void click(const std::string& name, int index = -1) {
+        window->main().fire(name, index, ui::Event::click);
+    }
 
     void click_line(const std::string& list, int line) {
         window->main().at(list).list_index = line - 1;
@@ -71,7 +73,9 @@ protected:
         click_line("List3", static_cast<int>(found - lines.begin()) + 1);
     }
 
-    ui::Control& at(const std::string& name, int index = -1) { return window->main().at(name, index); }
+    ui::Control& at(const std::string& name, int index = -1) {
+        return window->main().at(name, index);
+    }
     const Text& text(const std::string& name, int index = -1) { return at(name, index).text; }
     bool exists(const std::string& name) { return std::filesystem::exists(dir / name); }
 

@@ -13,14 +13,17 @@ using test::YearsTest;
 
 // A 1996 season with one game, and 2001 registered with a season of two games on disk.
 class ReadYearTest : public YearsTest {
-protected:
+  protected:
     void SetUp() override {
-        test::add_game(*season, {.first = 1, .second = 4, .meet = 7, .first_runs = 3, .second_runs = 2});
+        test::add_game(*season,
+                       {.first = 1, .second = 4, .meet = 7, .first_runs = 3, .second_runs = 2});
         write_season();
         Season other;
         other.disp_year = "2001";
-        test::add_game(other, {.first = 7, .second = 8, .meet = 1, .first_runs = 5, .second_runs = 1});
-        test::add_game(other, {.first = 2, .second = 3, .meet = 1, .first_runs = 1, .second_runs = 0});
+        test::add_game(other,
+                       {.first = 7, .second = 8, .meet = 1, .first_runs = 5, .second_runs = 1});
+        test::add_game(other,
+                       {.first = 2, .second = 3, .meet = 1, .first_runs = 1, .second_runs = 0});
         write_year(other);
         ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 19962001"}).ok());
         window = std::make_unique<ui::MainWindow>(dir.path(), services);
@@ -46,7 +49,8 @@ TEST_F(ReadYearTest, ReadingAYearShowsItsStepsInOrderAndRemembersIt) {
     // Each painted text, with the rebuild flag at that moment: it goes up just before the inning
     // tables, and the history (missing for 2001) is rebuilt after the game view is refreshed.
     std::vector<std::pair<Text, int>> painted;
-    for (std::size_t i = 0; i < services.statuses.size(); ++i) painted.emplace_back(services.statuses[i], services.busy[i]);
+    for (std::size_t i = 0; i < services.statuses.size(); ++i)
+        painted.emplace_back(services.statuses[i], services.busy[i]);
     const std::vector<std::pair<Text, int>> expected = {{U"選択されたデータを読み込み中です。", 0},
                                                         {U"得点データ読み込み中です。", 0},
                                                         {U"投手成績データ読み込み中です。", 0},
@@ -69,7 +73,8 @@ TEST_F(ReadYearTest, ReadingAYearShowsItsStepsInOrderAndRemembersIt) {
     EXPECT_EQ(text("Text9"), U"ﾔｸﾙﾄ");
     click("Command11");
     click("Command9");
-    EXPECT_NE(at("List4").lines[1].find(U"ヤクルト　   1   1"), Text::npos) << to_utf8(at("List4").lines[1]);
+    EXPECT_NE(at("List4").lines[1].find(U"ヤクルト　   1   1"), Text::npos)
+        << to_utf8(at("List4").lines[1]);
 }
 
 TEST_F(ReadYearTest, AMissingScoreFileKeepsTheYearInUse) {
@@ -92,7 +97,8 @@ TEST_F(ReadYearTest, ADamagedFileIsNamedWithItsLineAndTheYearInUseStays) {
     const std::string history = slurp(dir / "RIRE1996.DAT");
     read_2001();
     ASSERT_FALSE(services.transcript.empty());
-    EXPECT_NE(services.transcript[0].find("Pitcher_2001.DAT 2行目"), std::string::npos) << services.transcript[0];
+    EXPECT_NE(services.transcript[0].find("Pitcher_2001.DAT 2行目"), std::string::npos)
+        << services.transcript[0];
     EXPECT_FALSE(window->ended());
     EXPECT_EQ(window->season().disp_year, "1996");
     EXPECT_FALSE(window->season().game_at(1, 4, 7).empty());
@@ -104,7 +110,8 @@ TEST_F(ReadYearTest, ADamagedFileIsNamedWithItsLineAndTheYearInUseStays) {
 
 TEST_F(ReadYearTest, FilesHandedOutWithLowerCaseExtensionsRead) {
     for (const char* stem : {"Tev_2001", "Best100_2001", "Pitcher_2001"})
-        std::filesystem::rename(dir / (std::string(stem) + ".DAT"), dir / (std::string(stem) + ".dat"));
+        std::filesystem::rename(dir / (std::string(stem) + ".DAT"),
+                                dir / (std::string(stem) + ".dat"));
     read_2001();
     EXPECT_EQ(window->season().disp_year, "2001");
     EXPECT_FALSE(window->season().game_at(7, 2, 1).empty());
@@ -126,7 +133,8 @@ TEST_F(ReadYearTest, TheYearInUseAndCancelCloseTheListWithoutReading) {
 
 TEST_F(ReadYearTest, TheYearMenusWaitWhileAGameIsEnteredOrAReportIsOpen) {
     click("mnudat_in");
-    for (const char* menu : {"mnuNewFileItem", "mnuNewDatReadItem", "mnudatfile_del", "mnudat_add"}) {
+    for (const char* menu :
+         {"mnuNewFileItem", "mnuNewDatReadItem", "mnudatfile_del", "mnudat_add"}) {
         click(menu);
         EXPECT_FALSE(at("List3").visible) << menu;
         EXPECT_FALSE(window->dialog().visible) << menu;
@@ -153,7 +161,7 @@ TEST_F(ReadYearTest, AnotherMenuCommandDropsThePendingOperation) {
 }
 
 class NewYearTest : public YearsTest {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
     void create(const Text& item) {
@@ -223,7 +231,9 @@ TEST_F(NewYearTest, FilesOfAnUnregisteredYearAreReplacedOnlyAfterAYes) {
     services.answers = {false};
     create(U" 1998");
     ASSERT_EQ(services.transcript.size(), 1u);
-    EXPECT_EQ(services.transcript[0].rfind("ASK: 新規作成: 1998年のデータファイルが既にあります。", 0), 0u);
+    EXPECT_EQ(
+        services.transcript[0].rfind("ASK: 新規作成: 1998年のデータファイルが既にあります。", 0),
+        0u);
     EXPECT_EQ(window->season().disp_year, "1996");
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 1996\r\nRegi Year= 1996\r\n");
     EXPECT_FALSE(exists("Tev_1998.DAT"));
@@ -242,11 +252,12 @@ TEST_F(NewYearTest, ASettingsFileThatCannotBeWrittenIsReported) {
     std::filesystem::create_directory(dir / "Tevardin.ini.tmp");
     create(U" 1998");
     ASSERT_FALSE(services.transcript.empty());
-    EXPECT_EQ(services.transcript[0].rfind("MSG: [Tevardin.ini] に書き込めませんでした。", 0), 0u) << services.transcript[0];
+    EXPECT_EQ(services.transcript[0].rfind("MSG: [Tevardin.ini] に書き込めませんでした。", 0), 0u)
+        << services.transcript[0];
 }
 
 class DeleteYearTest : public YearsTest {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(start());
         click("mnuNewFileItem");
@@ -269,8 +280,10 @@ TEST_F(DeleteYearTest, YesDeletesExactlyTheYearsOwnFiles) {
     services.answers = {true};
     delete_year(U"1997");
     EXPECT_EQ(services.transcript,
-              std::vector<std::string>{"ASK: ﾃﾞｰﾀﾌｧｲﾙ削除: 選択されたﾃﾞｰﾀﾌｧｲﾙを削除します。\\n        よろしいですか？ -> Yes"});
-    for (const char* gone : {"Tev_1997.DAT", "Tev_1997.dat", "Best100_1997.DAT", "Pitcher_1997.DAT", "RIRE1997.DAT"})
+              std::vector<std::string>{"ASK: ﾃﾞｰﾀﾌｧｲﾙ削除: 選択されたﾃﾞｰﾀﾌｧｲﾙを削除します。\\n     "
+                                       "   よろしいですか？ -> Yes"});
+    for (const char* gone :
+         {"Tev_1997.DAT", "Tev_1997.dat", "Best100_1997.DAT", "Pitcher_1997.DAT", "RIRE1997.DAT"})
         EXPECT_FALSE(exists(gone)) << gone;
     EXPECT_TRUE(exists("old1997.dat"));
     EXPECT_TRUE(exists("Tev_1996.DAT"));

@@ -16,7 +16,8 @@ namespace {
 
 bool same_ignoring_case(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -38,7 +39,8 @@ std::vector<Text> registered_year_items(const std::string& rec_year) {
 
 std::vector<Text> unregistered_year_items(const std::string& rec_year) {
     std::vector<Text> items;
-    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year) items.push_back(num_text(year));
+    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year)
+        items.push_back(num_text(year));
     items.emplace_back(kCancelItem);
     for (const std::string& year : registered_years(rec_year))
         std::erase(items, U" " + ascii(year));
@@ -52,7 +54,8 @@ std::string year_of_item(const Text& item) {
 
 std::vector<std::string> own_file_names(const std::string& year) {
     const FileNames names = paht_set(year);
-    return {names.game_file, names.best_file, names.pitcher_file, names.homerun_file, names.history_file};
+    return {names.game_file, names.best_file, names.pitcher_file, names.homerun_file,
+            names.history_file};
 }
 
 std::vector<std::string> year_files_present(const fs::path& dir, const std::string& year) {
@@ -62,7 +65,8 @@ std::vector<std::string> year_files_present(const fs::path& dir, const std::stri
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
         if (!entry.is_regular_file(ec)) continue;
         const std::string name = entry.path().filename().string();
-        if (std::any_of(own.begin(), own.end(), [&](const std::string& o) { return is_own_file(name, o); }))
+        if (std::any_of(own.begin(), own.end(),
+                        [&](const std::string& o) { return is_own_file(name, o); }))
             present.push_back(name);
     }
     std::sort(present.begin(), present.end());
@@ -74,7 +78,8 @@ Status delete_year_files(const fs::path& dir, const std::string& year) {
     for (const std::string& name : year_files_present(dir, year)) {
         std::error_code ec;
         if (!fs::remove(dir / name, ec) && ec && !first_failure)
-            first_failure = Error{ErrorKind::write_failed, name, 0, write_failure_reason(ec.value())};
+            first_failure =
+                Error{ErrorKind::write_failed, name, 0, write_failure_reason(ec.value())};
     }
     if (first_failure) return *first_failure;
     return ok_status();
@@ -92,7 +97,9 @@ std::vector<std::string> years_with_game_file(const fs::path& dir) {
 
 Text file_reference_text(const Text& title, int added) {
     Text text = title + U"\r\n\r\n\r\n" + U"        データファイルの検索中" + U"\r\n\r\n";
-    if (added > 0) return text + U"                  " + num_text(added) + U"年分の" + U"\r\n" + U"            データを登録しました。";
+    if (added > 0)
+        return text + U"                  " + num_text(added) + U"年分の" + U"\r\n" +
+               U"            データを登録しました。";
     return text + U"           新規登録ファイルは" + U"\r\n" + U"             有りませんでした｡ ";
 }
 

@@ -41,7 +41,8 @@ std::vector<std::string> own_file_names(const std::string& year);
 // The files of `dir` that are one of the five files of `year` with either letter case of the
 // extension (both when both exist), sorted by name. Other files naming the year (a user's
 // "old1997.dat") are not among them.
-std::vector<std::string> year_files_present(const std::filesystem::path& dir, const std::string& year);
+std::vector<std::string> year_files_present(const std::filesystem::path& dir,
+                                            const std::string& year);
 
 // Deletes every file of year_files_present. The error names the first file that could not be
 // deleted (the others are still tried); success when there was nothing to delete.

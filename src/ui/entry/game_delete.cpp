@@ -7,13 +7,15 @@
 namespace tev::ui {
 
 bool MainWindow::deletion_blocked() const {
-    return report_on_ || entry_mode_ == 1 || view_.view_league == 0 || view_.date_mode == 1 || history_state_ == 1;
+    return report_on_ || entry_mode_ == 1 || view_.view_league == 0 || view_.date_mode == 1 ||
+           history_state_ == 1;
 }
 
 void MainWindow::mnudat_del_Click() {
     if (deletion_blocked()) return;
     hide_year_list();
-    if (!services_.ask(U"登録データ削除", U"現在表示中のデータを削除します。よろしいですか？", Icon::question, false))
+    if (!services_.ask(U"登録データ削除", U"現在表示中のデータを削除します。よろしいですか？",
+                       Icon::question, false))
         return;
     main_.at("Label10").fore_color = kRed;
     status(U"只今データー削除中です。");

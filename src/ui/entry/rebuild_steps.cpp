@@ -27,7 +27,8 @@ void MainWindow::rebuild_pitcher_tables(bool events) {
     build(U"パシフィックリーグ投手成績作成中です。", 7, 12, season_->pitcher_p);
     build(U"両リーグ投手成績作成中です。", 1, 12, season_->pitcher_all);
     if (left_out > 0)
-        services_.message(U"投手が250人を超えたため、" + plain_num(left_out) + U"人の投手成績は集計されていません。");
+        services_.message(U"投手が250人を超えたため、" + plain_num(left_out) +
+                          U"人の投手成績は集計されていません。");
 }
 
 void MainWindow::rebuild_standings(bool events) {
@@ -41,8 +42,9 @@ bool MainWindow::save_season(bool events) {
     step(U"データ保存中です。", events);
     const Status saved = datsave_disk(dir_, names_, *season_);
     if (!saved)
-        services_.message(U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
-                          from_utf8(saved.error().describe()));
+        services_.message(
+            U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
+            from_utf8(saved.error().describe()));
     return saved.ok();
 }
 

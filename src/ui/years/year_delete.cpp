@@ -12,8 +12,9 @@ void MainWindow::delete_year(const std::string& year) {
     recalc_busy_ = 0;
     years_.pending = YearOperation::none;
     if (year != kFirstSeasonYear &&
-        services_.ask(U"ﾃﾞｰﾀﾌｧｲﾙ削除", U"選択されたﾃﾞｰﾀﾌｧｲﾙを削除します。\r\n        よろしいですか？", Icon::question,
-                      false))
+        services_.ask(U"ﾃﾞｰﾀﾌｧｲﾙ削除",
+                      U"選択されたﾃﾞｰﾀﾌｧｲﾙを削除します。\r\n        よろしいですか？",
+                      Icon::question, false))
         datfile_del(year);
     close_year_list();
 }
@@ -27,7 +28,8 @@ void MainWindow::datfile_del(const std::string& year) {
         return;
     }
     if (const Status removed = delete_year_files(dir_, year); !removed)
-        services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。\r\n\r\n" + from_utf8(removed.error().describe()));
+        services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。\r\n\r\n" +
+                          from_utf8(removed.error().describe()));
     registered_years_changed();
 }
 

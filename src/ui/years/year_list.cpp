@@ -9,7 +9,9 @@
 namespace tev::ui {
 
 void MainWindow::bind_years() {
-    const auto click = [this](const std::string& name, auto handler) { main_.on(name, Event::click, handler); };
+    const auto click = [this](const std::string& name, auto handler) {
+        main_.on(name, Event::click, handler);
+    };
     click("mnuNewFileItem", [this](int) { mnuNewFileItem_Click(); });
     click("mnuNewDatReadItem", [this](int) { mnuNewDatReadItem_Click(); });
     click("mnudat_add", [this](int) { mnudat_add_Click(); });
@@ -20,7 +22,8 @@ void MainWindow::bind_years() {
 
 bool MainWindow::year_menus_blocked() const {
     // Entry, the meeting browser, a report pane closed by a click, and the history rebuild.
-    return entry_mode_ == 1 || view_.date_mode == 1 || report_on_ || kaiten_mode_ || history_state_ == 1;
+    return entry_mode_ == 1 || view_.date_mode == 1 || report_on_ || kaiten_mode_ ||
+           history_state_ == 1;
 }
 
 void MainWindow::hide_year_list() {
@@ -40,7 +43,8 @@ void MainWindow::close_year_list() {
     years_.year_switch = 0;
 }
 
-void MainWindow::show_year_list(std::vector<Text> items, const Text& prompt, YearOperation pending) {
+void MainWindow::show_year_list(std::vector<Text> items, const Text& prompt,
+                                YearOperation pending) {
     Control& list3 = main_.at("List3");
     list3.lines = std::move(items);
     list3.list_index = -1;
@@ -51,8 +55,8 @@ void MainWindow::show_year_list(std::vector<Text> items, const Text& prompt, Yea
 }
 
 void MainWindow::set_list3() {
-    show_year_list(unregistered_year_items(settings_.rec_year), U"新規登録データ年度を選択して下さい。",
-                   YearOperation::new_year);
+    show_year_list(unregistered_year_items(settings_.rec_year),
+                   U"新規登録データ年度を選択して下さい。", YearOperation::new_year);
 }
 
 void MainWindow::mnuNewFileItem_Click() {
@@ -64,24 +68,26 @@ void MainWindow::mnuNewFileItem_Click() {
 void MainWindow::mnuNewDatReadItem_Click() {
     if (year_menus_blocked()) return;
     hide_year_list();
-    show_year_list(registered_year_items(settings_.rec_year), U"読み込みデータ年度を選択して下さい。",
-                   YearOperation::read_year);
+    show_year_list(registered_year_items(settings_.rec_year),
+                   U"読み込みデータ年度を選択して下さい。", YearOperation::read_year);
 }
 
 void MainWindow::mnudatfile_del_Click() {
     if (year_menus_blocked()) return;
     hide_year_list();
-    show_year_list(registered_year_items(settings_.rec_year), U"削除するデータ年度を選択して下さい。",
-                   YearOperation::delete_year);
+    show_year_list(registered_year_items(settings_.rec_year),
+                   U"削除するデータ年度を選択して下さい。", YearOperation::delete_year);
 }
 
 void MainWindow::List3_Click() {
     const Control& list3 = main_.at("List3");
     const int line = list3.list_index;
-    const Text item = line >= 0 && line < static_cast<int>(list3.lines.size()) ? list3.lines[line] : Text();
+    const Text item =
+        line >= 0 && line < static_cast<int>(list3.lines.size()) ? list3.lines[line] : Text();
     const std::string year = year_of_item(item);
     // The year in use can be neither re-read, re-created nor deleted.
-    if (trim_both(item).empty() || item == kCancelItem || year == season_->disp_year) return close_year_list();
+    if (trim_both(item).empty() || item == kCancelItem || year == season_->disp_year)
+        return close_year_list();
     const YearOperation pending = years_.pending;
     if (pending == YearOperation::new_year) new_year(year);
     if (pending == YearOperation::read_year) read_year(year);
@@ -91,8 +97,10 @@ void MainWindow::List3_Click() {
 
 bool MainWindow::remember_settings() {
     if (const Status written = inifile_write(dir_, settings_); !written) {
-        services_.message(U"[Tevardin.ini] に書き込めませんでした。表示年度と登録年度は次回の起動に残りません。\r\n\r\n" +
-                          from_utf8(written.error().describe()));
+        services_.message(
+            U"[Tevardin.ini] "
+            U"に書き込めませんでした。表示年度と登録年度は次回の起動に残りません。\r\n\r\n" +
+            from_utf8(written.error().describe()));
         return false;
     }
     if (auto read = inifile_read(dir_)) settings_ = *read;

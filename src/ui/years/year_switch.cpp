@@ -22,10 +22,12 @@ bool MainWindow::overwrite_confirmed(const std::string& year) {
     if (present.empty()) return true;
     Text names;
     for (const std::string& name : present) names += U"\r\n    " + from_utf8(name);
-    if (!services_.ask(U"新規作成", ascii(year) + U"年のデータファイルが既にあります。" + names +
-                                      U"\r\n\r\n新規作成すると、これらのファイルは空のデータで置き換えられます。"
-                                      U"\r\n（使うには「ﾃﾞｰﾀﾌｧｲﾙ登録」で登録して下さい。）\r\n\r\nよろしいですか？",
-                       Icon::question, false))
+    if (!services_.ask(
+            U"新規作成",
+            ascii(year) + U"年のデータファイルが既にあります。" + names +
+                U"\r\n\r\n新規作成すると、これらのファイルは空のデータで置き換えられます。"
+                U"\r\n（使うには「ﾃﾞｰﾀﾌｧｲﾙ登録」で登録して下さい。）\r\n\r\nよろしいですか？",
+            Icon::question, false))
         return false;
     if (const Status removed = delete_year_files(dir_, year); !removed) {
         services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。新規作成を中止します。\r\n\r\n" +
@@ -71,9 +73,17 @@ bool MainWindow::read_year_season(const std::string& year, const std::string& le
     fresh->disp_year = year;
     const Status read = read_dat(dir_, names_, *fresh, [this](ReadStep step) {
         switch (step) {
-            case ReadStep::games: status(U"メインデータ読み込み中です。"); break;
-            case ReadStep::best: status(U"得点データ読み込み中です。"); pump(); break;
-            case ReadStep::pitchers: status(U"投手成績データ読み込み中です。"); pump(); break;
+            case ReadStep::games:
+                status(U"メインデータ読み込み中です。");
+                break;
+            case ReadStep::best:
+                status(U"得点データ読み込み中です。");
+                pump();
+                break;
+            case ReadStep::pitchers:
+                status(U"投手成績データ読み込み中です。");
+                pump();
+                break;
         }
     });
     if (read) {
@@ -85,8 +95,9 @@ bool MainWindow::read_year_season(const std::string& year, const std::string& le
     if (read.error().kind == ErrorKind::missing)
         services_.message(kFileNotFound);
     else
-        services_.message(U"指定されたデータファイルが壊れているため読み込めません。\r\n" + ascii(leaving) +
-                          U"年のデータをそのまま使います。\r\n\r\n" + from_utf8(read.error().describe()));
+        services_.message(U"指定されたデータファイルが壊れているため読み込めません。\r\n" +
+                          ascii(leaving) + U"年のデータをそのまま使います。\r\n\r\n" +
+                          from_utf8(read.error().describe()));
     names_ = paht_set(leaving);
     return false;
 }
