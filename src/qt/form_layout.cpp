@@ -76,7 +76,9 @@ const std::map<std::string, QRect>& single_controls() {
         {"List1", {8, kPaneTop, 992, kPaneHeight}},
         {"List5", {504, kPaneTop, 496, kPaneHeight}},
         {"List2", {440, kPaneTop, 560, kPaneHeight}},
-        {"List3", {826, kPaneTop, 174, 200}},
+        // The year list opens over the home-run list (hidden meanwhile), reaching down beside
+        // the innings (over the runs column) so that more years show at once.
+        {"List3", {596, kPanelTop, 222, kPitchersTop - 4 - kPanelTop}},
         // Status line and clock.
         {"Text1", {8, kStatusTop, 784, kBox}},
     };

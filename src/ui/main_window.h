@@ -22,6 +22,7 @@
 #include "ui/entry/entry_buffer.h"
 #include "ui/history/history_ui_state.h"
 #include "ui/view/game_view_state.h"
+#include "ui/years/year_state.h"
 #include "ui/shell/services.h"
 #include "ui/window.h"
 
@@ -150,6 +151,25 @@ private:
     void commit_chain();
     void step(const Text& text, bool process_events);
 
+    // Game entry: the rebuild steps that the commit and the deletion share (ui/entry/
+    // rebuild_steps.cpp). Each puts its text in the status line first and, when `events`, lets
+    // pending window events run before it builds.
+    void rebuild_score_list(bool events);
+    void rebuild_pitcher_tables(bool events);
+    void rebuild_standings(bool events);
+    bool save_season(bool events);  // false when the save failed (the user has been told)
+    void rebuild_cumulative_pitchers(bool events);
+    void rebuild_history();
+    void rebuild_innings(bool events);
+    void rebuild_streaks(bool events);
+    void rebuild_homeruns(bool events);
+    void rebuild_cumulative_homeruns(bool events);
+
+    // Game entry: deleting the game on display (ui/entry/game_delete.cpp).
+    void mnudat_del_Click();
+    bool deletion_blocked() const;
+    void delete_chain();
+
     // Game entry: home runs.
     void bind_homerun_entry();
     void homerun_entry_file();  // Command19 in entry mode: files the home run in the buffer
@@ -228,6 +248,25 @@ private:
 
     // Year files and the shared dialog's search mode: ui/years/.
     void bind_years();
+    void mnuNewFileItem_Click();
+    void mnuNewDatReadItem_Click();
+    void mnudat_add_Click();
+    void mnudatfile_del_Click();
+    void List3_Click();
+    bool year_menus_blocked() const;
+    void show_year_list(std::vector<Text> items, const Text& prompt, YearOperation pending);
+    void set_list3();
+    void close_year_list();
+    void new_year(const std::string& year);
+    bool overwrite_confirmed(const std::string& year);
+    void read_year(const std::string& year);
+    bool read_year_season(const std::string& year, const std::string& leaving);
+    void read_year_homeruns();
+    void delete_year(const std::string& year);
+    void datfile_del(const std::string& year);
+    void file_reference();
+    bool remember_settings();  // false when the settings file could not be written (told)
+    void registered_years_changed();
 
     // Topics: ui/topics/.
     void bind_topics();
@@ -279,6 +318,7 @@ private:
     HistoryUiState hist_;
 
     // State of the year-file subsystem.
+    YearFileState years_;
 
     // State of the topics subsystem.
 };

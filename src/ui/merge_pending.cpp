@@ -17,7 +17,6 @@ void MainWindow::Command19_Click() {}
 void MainWindow::run_homerun_rui() {}
 
 // --- year-file branch ---
-void MainWindow::bind_years() {}
 
 // --- topics branch ---
 

@@ -9,6 +9,11 @@
 //   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
 //   remove RIRE1996.DAT            (delete a written file)
 //   shipped record.dat 5           (copy a file shipped in data/, only its first 5 lines if given)
+//   copy Tev_1996.DAT Tev_2001.dat (copy a written file under another name)
+//   file old1997.dat "text"        (write a file of raw text, a CR LF after it)
+//   listing                        (after each run, "### files" and each file of the folder with
+//                                  its line count, then the settings file's lines)
+//   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
 //   args --screen 800x600 Command11 Command9
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
@@ -18,6 +23,7 @@
 // With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -104,7 +110,40 @@ void copy_shipped(const std::string& name, int lines, const fs::path& dir) {
 struct Prepared {
     std::vector<std::vector<std::string>> runs;
     int exit = 0;
+    bool listing = false;
+    std::vector<std::vector<std::string>> prints;
 };
+
+// Lines `from`..`to` (1-based) of a data file, decoded, each ending in a line feed.
+std::string file_lines(const fs::path& dir, const std::string& name, int from, int to) {
+    std::istringstream in(test::slurp(dir / name));
+    std::ostringstream out;
+    out << "### " << name << " " << from << "-" << to << "\n";
+    std::string line;
+    for (int n = 1; std::getline(in, line) && n <= to; ++n) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto text = decode_cp932(line);
+        if (n >= from) out << (text ? to_utf8(*text) : line) << "\n";
+    }
+    return out.str();
+}
+
+// The folder's files with their line counts, then the settings file as it is.
+std::string folder_listing(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::ostringstream out;
+    out << "### files\n";
+    for (const std::string& name : names) {
+        const std::string bytes = test::slurp(dir / name);
+        out << name << " " << std::count(bytes.begin(), bytes.end(), '\n') << "\n";
+    }
+    std::string ini = test::slurp(dir / "Tevardin.ini");
+    std::erase(ini, '\r');
+    out << "### Tevardin.ini\n" << ini;
+    return out.str();
+}
 
 Prepared prepare(const Session& session, const fs::path& dir) {
     auto season = std::make_unique<Season>();
@@ -133,7 +172,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             test::add_game(*season, g);
         }
         if (w[0] == "nofiles") write = false;
-        if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped") after_write.push_back(w);
+        if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file")
+            after_write.push_back(w);
+        if (w[0] == "listing") p.listing = true;
+        if (w[0] == "print") p.prints.push_back(w);
         if (w[0] == "args") p.runs.emplace_back(w.begin() + 1, w.end());
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
     }
@@ -144,6 +186,8 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         if (w[0] == "remove") fs::remove(dir / w[1]);
         if (w[0] == "damage") replace_line(dir / w[1], std::stoi(w[2]), w[3]);
         if (w[0] == "shipped") copy_shipped(w[1], w.size() > 2 ? std::stoi(w[2]) : -1, dir);
+        if (w[0] == "copy") fs::copy_file(dir / w[1], dir / w[2]);
+        if (w[0] == "file") test::spit(dir / w[1], w[2] + "\r\n");
     }
     return p;
 }
@@ -171,7 +215,9 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
         std::vector<std::string> args = {"--dir", dir.path().string()};
         args.insert(args.end(), p.runs[run].begin(), p.runs[run].end());
         status = cli::run_driver(args, out, err);
+        if (p.listing) out << folder_listing(dir.path());
     }
+    for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));
     const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
         rewrite_output(file, session, out.str());

@@ -131,6 +131,15 @@ TEST(StandingsReport, AnEmptySeason) {
     EXPECT_TRUE(matches_golden("standings/empty.txt", lines));
 }
 
+TEST(StandingsReport, AClubWithoutGamesIsAsWideAsOneWithGames) {
+    Season season;
+    add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 3, .second_runs = 2});
+    const auto lines = standings_lines(record_make(season, 1, 6), record_make(season, 7, 12), "1996");
+    // Lines 1..6 hold the Central clubs: two with a game, four without.
+    for (int p = 2; p <= 6; ++p) EXPECT_EQ(lines[p].size(), lines[1].size()) << to_utf8(lines[p]);
+    EXPECT_NE(lines[3].find(U"  0.00  0.00"), Text::npos) << to_utf8(lines[3]);
+}
+
 TEST(StandingsReport, TiesDrawsAndExtremes) {
     Season season;
     int meet[13][13] = {};

@@ -409,6 +409,46 @@ class FormViewTest : public QObject {
         QVERIFY(window->toPlainText().contains(QStringLiteral("試合を入力します。")));
     }
 
+    void the_year_list_opens_over_the_home_run_list() {
+        Session s;
+        QAction* new_year = s.view->binder().action("mnuNewFileItem");
+        QVERIFY(new_year != nullptr);
+        new_year->trigger();
+        auto* years = s.widget<QListWidget>("List3");
+        auto* homeruns = s.widget<QListWidget>("List6");
+        QVERIFY(years != nullptr && homeruns != nullptr);
+        QVERIFY(years->isVisible());
+        QVERIFY(!homeruns->isVisible());
+        QVERIFY(years->geometry().contains(homeruns->geometry().topLeft()));
+        QCOMPARE(years->count(), 26);
+        QCOMPARE(years->item(0)->text(), QStringLiteral(" 1985"));
+        save_picture(s.view.get(), "tevardin-year-list.png");
+        QTest::mouseClick(years->viewport(), Qt::LeftButton, {},
+                          years->visualItemRect(years->item(0)).center());
+        QTRY_VERIFY(!years->isVisible());
+        QVERIFY(homeruns->isVisible());
+        QCOMPARE(s.model->season().disp_year, std::string("1985"));
+        QCOMPARE(s.view->windowTitle(), QStringLiteral("Tevardin  1985"));
+    }
+
+    void the_year_file_search_opens_in_the_shared_dialog() {
+        Session s;
+        QAction* add = s.view->binder().action("mnudat_add");
+        QVERIFY(add != nullptr);
+        QString caption, text;
+        on_next_modal([&](QWidget* modal) {
+            if (modal != &s.view->dialog_view()) return;
+            caption = modal->windowTitle();
+            for (QLabel* label : modal->findChildren<QLabel*>()) text += label->text();
+            save_picture(modal, "tevardin-year-search.png");
+            modal->findChildren<QPushButton*>().front()->click();
+        });
+        add->trigger();
+        QCOMPARE(caption, QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ登録"));
+        QVERIFY(text.contains(QStringLiteral("新規登録ファイルは")));
+        QVERIFY(!s.view->dialog_view().isVisible());
+    }
+
     void a_second_copy_on_the_same_folder_is_refused() {
         Session s;
         tev::qt::QtServices other(s.dir.path());

@@ -17,13 +17,20 @@ Text double_text(double value) {
     return value < 0 ? text : U" " + text;
 }
 
+// The six-character cell of an average: a blank and the average, or "  0.00" as the whole cell
+// for a club without games (a blank before it would widen the line).
+Text average_field(int runs, int games) {
+    const Text average = average_cell(runs, games);
+    return games == 0 ? average : U" " + average;
+}
+
 Text standings_line(int rank, int team, const StandingRow& row) {
     const int diff = row_scored(row) - row_allowed(row);
     return right_num(rank, 2) + U"] " + team_name(team) + U" " + mid(row, 3, 3) + U" " + mid(row, 6, 3) +
            U" " + mid(row, 9, 3) + mid(row, 12, 2) + U"  " + mid(row, 30, 6) + U" " + mid(row, 14, 4) +
-           U" " + mid(row, 18, 4) + U" " + right_num(diff, 4) + U" " +
-           average_cell(row_scored(row), row_games(row)) + U" " +
-           average_cell(row_allowed(row), row_games(row)) + U" " + mid(row, 22, 8);
+           U" " + mid(row, 18, 4) + U" " + right_num(diff, 4) +
+           average_field(row_scored(row), row_games(row)) + average_field(row_allowed(row), row_games(row)) +
+           U" " + mid(row, 22, 8);
 }
 
 }  // namespace

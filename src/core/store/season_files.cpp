@@ -112,12 +112,15 @@ Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
     auto games = std::make_unique<std::array<Text, kSlotCount>>();
     auto best = std::make_unique<std::array<Text, kBestEntries>>();
     auto tables = std::make_unique<std::array<PitcherTable, 3>>();
+    // Files handed out by other installations may end in ".dat"; errors name the file as it is.
     step(ReadStep::games);
-    if (auto s = read_games(dir, names.game_file, *games); !s) return s;
+    if (auto s = read_games(dir, name_on_disk(dir, names.game_file), *games); !s) return s;
     step(ReadStep::best);
-    if (auto s = read_best(dir, names.best_file, *best); !s) return s;
+    if (auto s = read_best(dir, name_on_disk(dir, names.best_file), *best); !s) return s;
     step(ReadStep::pitchers);
-    if (auto s = read_pitchers(dir, names.pitcher_file, (*tables)[0], (*tables)[1], (*tables)[2]); !s)
+    if (auto s = read_pitchers(dir, name_on_disk(dir, names.pitcher_file), (*tables)[0], (*tables)[1],
+                               (*tables)[2]);
+        !s)
         return s;
     season.games = std::move(*games);
     season.best_dat = std::move(*best);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <fstream>
 #include <sstream>
@@ -46,8 +47,23 @@ Result<ItemLine> parse_items(TextView line) {
     return items;
 }
 
+std::string name_on_disk(const fs::path& dir, const std::string& name) {
+    std::error_code ec;
+    if (fs::exists(dir / name, ec)) return name;
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return name;
+    for (const bool upper : {false, true}) {
+        std::string other = name;
+        for (std::size_t i = dot + 1; i < other.size(); ++i)
+            other[i] = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(other[i]))
+                                               : std::tolower(static_cast<unsigned char>(other[i])));
+        if (other != name && fs::exists(dir / other, ec)) return other;
+    }
+    return name;
+}
+
 Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name) {
-    const fs::path path = dir / name;
+    const fs::path path = dir / name_on_disk(dir, name);
     std::error_code ec;
     if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
     std::ifstream in(path, std::ios::binary);
@@ -80,7 +96,8 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
 
 }  // namespace
 
-Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::string& name) {
+Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::string& wanted) {
+    const std::string name = name_on_disk(dir, wanted);  // errors name the file the user has
     auto bytes = read_file_bytes(dir, name);
     if (!bytes) return bytes.error();
     std::vector<ItemLine> lines;

@@ -32,7 +32,13 @@ Result<ItemLine> parse_items(TextView line);
 Result<std::vector<ItemLine>> read_item_file(const std::filesystem::path& dir,
                                              const std::string& name);
 
-// The whole file `dir`/`name` as bytes; `missing` when it does not exist.
+// The name under which the data file `name` exists in `dir`: `name` itself, else `name` with its
+// extension in the other letter case (files handed out by other installations end in ".dat");
+// `name` when neither exists. Writers keep their own names.
+std::string name_on_disk(const std::filesystem::path& dir, const std::string& name);
+
+// The whole file `dir`/`name` (or its other extension case) as bytes; `missing` when neither
+// exists.
 Result<std::string> read_file_bytes(const std::filesystem::path& dir, const std::string& name);
 
 // Writes the lines of one data file. Each string is checked before it is written: a double

@@ -1,10 +1,6 @@
 // Filing a composed game into the season (only in memory) and the commit that ends entry mode,
 // saves the season and rebuilds every table, showing each step in the status line.
-#include "core/history/history_make.h"
-#include "core/pitchers/pitcher_make.h"
-#include "core/stats/score_list.h"
 #include "core/store/game_string.h"
-#include "core/store/season_files.h"
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
 #include "ui/main_window.h"
@@ -136,52 +132,18 @@ void MainWindow::step(const Text& text, bool process_events) {
 void MainWindow::commit_chain() {
     names_ = paht_set(season_->disp_year);
     main_.at("Label10").fore_color = kRed;
-
-    step(U"得点一覧作成中です。", true);
-    season_->best_dat = tokuten_ichiran1(*season_);
-
-    int left_out = 0;
-    const auto build_pitchers = [&](int first, int last, PitcherTable& into) {
-        PitcherBuild built = tousyu_datmake(*season_, first, last);
-        left_out = std::max(left_out, built.left_out);
-        into = built.table;
-    };
-    step(U"セントラルリーグ投手成績作成中です。", true);
-    build_pitchers(1, 6, season_->pitcher_c);
-    step(U"パシフィックリーグ投手成績作成中です。", true);
-    build_pitchers(7, 12, season_->pitcher_p);
-    step(U"両リーグ投手成績作成中です。", true);
-    build_pitchers(1, 12, season_->pitcher_all);
-    if (left_out > 0)
-        services_.message(U"投手が250人を超えたため、" + plain_num(left_out) +
-                          U"人の投手成績は集計されていません。");
-    step(U"セントラルリーグ成績一覧作成中です。", true);
-    central_rec_ = record_make(*season_, 1, 6);
-    step(U"パシフィックリーグ成績一覧作成中です。", true);
-    pacific_rec_ = record_make(*season_, 7, 12);
-
-    step(U"データ保存中です。", true);
-    const Status saved = datsave_disk(dir_, names_, *season_);
-    if (!saved)
-        services_.message(U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
-                          from_utf8(saved.error().describe()));
+    rebuild_score_list(true);
+    rebuild_pitcher_tables(true);
+    rebuild_standings(true);
+    const bool saved = save_season(true);
     tallies_ = monthdat_make(*season_);
-    step(U"累計データ作成中です。", true);
-    run_pitcher_rui();
-
-    step(U"履歴データ作成中です。", false);
+    rebuild_cumulative_pitchers(true);
     if (saved) dat_changed_ = 0;  // a failed save stays pending: the next 入力終了 saves again
-    history_state_ = 1;
-    rireki_make();
-    step(U"回数別データ作成中です。", true);
-    *innings_ = kaisuu_ten(*season_);
-    step(U"連勝、連敗データ作成中です。", true);
-    *streaks_ = rensyou(*season_);
-    step(U"ホームランデータ作成中です。", true);
-    run_homerun_make();
-    step(U"ホームラン累計データ作成中です。", true);
-    run_homerun_rui();
-
+    rebuild_history();
+    rebuild_innings(true);
+    rebuild_streaks(true);
+    rebuild_homeruns(true);
+    rebuild_cumulative_homeruns(true);
     status(Text());
     main_.at("Label10").fore_color = kBlue;
 }

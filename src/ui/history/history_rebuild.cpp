@@ -20,7 +20,9 @@ const Text kYearFileMissing = U"指定されたデータファイルが見つか
 
 }  // namespace
 
-void MainWindow::rire_chek() { history_state_ = tev::rire_chek(dir_, names_.history_file) ? 2 : 0; }
+void MainWindow::rire_chek() {
+    history_state_ = tev::rire_chek(dir_, name_on_disk(dir_, names_.history_file)) ? 2 : 0;
+}
 
 bool MainWindow::read_dat2(bool year_switch) {
     auto read = tev::read_dat2(dir_, names_.history_file);
@@ -28,6 +30,13 @@ bool MainWindow::read_dat2(bool year_switch) {
         if (year_switch && read.error().kind == ErrorKind::missing) {
             services_.message(kYearFileMissing);
             history_state_ = 0;
+            return false;
+        }
+        if (year_switch) {
+            // The year in use is still whole: a history that cannot be read is rebuilt from the games.
+            services_.message(U"履歴データが壊れているため、試合から作り直します。\r\n\r\n" +
+                              from_utf8(read.error().describe()));
+            history_state_ = 5;
             return false;
         }
         fatal(kFilesMissing, &read.error());

@@ -1,12 +1,12 @@
 // The help menu: the help file and the version box (the dialog window it shares with the
 // year-file search).
 #include "ui/main_window.h"
+#include "ui/shell/program_title.h"
 
 namespace tev::ui {
 
 namespace {
 
-const Text kTitle = U"Tevardin";
 const Text kYears = U"1996-2026";
 
 }  // namespace
@@ -30,10 +30,11 @@ void MainWindow::dialog_Form_Load() {
     version_ = 0;
     if (mode == 1) {
         dialog_.caption = U"ﾊﾞｰｼﾞｮﾝ情報";
-        dialog_.at("Label1").text = kTitle + U"\r\n\r\nプロ野球ペナントレース記録\r\n\r\n(C) " + kYears;
+        dialog_.at("Label1").text = kProgramTitle + U"\r\n\r\nプロ野球ペナントレース記録\r\n\r\n(C) " + kYears;
         return;
     }
-    dialog_.caption = U"ﾃﾞｰﾀﾌｧｲﾙ登録";  // the year-file search fills Label1
+    dialog_.caption = U"ﾃﾞｰﾀﾌｧｲﾙ登録";
+    file_reference();  // the year-file search fills Label1
 }
 
 void MainWindow::dialog_Command1_Click() {

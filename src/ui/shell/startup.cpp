@@ -142,13 +142,6 @@ void MainWindow::Timer1_Timer() {
     main_.at("Label5", 1).text = short_time_text(now);
 }
 
-void MainWindow::hide_year_list() {
-    Control& list3 = main_.at("List3");
-    if (!list3.visible) return;
-    list3.visible = false;
-    status(Text());
-}
-
 void MainWindow::mnuEndPrgItem_Click() {
     hide_year_list();
     request_close();

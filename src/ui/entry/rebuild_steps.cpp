@@ -1,0 +1,82 @@
+// The rebuild steps that both the commit of 入力終了 and the deletion of a game run, each with
+// its progress text. The two chains run them in different orders and let window events run at
+// different steps, so each step takes whether to process events before it builds.
+#include "core/history/history_make.h"
+#include "core/pitchers/pitcher_make.h"
+#include "core/stats/score_list.h"
+#include "core/store/season_files.h"
+#include "core/text/fixed_width.h"
+#include "ui/main_window.h"
+
+namespace tev::ui {
+
+void MainWindow::rebuild_score_list(bool events) {
+    step(U"得点一覧作成中です。", events);
+    season_->best_dat = tokuten_ichiran1(*season_);
+}
+
+void MainWindow::rebuild_pitcher_tables(bool events) {
+    int left_out = 0;
+    const auto build = [&](const Text& text, int first, int last, PitcherTable& into) {
+        step(text, events);
+        PitcherBuild built = tousyu_datmake(*season_, first, last);
+        left_out = std::max(left_out, built.left_out);
+        into = built.table;
+    };
+    build(U"セントラルリーグ投手成績作成中です。", 1, 6, season_->pitcher_c);
+    build(U"パシフィックリーグ投手成績作成中です。", 7, 12, season_->pitcher_p);
+    build(U"両リーグ投手成績作成中です。", 1, 12, season_->pitcher_all);
+    if (left_out > 0)
+        services_.message(U"投手が250人を超えたため、" + plain_num(left_out) +
+                          U"人の投手成績は集計されていません。");
+}
+
+void MainWindow::rebuild_standings(bool events) {
+    step(U"セントラルリーグ成績一覧作成中です。", events);
+    central_rec_ = record_make(*season_, 1, 6);
+    step(U"パシフィックリーグ成績一覧作成中です。", events);
+    pacific_rec_ = record_make(*season_, 7, 12);
+}
+
+bool MainWindow::save_season(bool events) {
+    step(U"データ保存中です。", events);
+    const Status saved = datsave_disk(dir_, names_, *season_);
+    if (!saved)
+        services_.message(
+            U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
+            from_utf8(saved.error().describe()));
+    return saved.ok();
+}
+
+void MainWindow::rebuild_cumulative_pitchers(bool events) {
+    step(U"累計データ作成中です。", events);
+    run_pitcher_rui();
+}
+
+void MainWindow::rebuild_history() {
+    step(U"履歴データ作成中です。", false);
+    history_state_ = 1;
+    rireki_make();
+}
+
+void MainWindow::rebuild_innings(bool events) {
+    step(U"回数別データ作成中です。", events);
+    *innings_ = kaisuu_ten(*season_);
+}
+
+void MainWindow::rebuild_streaks(bool events) {
+    step(U"連勝、連敗データ作成中です。", events);
+    *streaks_ = rensyou(*season_);
+}
+
+void MainWindow::rebuild_homeruns(bool events) {
+    step(U"ホームランデータ作成中です。", events);
+    run_homerun_make();
+}
+
+void MainWindow::rebuild_cumulative_homeruns(bool events) {
+    step(U"ホームラン累計データ作成中です。", events);
+    run_homerun_rui();
+}
+
+}  // namespace tev::ui

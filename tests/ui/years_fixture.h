@@ -1,0 +1,88 @@
+// A data folder with a 1996 season and, when asked, further years beside it, and the main window
+// started on it with services that also note, at each process-events call, the rebuild flag and
+// the title label's colour (so that the order of a chain's steps can be checked).
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "core/store/season_files.h"
+#include "season_gen.h"
+#include "support/season_builder.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/shell/scripted_services.h"
+
+namespace tev::test {
+
+struct ProbeServices : ui::ScriptedServices {
+    ui::MainWindow* window = nullptr;
+    std::vector<int> busy;               // recalc_busy at each process-events call
+    std::vector<ui::Color> title_color;  // Label10's text colour at each call
+
+    void process_events(const Text& status) override {
+        ScriptedServices::process_events(status);
+        if (window == nullptr) return;
+        busy.push_back(window->recalc_busy());
+        title_color.push_back(window->main().at("Label10").fore_color);
+    }
+
+    void forget() {
+        statuses.clear();
+        transcript.clear();
+        busy.clear();
+        title_color.clear();
+    }
+};
+
+class YearsTest : public ::testing::Test {
+  protected:
+    YearsTest() : season(std::make_unique<Season>()) {}
+
+    // Writes the 1996 season built so far (files, history, settings).
+    void write_season() { ASSERT_TRUE(gen::write_generated(dir.path(), *season).ok()); }
+
+    // Writes the three season files of `other` for its year (no history, no home runs).
+    void write_year(const Season& other) {
+        ASSERT_TRUE(datsave_disk(dir.path(), paht_set(other.disp_year), other).ok());
+    }
+
+    bool start() {
+        write_season();
+        window = std::make_unique<ui::MainWindow>(dir.path(), services);
+        services.window = window.get();
+        const bool started = window->start();
+        services.forget();
+        return started;
+    }
+
+    void click(const std::string& name, int index = -1) {
+        window->main().fire(name, index, ui::Event::click);
+    }
+
+    void click_line(const std::string& list, int line) {
+        window->main().at(list).list_index = line - 1;
+        click(list);
+    }
+
+    // Clicks the year `year` ("1997" or " 1997") in the year list.
+    void click_year(const Text& item) {
+        const auto& lines = at("List3").lines;
+        const auto found = std::find(lines.begin(), lines.end(), item);
+        ASSERT_NE(found, lines.end()) << to_utf8(item);
+        click_line("List3", static_cast<int>(found - lines.begin()) + 1);
+    }
+
+    ui::Control& at(const std::string& name, int index = -1) {
+        return window->main().at(name, index);
+    }
+    const Text& text(const std::string& name, int index = -1) { return at(name, index).text; }
+    bool exists(const std::string& name) { return std::filesystem::exists(dir / name); }
+
+    TempDir dir;
+    std::unique_ptr<Season> season;
+    ProbeServices services;
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+}  // namespace tev::test
