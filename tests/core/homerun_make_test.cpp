@@ -25,11 +25,13 @@ struct Hr {
 };
 
 class HomerunMakeTest : public ::testing::Test {
-protected:
+  protected:
     // Stores a game of `first` at `second` (meeting `meet`) with the home runs `hrs` in order.
     void play(int first, int second, int meet, std::initializer_list<Hr> hrs) {
-        Text game = test::make_game({.first = first, .second = second, .meet = meet, .first_runs = 1});
-        for (const Hr& hr : hrs) game += format_hr({hr.batter_team, hr.batter, hr.pitcher_team, hr.pitcher});
+        Text game =
+            test::make_game({.first = first, .second = second, .meet = meet, .first_runs = 1});
+        for (const Hr& hr : hrs)
+            game += format_hr({hr.batter_team, hr.batter, hr.pitcher_team, hr.pitcher});
         season->game_at(first, league_index(second), meet) = game;
     }
 
@@ -69,12 +71,14 @@ TEST_F(HomerunMakeTest, TalliesOfASmallSeasonMatchTheGoldenFile) {
     play(1, 4, 1, {{4, U"山田", 1, U"佐藤"}, {4, U"山田", 1, U"佐藤"}, {1, U"松井", 4, U"藪"}});
     play(2, 3, 1, {{3, U"山田", 2, U"高津"}, {2, U"古田", 3, U"佐々木"}});
     play(4, 1, 5, {{1, U"松井", 4, U"川尻"}, {1, U"清水", 4, U"川尻"}});
-    play(8, 12, 1, {{8, U"清原", 12, U"工藤"}, {8, U"清原", 12, U"工藤"}, {12, U"小久保", 8, U"西口"}});
+    play(8, 12, 1,
+         {{8, U"清原", 12, U"工藤"}, {8, U"清原", 12, U"工藤"}, {12, U"小久保", 8, U"西口"}});
     for (int meet = 2; meet <= 6; ++meet)
         play(7, 11, meet, {{7, U"ｲﾁﾛｰ", 11, U"伊良部"}, {7, U"ｲﾁﾛｰ", 11, U"伊良部"}});
     const HomerunBuild built = homerun_make(*season);
     EXPECT_FALSE(built.left_out.any());
-    EXPECT_TRUE(test::matches_golden("homeruns/small_season_tallies.txt", all_tables(built.tables)));
+    EXPECT_TRUE(
+        test::matches_golden("homeruns/small_season_tallies.txt", all_tables(built.tables)));
 }
 
 TEST_F(HomerunMakeTest, EqualCountsKeepTheOrderOfFirstAppearanceAndCentralBeforePacific) {
@@ -85,10 +89,11 @@ TEST_F(HomerunMakeTest, EqualCountsKeepTheOrderOfFirstAppearanceAndCentralBefore
     play(6, 1, 1, {{1, U"松井", 6, U"今中"}});
     play(7, 8, 1, {{7, U"田口", 8, U"郭"}});
     const HomerunTables t = homerun_make(*season).tables;
-    EXPECT_EQ(used(t.bat_c), (std::vector<Text>{U" 5前田\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
-                                                 U" 2池山\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
-                                                 U" 5江藤\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
-                                                 U" 1松井\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1"}));
+    EXPECT_EQ(used(t.bat_c),
+              (std::vector<Text>{U" 5前田\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
+                                 U" 2池山\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
+                                 U" 5江藤\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1",
+                                 U" 1松井\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1"}));
     // Pacific 田口 (club 7) comes after every Central batter with the same count.
     EXPECT_EQ(mid(t.bat_all[4], 1, 4), U" 7田口");
     EXPECT_EQ(used(t.bat_all).size(), 5u);
@@ -97,9 +102,11 @@ TEST_F(HomerunMakeTest, EqualCountsKeepTheOrderOfFirstAppearanceAndCentralBefore
 // Names 選手001.. for club `team`, fifteen to a game (the most a game holds).
 void add_many(Season& season, int first, int second, int players, int pitcher_team) {
     for (int p = 0, meet = 1; p < players; ++meet) {
-        Text game = test::make_game({.first = first, .second = second, .meet = meet, .first_runs = 1});
+        Text game =
+            test::make_game({.first = first, .second = second, .meet = meet, .first_runs = 1});
         for (int j = 0; j < kMaxHomeRuns && p < players; ++j, ++p)
-            game += format_hr({first, U"選手" + right_text(plain_num(p + 1), 3), pitcher_team, U"投手"});
+            game += format_hr(
+                {first, U"選手" + right_text(plain_num(p + 1), 3), pitcher_team, U"投手"});
         season.game_at(first, league_index(second), meet) = game;
     }
 }
@@ -107,7 +114,8 @@ void add_many(Season& season, int first, int second, int players, int pitcher_te
 TEST_F(HomerunMakeTest, PlayersPastATableKeepEveryBuiltRowAndAreCounted) {
     add_many(*season, 1, 2, 160, 2);  // 160 Central batters: 9 find the table full
     // 選手001 hits once more after the table is full: his row still counts it.
-    season->game_at(3, 4, 1) = test::make_game({.first = 3, .second = 4}) + format_hr({1, U"選手  1", 4, U"藪"});
+    season->game_at(3, 4, 1) =
+        test::make_game({.first = 3, .second = 4}) + format_hr({1, U"選手  1", 4, U"藪"});
     add_many(*season, 7, 8, 151, 8);  // 151 Pacific batters fill their table exactly
     const HomerunBuild built = homerun_make(*season);
     const HomerunTables& t = built.tables;
@@ -132,9 +140,11 @@ TEST_F(HomerunMakeTest, ACountPast99IsHeldAt99) {
         for (int j = 0; j < kMaxHomeRuns; ++j) game += format_hr({1, U"王", 2, U"金田"});
         season->game_at(1, 2, meet) = game;
     }
-    season->game_at(3, 4, 1) = test::make_game({.first = 3, .second = 4}) + format_hr({3, U"秋山", 4, U"江夏"});
+    season->game_at(3, 4, 1) =
+        test::make_game({.first = 3, .second = 4}) + format_hr({3, U"秋山", 4, U"江夏"});
     const HomerunBuild built = homerun_make(*season);
-    EXPECT_EQ(built.tables.bat_c[0], U" 1王\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u300099");
+    EXPECT_EQ(built.tables.bat_c[0],
+              U" 1王\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u300099");
     EXPECT_EQ(built.tables.bat_all[0], built.tables.bat_c[0]);
     EXPECT_EQ(built.tables.pit_c[0], U" 2金田\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u300099");
     EXPECT_EQ(built.tables.bat_c[1], U" 3秋山\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 1");
@@ -195,7 +205,8 @@ TEST(HomerunFile, AnEntryWhoseClubIsOutside1To12IsDamaged) {
 TEST(GameFile, AHomeRunRecordWhoseClubIsOutside1To12IsDamaged) {
     test::TempDir dir;
     auto season = std::make_unique<Season>();
-    season->game_at(1, 4, 1) = test::make_game({.first = 1, .second = 4}) + format_hr({13, U"松井", 4, U"藪"});
+    season->game_at(1, 4, 1) =
+        test::make_game({.first = 1, .second = 4}) + format_hr({13, U"松井", 4, U"藪"});
     const FileNames names = paht_set("1996");
     ASSERT_TRUE(datsave_disk(dir.path(), names, *season).ok());
     auto loaded = std::make_unique<Season>();
@@ -230,8 +241,8 @@ TEST(BatterPickList, RowsCarryTheLeagueRankAndTheSpecialRows) {
               (std::vector<Text>{U"巨　人　　ホームラン打者名", U"",
                                  U"  1] 松井\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u300012本",
                                  U"  3] 清水\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 9本",
-                                 U"  3] 仁志敏久\u3000\u3000\u3000\u3000\u3000\u3000 9本", U"***] キーボード入力より入力",
-                                 U"***] ＨＲ入力終了"}));
+                                 U"  3] 仁志敏久\u3000\u3000\u3000\u3000\u3000\u3000 9本",
+                                 U"***] キーボード入力より入力", U"***] ＨＲ入力終了"}));
     // An ASCII-padded name comes back trimmed and padded with full-width blanks.
     EXPECT_EQ(homerun_batter_rows(table, 4)[2], U"  1] ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u300012本");
     EXPECT_EQ(homerun_batter_rows(table, 5).size(), 4u);  // a club without home runs

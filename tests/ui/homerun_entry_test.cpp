@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/homeruns/homerun_file.h"
 #include "core/store/game_string.h"
 #include "core/text/fixed_width.h"
@@ -13,16 +15,26 @@ using test::WindowTest;
 const Text kLimit = U"一度に登録出来るデータ数はここまでです。\r\n保存後再度入力して下さい";
 
 // `name` padded with full-width blanks to the 10 characters of a home-run record's name field.
-Text field(const char32_t* name) { return pad_wide(name, 10); }
+Text field(const char32_t* name) {
+    return pad_wide(name, 10);
+}
 
 class HomerunEntryTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         season->disp_year = "2004";
         // Meeting 7 of 巨人 at 阪神, with a home run each: the season tables know 松井 and ﾊﾟｳｴﾙ.
-        test::add_game(*season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5,
-                                 .day = 2, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
-        season->game_at(1, 4, 7) += format_hr({1, U"松井", 4, U"藪"}) + format_hr({4, U"ﾊﾟｳｴﾙ", 1, U"斎藤"});
+        test::add_game(*season, {.first = 1,
+                                 .second = 4,
+                                 .meet = 7,
+                                 .first_runs = 4,
+                                 .second_runs = 2,
+                                 .month = 5,
+                                 .day = 2,
+                                 .first_pitcher = U"斎藤",
+                                 .second_pitcher = U"藪"});
+        season->game_at(1, 4, 7) +=
+            format_hr({1, U"松井", 4, U"藪"}) + format_hr({4, U"ﾊﾟｳｴﾙ", 1, U"斎藤"});
         ASSERT_TRUE(start());
     }
 
@@ -62,7 +74,8 @@ TEST_F(HomerunEntryTest, TheListShowsBothClubsOnceBothAreChosen) {
     click("Option1", 0);
     EXPECT_EQ(at("List6").lines, std::vector<Text>{U"*ホームラン*"});
     click("Option2", 3);
-    EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", U"", U"【阪　神　　】"}));
+    EXPECT_EQ(at("List6").lines,
+              (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", U"", U"【阪　神　　】"}));
 }
 
 TEST_F(HomerunEntryTest, AHomeRunOfTheFirstClubBatterThenPitcher) {
@@ -72,17 +85,21 @@ TEST_F(HomerunEntryTest, AHomeRunOfTheFirstClubBatterThenPitcher) {
     EXPECT_TRUE(at("List5").visible);
     EXPECT_TRUE(at("List1").visible);
     EXPECT_FALSE(at("Option1", 0).enabled);  // the club buttons wait while the lists are open
-    EXPECT_EQ(at("List5").lines, (std::vector<Text>{U"巨　人　　ホームラン打者名", U"", U"  1] " + field(U"松井") + U" 1本",
-                                                    U"***] キーボード入力より入力", U"***] ＨＲ入力終了"}));
+    EXPECT_EQ(
+        at("List5").lines,
+        (std::vector<Text>{U"巨　人　　ホームラン打者名", U"", U"  1] " + field(U"松井") + U" 1本",
+                           U"***] キーボード入力より入力", U"***] ＨＲ入力終了"}));
     // The pitchers offered are 阪神's, ranked in the whole Central table.
-    EXPECT_EQ(at("List1").lines, (std::vector<Text>{U"  2] " + field(U"藪") + U" 0勝   1敗   0Ｓ   ",
-                                                    U"***] キーボード入力より入力"}));
+    EXPECT_EQ(at("List1").lines,
+              (std::vector<Text>{U"  2] " + field(U"藪") + U" 0勝   1敗   0Ｓ   ",
+                                 U"***] キーボード入力より入力"}));
     click_line("List5", 3);
     EXPECT_EQ(window->entry().hr_batter, U"松井");
     EXPECT_EQ(window->entry().hr_state, 1);
     EXPECT_FALSE(at("Command19").enabled);
     // The batter stands under his club until the home run is filed.
-    EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", U"松井", U"", U"【阪　神　　】"}));
+    EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", U"松井",
+                                                    U"", U"【阪　神　　】"}));
     click_line("List1", 1);
     EXPECT_EQ(window->entry().hr_picher, U"藪");
     EXPECT_EQ(window->entry().hr_state, 2);
@@ -94,8 +111,9 @@ TEST_F(HomerunEntryTest, AHomeRunOfTheFirstClubBatterThenPitcher) {
     EXPECT_EQ(hr_list()[0], U" 1" + field(U"松井") + U" 4" + field(U"藪"));
     EXPECT_EQ(window->entry().hr_state, 0);
     EXPECT_FALSE(at("Command19").enabled);
-    EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", field(U"松井") + U" 4" + field(U"藪"),
-                                                    U"", U"【阪　神　　】"}));
+    EXPECT_EQ(at("List6").lines,
+              (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】",
+                                 field(U"松井") + U" 4" + field(U"藪"), U"", U"【阪　神　　】"}));
     EXPECT_TRUE(at("List5").visible);
     EXPECT_EQ(window->entry().key_target, ui::KeyTarget::hr_pitcher);
 }
@@ -114,7 +132,9 @@ TEST_F(HomerunEntryTest, AHomeRunOfTheSecondClubPitcherThenBatter) {
     click("Command19");
     ASSERT_EQ(hr_list().size(), 1u);
     // ﾊﾟｳｴﾙ of 阪神 off 斎藤 of 巨人: batting team 4 first, the pitcher's team 1 after the name.
-    EXPECT_EQ(hr_list()[0], U" 4ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u3000 1斎藤\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000");
+    EXPECT_EQ(hr_list()[0],
+              U" 4ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u3000 "
+              U"1斎藤\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000");
     EXPECT_EQ(at("List6").lines.back(), mid(hr_list()[0], 3, 22));
 }
 
@@ -123,7 +143,8 @@ TEST_F(HomerunEntryTest, ANewBatterTypedAtTheKeyboardIsAddedToTheList) {
     click_line("List6", 2);
     services.inputs = {U"高橋由"};
     click_line("List5", 4);
-    EXPECT_EQ(services.transcript.back(), "INPUT: 打者名入力: 巨人の打者名を入力して下さい。 -> 高橋由");
+    EXPECT_EQ(services.transcript.back(),
+              "INPUT: 打者名入力: 巨人の打者名を入力して下さい。 -> 高橋由");
     EXPECT_EQ(at("List5").lines.back(), U"  *] 高橋由");
     EXPECT_EQ(window->entry().hr_batter, U"高橋由");
     // The typed row can be chosen like any batter.
@@ -138,9 +159,11 @@ TEST_F(HomerunEntryTest, ATypedNameThatCannotBeStoredIsRefusedLikeAPitchersName)
     click_line("List5", 3);  // 松井
     services.inputs = {U"say \"hi\"", U"김"};
     click_line("List5", 4);
-    EXPECT_EQ(services.transcript.back(), "MSG: この名前には保存できない文字が含まれています。\\n別の名前を入力して下さい。");
+    EXPECT_EQ(services.transcript.back(),
+              "MSG: この名前には保存できない文字が含まれています。\\n別の名前を入力して下さい。");
     click_line("List5", 4);
-    EXPECT_EQ(services.transcript.back(), "MSG: この名前には保存できない文字が含まれています。\\n別の名前を入力して下さい。");
+    EXPECT_EQ(services.transcript.back(),
+              "MSG: この名前には保存できない文字が含まれています。\\n別の名前を入力して下さい。");
     EXPECT_EQ(window->entry().hr_batter, U"松井");
     EXPECT_EQ(at("List5").lines.size(), 5u);
     services.inputs = {U"김"};
@@ -173,7 +196,8 @@ TEST_F(HomerunEntryTest, DeletingARecordAsksFirst) {
     services.answers = {false};
     click_line("List6", second);
     EXPECT_EQ(services.transcript.back(),
-              "ASK: ホームランデータ削除: このデータを削除しますか？\\n\\n打者＝松井　　投手＝川尻 -> No");
+              "ASK: ホームランデータ削除: このデータを削除しますか？\\n\\n打者＝松井　　投手＝川尻 "
+              "-> No");
     EXPECT_EQ(hr_list().size(), 3u);
     services.answers = {true};
     click_line("List6", second);
@@ -189,15 +213,19 @@ TEST_F(HomerunEntryTest, TheFifteenthIsTheLastAndASixteenthIsRefused) {
     for (int i = 1; i <= 14; ++i) file_typed((U"打者" + plain_num(i)).c_str(), U"藪");
     EXPECT_EQ(services.transcript.back().rfind("INPUT:", 0), 0u);
     file_typed(U"打者15", U"藪");
-    EXPECT_EQ(services.transcript.back(), "MSG: 一度に登録出来るデータ数はここまでです。\\n保存後再度入力して下さい");
+    EXPECT_EQ(services.transcript.back(),
+              "MSG: 一度に登録出来るデータ数はここまでです。\\n保存後再度入力して下さい");
     EXPECT_EQ(hr_list().size(), 15u);
     services.transcript.clear();
     file_typed(U"打者16", U"藪");
-    EXPECT_EQ(services.transcript.back(), "MSG: 一度に登録出来るデータ数はここまでです。\\n保存後再度入力して下さい");
+    EXPECT_EQ(services.transcript.back(),
+              "MSG: 一度に登録出来るデータ数はここまでです。\\n保存後再度入力して下さい");
     EXPECT_EQ(hr_list().size(), 15u);
     EXPECT_FALSE(at("Command19").enabled);
     EXPECT_EQ(window->entry().hr_batter, U"");
-    EXPECT_EQ(std::count(at("List6").lines.begin(), at("List6").lines.end(), field(U"打者16") + U" 4" + field(U"藪")), 0);
+    EXPECT_EQ(std::count(at("List6").lines.begin(), at("List6").lines.end(),
+                         field(U"打者16") + U" 4" + field(U"藪")),
+              0);
 }
 
 TEST_F(HomerunEntryTest, EndingTheInputClosesTheListsAndKeepsTheRecords) {
@@ -225,7 +253,8 @@ TEST_F(HomerunEntryTest, ChangingAClubEmptiesTheList) {
     click_line("List5", line_of("List5", U"***] ＨＲ入力終了"));
     click("Option1", 2);  // 横浜 bats first now
     EXPECT_TRUE(hr_list().empty());
-    EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【横　浜　　】", U"", U"【阪　神　　】"}));
+    EXPECT_EQ(at("List6").lines,
+              (std::vector<Text>{U"*ホームラン*", U"【横　浜　　】", U"", U"【阪　神　　】"}));
 }
 
 TEST_F(HomerunEntryTest, FilingTheGameStoresItsRecordsInEntryOrder) {
@@ -254,9 +283,12 @@ TEST_F(HomerunEntryTest, FilingTheGameStoresItsRecordsInEntryOrder) {
     click("Command1");
     const Text game = window->season().game_at(1, 4, 8);
     ASSERT_EQ(game.size(), 109u + 48u);
-    EXPECT_EQ(game.substr(109), U" 1清水\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 4藪\u3000\u3000\u3000\u3000\u3000"
-                                U"\u3000\u3000\u3000\u3000 4ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u3000 1斎藤\u3000\u3000\u3000\u3000"
-                                U"\u3000\u3000\u3000\u3000");
+    EXPECT_EQ(
+        game.substr(109),
+        U" 1清水\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 4藪\u3000\u3000\u3000\u3000\u3000"
+        U"\u3000\u3000\u3000\u3000 4ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u3000 "
+        U"1斎藤\u3000\u3000\u3000\u3000"
+        U"\u3000\u3000\u3000\u3000");
     EXPECT_TRUE(window->entry().hr_list.empty());  // the form is empty again
 }
 
@@ -269,8 +301,9 @@ TEST_F(HomerunEntryTest, AStoredGameLoadedForRefilingBringsItsRecordsBack) {
     click("Command4", 7);
     ASSERT_EQ(hr_list().size(), 2u);
     EXPECT_EQ(at("List6").lines,
-              (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", field(U"松井") + U" 4" + field(U"藪"), U"",
-                                 U"【阪　神　　】", field(U"ﾊﾟｳｴﾙ") + U" 1" + field(U"斎藤")}));
+              (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】",
+                                 field(U"松井") + U" 4" + field(U"藪"), U"", U"【阪　神　　】",
+                                 field(U"ﾊﾟｳｴﾙ") + U" 1" + field(U"斎藤")}));
     // Filed again unchanged, the game string is the stored one.
     const Text before = window->season().game_at(1, 4, 7);
     click("Command1");
@@ -329,7 +362,8 @@ TEST_F(HomerunEntryTest, AFailedWriteOfTheHomeRunFileIsReported) {
     click("Command1");
     click("Command12");
     ASSERT_FALSE(services.transcript.empty());
-    EXPECT_EQ(services.transcript.back().rfind("MSG: ホームランデータを保存できませんでした。", 0), 0u);
+    EXPECT_EQ(services.transcript.back().rfind("MSG: ホームランデータを保存できませんでした。", 0),
+              0u);
 }
 
 class HomerunCapacityTest : public WindowTest {};
@@ -337,7 +371,11 @@ class HomerunCapacityTest : public WindowTest {};
 TEST_F(HomerunCapacityTest, PlayersPastTheTablesAreReportedOnceAtTheCommit) {
     season->disp_year = "2004";
     for (int meet = 1, p = 1; meet <= 11; ++meet) {  // 165 Central batters off one pitcher
-        test::add_game(*season, {.first = 1, .second = 2, .meet = meet, .first_runs = 1, .first_pitcher = U"斎藤",
+        test::add_game(*season, {.first = 1,
+                                 .second = 2,
+                                 .meet = meet,
+                                 .first_runs = 1,
+                                 .first_pitcher = U"斎藤",
                                  .second_pitcher = U"高津"});
         for (int j = 0; j < kMaxHomeRuns; ++j, ++p)
             season->game_at(1, 2, meet) += format_hr({1, U"打者" + plain_num(p), 2, U"高津"});
@@ -352,10 +390,12 @@ TEST_F(HomerunCapacityTest, PlayersPastTheTablesAreReportedOnceAtTheCommit) {
     click("Command1");
     services.transcript.clear();
     click("Command12");
-    EXPECT_EQ(services.transcript,
-              (std::vector<std::string>{"MSG: ホームランの集計表に入りきらないデータがありました。"
-                                        "\\nセントラルリーグのホームラン打者が151人を超えたため、14人は集計されていません。"
-                                        "\\n1人のホームラン数は99本を超えたため、99本として集計されています。"}));
+    EXPECT_EQ(
+        services.transcript,
+        (std::vector<std::string>{
+            "MSG: ホームランの集計表に入りきらないデータがありました。"
+            "\\nセントラルリーグのホームラン打者が151人を超えたため、14人は集計されていません。"
+            "\\n1人のホームラン数は99本を超えたため、99本として集計されています。"}));
     const HomerunTables& t = window->season().homeruns;
     EXPECT_EQ(t.bat_c[150], U" 1" + field(U"打者151") + U" 1");
     EXPECT_EQ(t.pit_c[0], U" 2" + field(U"高津") + U"99");

@@ -12,8 +12,8 @@ std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team) {
         const Text& entry = table[i];
         if (i == 0 || mid(entry, 13, 2) != mid(table[i - 1], 13, 2)) rank = i + 1;
         if (number_or_zero(mid(entry, 1, 2)) != team) continue;
-        rows.push_back(right_num(rank, 3) + U"] " + pad_wide(trim_right(mid(entry, 3, 10)), 10) + mid(entry, 13, 2) +
-                       U"本");
+        rows.push_back(right_num(rank, 3) + U"] " + pad_wide(trim_right(mid(entry, 3, 10)), 10) +
+                       mid(entry, 13, 2) + U"本");
     }
     rows.emplace_back(kHrBatterKeyboardRow);
     rows.emplace_back(kHrEndRow);
@@ -27,6 +27,8 @@ BatterPick batter_pick_kind(const Text& row) {
     return BatterPick::batter;
 }
 
-Text typed_batter_row(const Text& name) { return U"  *] " + trim_right(name); }
+Text typed_batter_row(const Text& name) {
+    return U"  *] " + trim_right(name);
+}
 
 }  // namespace tev

@@ -7,7 +7,8 @@ namespace tev {
 
 namespace {
 
-void add_section(std::vector<Text>& lines, int team, const std::vector<Text>& records, const Text* pending) {
+void add_section(std::vector<Text>& lines, int team, const std::vector<Text>& records,
+                 const Text* pending) {
     lines.push_back(U"【" + team_name(team) + U"】");
     for (const Text& record : records)
         if (number_or_zero(mid(record, 1, 2)) == team) lines.push_back(mid(record, 3, 22));

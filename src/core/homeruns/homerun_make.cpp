@@ -18,7 +18,7 @@ struct Tally {
 
 // One league's tally of batters (key at record character 1) or pitchers (character 13).
 class LeagueTally {
-public:
+  public:
     explicit LeagueTally(std::size_t capacity) : capacity_(capacity) {}
 
     void add(const Text& key) {
@@ -37,18 +37,19 @@ public:
     std::vector<Tally>& rows() { return rows_; }
     int refused() const { return static_cast<int>(refused_.size()); }
 
-private:
+  private:
     std::size_t capacity_;
     std::vector<Tally> rows_;
     std::set<Text> refused_;
 };
 
 void sort_by_count(std::vector<Tally>& rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const Tally& a, const Tally& b) { return a.count > b.count; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Tally& a, const Tally& b) { return a.count > b.count; });
 }
 
-std::vector<Tally> tally_league(const Season& season, int first_team, int last_team, std::size_t key_at,
-                                int& refused) {
+std::vector<Tally> tally_league(const Season& season, int first_team, int last_team,
+                                std::size_t key_at, int& refused) {
     LeagueTally tally(kHrLeagueEntries);
     for_each_game(season, first_team, last_team, [&](Slot, const Text& game) {
         for (int j = 0; j < hr_count(game); ++j) tally.add(mid(hr_at(game, j), key_at, 12));
@@ -59,7 +60,8 @@ std::vector<Tally> tally_league(const Season& season, int first_team, int last_t
 }
 
 // Central then Pacific, sorted stably; what does not fit is the lowest counts, met last.
-std::vector<Tally> both_leagues(const std::vector<Tally>& central, const std::vector<Tally>& pacific, int& refused) {
+std::vector<Tally> both_leagues(const std::vector<Tally>& central,
+                                const std::vector<Tally>& pacific, int& refused) {
     std::vector<Tally> all = central;
     all.insert(all.end(), pacific.begin(), pacific.end());
     sort_by_count(all);
@@ -82,7 +84,9 @@ void step(const std::function<void(int)>& progress, int n) {
 
 }  // namespace
 
-int tally_count(const Text& entry) { return static_cast<int>(number_or_zero(mid(entry, 13, 2))); }
+int tally_count(const Text& entry) {
+    return static_cast<int>(number_or_zero(mid(entry, 13, 2)));
+}
 
 HomerunBuild homerun_make(const Season& season, const std::function<void(int step)>& progress) {
     HomerunBuild build;

@@ -1,6 +1,8 @@
 // Home-run entry: a click on a club's header in the game's home-run list opens the batter list
 // of that club and the pitcher list of the other; ＨＲ登録 files the home run into the game being
 // composed; a click on a record deletes it after a question. A game holds at most 15 records.
+#include <algorithm>
+
 #include "core/homeruns/batter_pick_list.h"
 #include "core/pitchers/pick_list.h"
 #include "core/store/game_string.h"
@@ -14,7 +16,9 @@ namespace {
 
 const Text kLimitReached = U"一度に登録出来るデータ数はここまでです。\r\n保存後再度入力して下さい";
 
-bool starts_with(const Text& text, const Text& prefix) { return text.rfind(prefix, 0) == 0; }
+bool starts_with(const Text& text, const Text& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 }  // namespace
 
@@ -26,7 +30,9 @@ void MainWindow::bind_homerun_entry() {
     main_.on("Command19", Event::click, [this](int) { homerun_entry_file(); });
 }
 
-int MainWindow::hitting_team() const { return entry_.hr_side == 1 ? entry_.ent_second : entry_.ent_first; }
+int MainWindow::hitting_team() const {
+    return entry_.hr_side == 1 ? entry_.ent_second : entry_.ent_first;
+}
 
 void MainWindow::List6_Click() {
     if (entry_mode_ != 1) return;
@@ -60,7 +66,8 @@ void MainWindow::disp_homebat() {
     list.visible = true;
     list.list_index = -1;
     const int team = hitting_team();
-    list.lines = homerun_batter_rows(team > 6 ? season_->homeruns.bat_p : season_->homeruns.bat_c, team);
+    list.lines =
+        homerun_batter_rows(team > 6 ? season_->homeruns.bat_p : season_->homeruns.bat_c, team);
 }
 
 void MainWindow::reset_homerun_choice() {
@@ -97,8 +104,9 @@ void MainWindow::List5_Click() {
             return end_homerun_input();
         case BatterPick::keyboard: {
             const ScreenMetrics screen = services_.screen();
-            const Text name = services_.input(team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力",
-                                              U"  ", screen.width_twips / 4, screen.height_twips / 3);
+            const Text name = services_.input(
+                team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力", U"  ",
+                screen.width_twips / 4, screen.height_twips / 3);
             if (!name_can_be_stored(name)) return;
             entry_.hr_batter = name;
             if (!name.empty()) list.lines.push_back(typed_batter_row(name));
@@ -116,8 +124,8 @@ void MainWindow::choose_homerun_pitcher(const Text& row) {
     Text name = picked_name(row);
     if (pick_kind(row) == PickKind::keyboard) {
         const ScreenMetrics screen = services_.screen();
-        name = services_.input(U"被ホームラン投手名を入力して下さい。", U"投手名入力", U"  ", screen.width_twips / 4,
-                               screen.height_twips / 3);
+        name = services_.input(U"被ホームラン投手名を入力して下さい。", U"投手名入力", U"  ",
+                               screen.width_twips / 4, screen.height_twips / 3);
         if (!name_can_be_stored(name)) return;
     }
     entry_.hr_picher = name;
@@ -158,9 +166,11 @@ void MainWindow::homerun_entry_file() {
 
 void MainWindow::delete_homerun_record(const Text& row) {
     std::vector<Text>& records = entry_.hr_list;
-    const auto record = std::find_if(records.begin(), records.end(), [&](const Text& r) { return mid(r, 3, 22) == row; });
+    const auto record = std::find_if(records.begin(), records.end(),
+                                     [&](const Text& r) { return mid(r, 3, 22) == row; });
     if (record == records.end()) return;  // the batter of a home run not yet filed
-    const Text question = U"このデータを削除しますか？\r\n\r\n打者＝" + trim_right(mid(row, 1, 10)) + U"　　投手＝" +
+    const Text question = U"このデータを削除しますか？\r\n\r\n打者＝" +
+                          trim_right(mid(row, 1, 10)) + U"　　投手＝" +
                           trim_right(mid(row, 13, 10));
     if (!services_.ask(U"ホームランデータ削除", question, Icon::question, false)) return;
     records.erase(record);
