@@ -8,6 +8,7 @@
 #include "core/stats/monthly_report.h"
 #include "core/stats/score_list.h"
 #include "core/history/history_make.h"
+#include "core/homeruns/homerun_make.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/standings.h"
 #include "core/stats/standings_as_of.h"
@@ -81,6 +82,11 @@ BENCHMARK(BM_TokutenIchiran)->Unit(benchmark::kMicrosecond);
 void BM_KaisuuTen(benchmark::State& state) { run_builder(state, kaisuu_ten); }
 BENCHMARK(BM_KaisuuTen)->Unit(benchmark::kMicrosecond);
 
+void BM_HomerunMake(benchmark::State& state) {
+    run_builder(state, [](const Season& season) { return homerun_make(season); });
+}
+BENCHMARK(BM_HomerunMake)->Unit(benchmark::kMicrosecond);
+
 void BM_RecordMake2(benchmark::State& state) {
     run_builder(state, [](const Season& season) {
         const AsOfDate date{7, 15};
@@ -127,6 +133,8 @@ void BM_CommitChainWithoutSave(benchmark::State& state) {
         auto history = std::make_unique<History>(history_make(*season));
         auto innings = kaisuu_ten(*season);
         auto streaks = rensyou(*season);
+        auto homeruns = homerun_make(*season);
+        benchmark::DoNotOptimize(homeruns);
         benchmark::DoNotOptimize(best_dat);
         benchmark::DoNotOptimize(pitchers_c);
         benchmark::DoNotOptimize(pitchers_p);

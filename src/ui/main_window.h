@@ -174,6 +174,16 @@ private:
     void bind_homerun_entry();
     void homerun_entry_file();  // Command19 in entry mode: files the home run in the buffer
     void run_homerun_make();    // rebuilds the season's home-run tables and writes their file
+    void List6_Click();
+    void List5_Click();
+    void start_homerun(int row);
+    void delete_homerun_record(const Text& row);
+    void end_homerun_input();
+    void choose_homerun_pitcher(const Text& row);
+    void note_homerun_choice();
+    void reset_homerun_choice();
+    void disp_homebat();
+    int hitting_team() const;
 
     // Game entry: pitchers.
     void open_pitcher_list(KeyTarget target);

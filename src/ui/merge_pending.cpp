@@ -5,9 +5,6 @@
 namespace tev::ui {
 
 // --- home-run entry branch ---
-void MainWindow::bind_homerun_entry() {}
-void MainWindow::homerun_entry_file() {}
-void MainWindow::run_homerun_make() {}
 
 // --- pitcher and home-run reports branch ---
 void MainWindow::bind_pitchers() {}

@@ -6,7 +6,11 @@
 //   gen 7                          (a generated season from seed 7; otherwise empty)
 //   game 1 4 7 3 2 4 5 P1 P2 S     (first, second, meeting, runs, runs, month, day, and the
 //                                  pitchers of record and save pitcher when given)
+//   hr 1 4 7 1 松井 4 藪             (a home-run record appended to the stored game of first,
+//                                  second, meeting: batter's club and name, pitcher's club and name)
 //   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
+//   bytes Tev_1996.DAT 98          (after the last run, line 98 of the file decoded from code page
+//                                  932, then its bytes in hexadecimal)
 //   remove RIRE1996.DAT            (delete a written file)
 //   shipped record.dat 5           (copy a file shipped in data/, only its first 5 lines if given)
 //   copy Tev_1996.DAT Tev_2001.dat (copy a written file under another name)
@@ -109,6 +113,7 @@ void copy_shipped(const std::string& name, int lines, const fs::path& dir) {
 
 struct Prepared {
     std::vector<std::vector<std::string>> runs;
+    std::vector<std::pair<std::string, int>> bytes;  // file and line printed in hex after the runs
     int exit = 0;
     bool listing = false;
     std::vector<std::vector<std::string>> prints;
@@ -145,6 +150,27 @@ std::string folder_listing(const fs::path& dir) {
     return out.str();
 }
 
+// Line `n` of a data file: "== NAME:N", the line as text, then "bytes: " and its bytes in hex.
+std::string print_line(const fs::path& dir, const std::string& name, int n) {
+    const std::string bytes = test::slurp(dir / name);
+    std::size_t start = 0;
+    for (int i = 1; i < n && start != std::string::npos; ++i) {
+        start = bytes.find("\r\n", start);
+        if (start != std::string::npos) start += 2;
+    }
+    if (start == std::string::npos) return "== " + name + ":" + std::to_string(n) + " (no such line)\n";
+    const std::string line = bytes.substr(start, bytes.find("\r\n", start) - start);
+    const auto text = decode_cp932(line);
+    std::string hex;
+    for (unsigned char c : line) {
+        static const char* digits = "0123456789ABCDEF";
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return "== " + name + ":" + std::to_string(n) + "\n" + (text ? to_utf8(*text) : "(not code page 932)") +
+           "\nbytes: " + hex + "\n";
+}
+
 Prepared prepare(const Session& session, const fs::path& dir) {
     auto season = std::make_unique<Season>();
     Prepared p;
@@ -171,6 +197,11 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             g.save = names[2].c_str();
             test::add_game(*season, g);
         }
+        if (w[0] == "hr") {
+            Text& game = season->game_at(std::stoi(w[1]), league_index(std::stoi(w[2])), std::stoi(w[3]));
+            game += format_hr({std::stoi(w[4]), from_utf8(w[5]), std::stoi(w[6]), from_utf8(w[7])});
+        }
+        if (w[0] == "bytes") p.bytes.emplace_back(w[1], std::stoi(w[2]));
         if (w[0] == "nofiles") write = false;
         if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file")
             after_write.push_back(w);
@@ -218,6 +249,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
         if (p.listing) out << folder_listing(dir.path());
     }
     for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));
+    for (const auto& [name, line] : p.bytes) out << print_line(dir.path(), name, line);
     const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
         rewrite_output(file, session, out.str());

@@ -140,7 +140,7 @@ class FormViewTest : public QObject {
 
     void report_text_keeps_full_width_characters_at_two_columns() {
         Session s;
-        for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Text6"}) {
+        for (const char* name : {"List1", "List2", "List4", "List5", "List6", "Label6", "Label7", "Text6"}) {
             const QFont font =
                 s.view->binder().widget(name, name == std::string("Text6") ? 0 : -1)->font();
             QVERIFY2(tev::qt::full_width_is_two_columns(font), name);
@@ -266,6 +266,38 @@ class FormViewTest : public QObject {
         QTest::mouseRelease(end, Qt::LeftButton);
         QCOMPARE(s.model->entry_mode(), 0);
         QVERIFY(!end->isEnabled());
+    }
+
+    void home_run_entry_opens_the_batter_and_pitcher_lists_beside_the_game_list() {
+        Session s;
+        s.view->binder().action("mnudat_in")->trigger();
+        QTest::mouseClick(s.widget<QRadioButton>("Option3", 0), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QRadioButton>("Option1", 0), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QRadioButton>("Option2", 3), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 27), Qt::LeftButton);  // not stored yet
+        auto* list6 = s.widget<QListWidget>("List6");
+        QCOMPARE(list6->count(), 4);
+        QTest::mouseClick(list6->viewport(), Qt::LeftButton, {}, list6->visualItemRect(list6->item(1)).center());
+        auto* list5 = s.widget<QListWidget>("List5");
+        QTRY_VERIFY(list5->isVisible());
+        QVERIFY(s.widget<QListWidget>("List1")->isVisible());
+        const auto& batters = s.model->main().at("List5").lines;
+        QCOMPARE(list5->count(), static_cast<int>(batters.size()));
+        QVERIFY(list5->count() > 4);  // the generated season's 巨人 batters
+        QCOMPARE(list5->item(0)->text(), QStringLiteral("巨　人　　ホームラン打者名"));
+        // Choose the first batter and the first pitcher, then file the home run.
+        QTest::mouseClick(list5->viewport(), Qt::LeftButton, {}, list5->visualItemRect(list5->item(2)).center());
+        auto* list1 = s.widget<QListWidget>("List1");
+        QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, list1->visualItemRect(list1->item(0)).center());
+        auto* file = s.widget<QPushButton>("Command19");
+        QTRY_VERIFY(file->isEnabled());
+        QTest::mouseClick(file, Qt::LeftButton);
+        QCOMPARE(s.model->entry().hr_list.size(), std::size_t{1});
+        QCOMPARE(list6->count(), 5);
+        QCOMPARE(list6->item(2)->text(), QString::fromStdU32String(s.model->main().at("List6").lines[2]));
+        // The batter list lies over the pitcher list's right half, clear of its rows.
+        QVERIFY(list5->geometry().left() > list1->geometry().left() + list1->width() / 3);
+        save_picture(s.view.get(), "tevardin-homerun-entry.png");
     }
 
     void typed_digits_press_the_keypad_and_enter_presses_return() {

@@ -74,10 +74,12 @@ TEST_F(GameDeleteTest, TheChainPaintsItsTextsInItsOwnOrderWithTheTitleInRed) {
     std::vector<Text> painted;
     for (const Text& t : services.statuses)
         if (t != U"只今履歴データ作成中") painted.push_back(t);  // the history builder's own text
-    EXPECT_EQ(painted,
-              (std::vector<Text>{U"只今データー削除中です。", U"得点一覧作成中です。",
-                                 U"回数別データ作成中です。", U"連勝、連敗データ作成中です。",
-                                 U"ホームランデータ作成中です。", U"データ保存中です。"}));
+    std::vector<Text> expected = {U"只今データー削除中です。", U"得点一覧作成中です。", U"回数別データ作成中です。",
+                                  U"連勝、連敗データ作成中です。", U"ホームランデータ作成中です。"};
+    // The home-run builder paints one more star at each of its six tallies.
+    for (Text stars = U"→＊"; stars.size() <= 8; stars += U"＊") expected.push_back(U"ホームランデータ作成中です。" + stars);
+    expected.push_back(U"データ保存中です。");
+    EXPECT_EQ(painted, expected);
     for (ui::Color c : services.title_color) EXPECT_EQ(c, ui::kRed);
     EXPECT_EQ(at("Label10").fore_color, ui::kBlue);
 }

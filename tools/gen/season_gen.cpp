@@ -9,6 +9,7 @@
 #include "core/history/history_file.h"
 #include "core/history/history_make.h"
 #include "core/homeruns/homerun_file.h"
+#include "core/homeruns/homerun_make.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/score_list.h"
 #include "core/settings/settings.h"
@@ -184,6 +185,7 @@ Status write_generated(const std::filesystem::path& dir, const Season& games) {
     season.pitcher_p = tousyu_datmake(season, 7, 12).table;
     season.pitcher_all = tousyu_datmake(season, 1, 12).table;
     season.best_dat = tokuten_ichiran1(season);
+    season.homeruns = homerun_make(season).tables;
     const FileNames names = paht_set(season.disp_year);
     if (auto saved = datsave_disk(dir, names, season); !saved) return saved;
     const ItemWriter homeruns = homerun_file_writer(season.homeruns, names.homerun_file);

@@ -41,8 +41,10 @@ struct EntryBuffer {
     Text ent_date;
     KeyTarget key_target = KeyTarget::none;
     int meet_wait = 0;  // 1 while a meeting number is awaited
-    std::vector<Text> hr_list;  // home-run records of the game, in entry order
-    int hr_state = 0;
+    std::vector<Text> hr_list;  // home-run records of the game, in entry order, at most 15
+    int hr_state = 0;           // 0 no name of the home run given, 1 one of the two, 2 both
+    int hr_side = 0;            // 0 the club batting first hit it, 1 the club batting second
+    Text hr_batter, hr_picher;  // the home run being entered
     int pick_team = 0;  // the club whose pitchers the pick list shows
 };
 

@@ -46,7 +46,10 @@ void MainWindow::load_stored_game(const Text& game) {
     e.ent_date = mid(game, 100, 10);
     e.ent_month = f.month;
     e.ent_day = f.day;
-    e.hr_list = f.hr_records;
+    // A game read from a file holds at most 15 records (the reader refuses more); the entry never
+    // takes more than it can file again.
+    e.hr_list.assign(f.hr_records.begin(), f.hr_records.begin() + std::min<std::size_t>(f.hr_records.size(), kMaxHomeRuns));
+    e.hr_state = 0;
     dat_renew();
     draw_homerun_list();
     status(U"各項目の入力ボックスをクリックして下さい｡ ");

@@ -268,8 +268,11 @@ void MainWindow::entry_month_click(int month) {
 
 void MainWindow::draw_homerun_list() {
     Control& list = main_.at("List6");
+    // While the batter list is open, the batter just chosen stands under his club until filed.
+    std::optional<PendingBatter> pending;
+    if (main_.at("List5").visible && !entry_.hr_batter.empty()) pending = PendingBatter{entry_.hr_batter, entry_.hr_side == 1};
     if (entry_.ent_first != 0 && entry_.ent_second != 0)
-        list.lines = game_homerun_lines(entry_.ent_first, entry_.ent_second, entry_.hr_list);
+        list.lines = game_homerun_lines(entry_.ent_first, entry_.ent_second, entry_.hr_list, pending);
     else
         list.lines = {U"*ホームラン*"};
 }

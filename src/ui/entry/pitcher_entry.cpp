@@ -53,12 +53,14 @@ void MainWindow::disp_picher() {
     Control& list = main_.at("List1");
     list.visible = true;
     list.list_index = -1;
+    // The pitcher who gave up a home run belongs to the club that did not hit it.
+    if (entry_.key_target == KeyTarget::hr_pitcher) entry_.pick_team = entry_.hr_side == 1 ? entry_.ent_first : entry_.ent_second;
     const PitcherTable& table = entry_.pick_team > 6 ? season_->pitcher_p : season_->pitcher_c;
     list.lines = pitcher_pick_rows(table, entry_.pick_team, entry_.key_target == KeyTarget::hr_pitcher);
 }
 
 void MainWindow::pitcher_choice_click() {
-    if (!is_pitcher_target(entry_.key_target)) return;
+    if (!is_pitcher_target(entry_.key_target) && entry_.key_target != KeyTarget::hr_pitcher) return;
     const Control& list = main_.at("List1");
     if (list.list_index < 0 || list.list_index >= static_cast<int>(list.lines.size())) return;
     choice_picher(list.lines[list.list_index]);
@@ -73,6 +75,7 @@ bool MainWindow::name_can_be_stored(const Text& name) {
 }
 
 void MainWindow::choice_picher(const Text& row) {
+    if (entry_.key_target == KeyTarget::hr_pitcher) return choose_homerun_pitcher(row);  // the list stays open
     const PickKind kind = pick_kind(row);
     if (kind != PickKind::cancel) {
         const PitcherBox box = box_of(entry_.key_target);

@@ -1,0 +1,120 @@
+#include "core/homeruns/homerun_make.h"
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "core/store/game_string.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+struct Tally {
+    Text key;  // team number and name field, 12 characters
+    int count = 0;
+};
+
+// One league's tally of batters (key at record character 1) or pitchers (character 13).
+class LeagueTally {
+  public:
+    explicit LeagueTally(std::size_t capacity) : capacity_(capacity) {}
+
+    void add(const Text& key) {
+        for (Tally& t : rows_)
+            if (t.key == key) {
+                ++t.count;
+                return;
+            }
+        if (rows_.size() == capacity_) {
+            refused_.insert(key);
+            return;
+        }
+        rows_.push_back({key, 1});
+    }
+
+    std::vector<Tally>& rows() { return rows_; }
+    int refused() const { return static_cast<int>(refused_.size()); }
+
+  private:
+    std::size_t capacity_;
+    std::vector<Tally> rows_;
+    std::set<Text> refused_;
+};
+
+void sort_by_count(std::vector<Tally>& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Tally& a, const Tally& b) { return a.count > b.count; });
+}
+
+std::vector<Tally> tally_league(const Season& season, int first_team, int last_team,
+                                std::size_t key_at, int& refused) {
+    LeagueTally tally(kHrLeagueEntries);
+    for_each_game(season, first_team, last_team, [&](Slot, const Text& game) {
+        for (int j = 0; j < hr_count(game); ++j) tally.add(mid(hr_at(game, j), key_at, 12));
+    });
+    refused = tally.refused();
+    sort_by_count(tally.rows());
+    return tally.rows();
+}
+
+// Central then Pacific, sorted stably; what does not fit is the lowest counts, met last.
+std::vector<Tally> both_leagues(const std::vector<Tally>& central,
+                                const std::vector<Tally>& pacific, int& refused) {
+    std::vector<Tally> all = central;
+    all.insert(all.end(), pacific.begin(), pacific.end());
+    sort_by_count(all);
+    refused = std::max(0, static_cast<int>(all.size()) - kHrBothEntries);
+    if (refused > 0) all.resize(kHrBothEntries);
+    return all;
+}
+
+template <std::size_t N>
+void fill(std::array<Text, N>& table, const std::vector<Tally>& rows, std::set<Text>& held) {
+    for (std::size_t i = 0; i < rows.size() && i < N; ++i) {
+        if (rows[i].count > kHrMaxCount) held.insert(rows[i].key);
+        table[i] = rows[i].key + right_num(std::min(rows[i].count, kHrMaxCount), 2);
+    }
+}
+
+void step(const std::function<void(int)>& progress, int n) {
+    if (progress) progress(n);
+}
+
+}  // namespace
+
+int tally_count(const Text& entry) {
+    return static_cast<int>(number_or_zero(mid(entry, 13, 2)));
+}
+
+HomerunBuild homerun_make(const Season& season, const std::function<void(int step)>& progress) {
+    HomerunBuild build;
+    HomerunTables& t = build.tables;
+    HomerunLeftOut& out = build.left_out;
+    std::set<Text> held;
+
+    const std::vector<Tally> bat_c = tally_league(season, 1, 6, 1, out.bat_c);
+    step(progress, 1);
+    const std::vector<Tally> bat_p = tally_league(season, 7, 12, 1, out.bat_p);
+    step(progress, 2);
+    const std::vector<Tally> bat_all = both_leagues(bat_c, bat_p, out.bat_all);
+    step(progress, 3);
+    const std::vector<Tally> pit_c = tally_league(season, 1, 6, 13, out.pit_c);
+    step(progress, 4);
+    const std::vector<Tally> pit_p = tally_league(season, 7, 12, 13, out.pit_p);
+    step(progress, 5);
+    const std::vector<Tally> pit_all = both_leagues(pit_c, pit_p, out.pit_all);
+    step(progress, 6);
+
+    fill(t.bat_c, bat_c, held);
+    fill(t.bat_p, bat_p, held);
+    fill(t.bat_all, bat_all, held);
+    fill(t.pit_c, pit_c, held);
+    fill(t.pit_p, pit_p, held);
+    fill(t.pit_all, pit_all, held);
+    out.held_at_99 = static_cast<int>(held.size());
+    return build;
+}
+
+}  // namespace tev
