@@ -10,11 +10,6 @@ void MainWindow::homerun_entry_file() {}
 void MainWindow::run_homerun_make() {}
 
 // --- pitcher and home-run reports branch ---
-void MainWindow::bind_pitchers() {}
-void MainWindow::run_pitcher_rui() {}
-void MainWindow::bind_homeruns() {}
-void MainWindow::Command19_Click() {}
-void MainWindow::run_homerun_rui() {}
 
 // --- history branch ---
 void MainWindow::bind_history() {}
