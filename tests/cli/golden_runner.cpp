@@ -10,6 +10,8 @@
 //   remove RIRE1996.DAT            (delete a written file)
 //   tally bat_c " 4山田　　　　　　　　12"   (an entry appended to a table of the year's home-run file)
 //   past 1997 5                    (another registered year: a generated season from seed 5)
+//   homer 1 4 7 1 松井秀 4 藪       (a home run appended to the game of 1 at 4, meeting 7: the
+//                                  batter's club and name, the pitcher's club and name)
 //   args --screen 800x600 Command11 Command9
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
@@ -128,6 +130,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             g.save = names[2].c_str();
             test::add_game(*season, g);
         }
+        if (w[0] == "homer") {
+            Text& game = season->game_at(std::stoi(w[1]), league_index(std::stoi(w[2])), std::stoi(w[3]));
+            game += format_hr(HrEntry{std::stoi(w[4]), from_utf8(w[5]), std::stoi(w[6]), from_utf8(w[7])});
+        }
         if (w[0] == "past") past_years.emplace_back(w[1], std::stoul(w[2]));
         if (w[0] == "tally") {
             const std::map<std::string, Text*> tables = {
@@ -148,7 +154,9 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             registered += year;
         }
         EXPECT_TRUE(gen::write_generated(dir, *season).ok());
-        if (!past_years.empty()) EXPECT_TRUE(inifile_write(dir, Settings{season->disp_year, registered}).ok());
+        if (!past_years.empty()) {
+            EXPECT_TRUE(inifile_write(dir, Settings{season->disp_year, registered}).ok());
+        }
         if (!tally_count.empty()) {
             const ItemWriter file = homerun_file_writer(*tallies, paht_set(season->disp_year).homerun_file);
             EXPECT_TRUE(commit_writers(dir, {&file}).ok());
