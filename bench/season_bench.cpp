@@ -8,6 +8,12 @@
 #include "core/stats/monthly_report.h"
 #include "core/stats/score_list.h"
 #include "core/history/history_make.h"
+#include "core/homeruns/homerun_cum.h"
+#include "core/homeruns/homerun_file.h"
+#include "core/pitchers/pitcher_cum.h"
+#include "core/settings/settings.h"
+#include "core/store/game_string.h"
+#include "core/text/fixed_width.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/standings.h"
 #include "core/stats/standings_as_of.h"
@@ -158,6 +164,73 @@ void BM_TeamStatisticsReports(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TeamStatisticsReports)->Unit(benchmark::kMicrosecond);
+
+// Both-league home-run tallies of `season` in first-appearance order, enough for the cumulative
+// build to read (the season builder of the tallies belongs to the home-run tables).
+void fill_tallies(Season& season) {
+    std::vector<std::pair<Text, int>> bat, pit;
+    const auto count = [](std::vector<std::pair<Text, int>>& table, const Text& key) {
+        for (auto& [k, n] : table)
+            if (k == key) return void(++n);
+        table.emplace_back(key, 1);
+    };
+    for_each_game(season, 1, 12, [&](Slot, const Text& game) {
+        for (int j = 0; j < hr_count(game); ++j) {
+            count(bat, mid(hr_at(game, j), 1, 12));
+            count(pit, mid(hr_at(game, j), 13, 12));
+        }
+    });
+    for (std::size_t i = 0; i < bat.size() && i < season.homeruns.bat_all.size(); ++i)
+        season.homeruns.bat_all[i] = bat[i].first + right_num(std::min(bat[i].second, 99), 2);
+    for (std::size_t i = 0; i < pit.size() && i < season.homeruns.pit_all.size(); ++i)
+        season.homeruns.pit_all[i] = pit[i].first + right_num(std::min(pit[i].second, 99), 2);
+}
+
+// A data folder with 26 registered generated years, 1985..2010 (every year the cumulative
+// records can hold), and the year shown (1996) in memory.
+struct RegisteredYears {
+    test::TempDir dir;
+    std::vector<std::string> years;
+    std::unique_ptr<Season> current;
+
+    RegisteredYears() {
+        for (int y = 1985; y <= 2010; ++y) {
+            const std::string year = std::to_string(y);
+            auto season = std::make_unique<Season>(gen::generate_season(year, static_cast<std::uint32_t>(y)));
+            fill_tallies(*season);
+            (void)gen::write_generated(dir.path(), *season);
+            const ItemWriter homeruns = homerun_file_writer(season->homeruns, paht_set(year).homerun_file);
+            (void)commit_writers(dir.path(), {&homeruns});
+            years.push_back(year);
+            if (year == "1996") {
+                season->pitcher_all = tousyu_datmake(*season, 1, 12).table;
+                current = std::move(season);
+            }
+        }
+    }
+};
+
+void BM_PitcherRui26Years(benchmark::State& state) {
+    const RegisteredYears data;
+    for (auto _ : state) {
+        auto cum = pitcher_rui(data.dir.path(), data.years, "1996", data.current->pitcher_all);
+        // Generated staffs change every year: the 1,000 rows fill up, the worst case.
+        state.counters["rows"] = static_cast<double>(cum.table.size());
+        benchmark::DoNotOptimize(cum);
+    }
+}
+BENCHMARK(BM_PitcherRui26Years)->Unit(benchmark::kMillisecond);
+
+void BM_HomerunRui26Years(benchmark::State& state) {
+    const RegisteredYears data;
+    for (auto _ : state) {
+        auto cum = homerun_rui(data.dir.path(), data.years, "1996", data.current->homeruns);
+        state.counters["batters"] = static_cast<double>(cum.batters.size());
+        state.counters["pitchers"] = static_cast<double>(cum.pitchers.size());
+        benchmark::DoNotOptimize(cum);
+    }
+}
+BENCHMARK(BM_HomerunRui26Years)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
