@@ -148,8 +148,9 @@ TEST(HomerunCum, YearsAddUpWithTheirSlots) {
                 pane_lines(homerun_cum_report(side == HrSide::batters ? cum.batters : cum.pitchers, league, side,
                                               HrCumCaption::switches, 1))));
     const auto both = homerun_cum_report(cum.batters, 3, HrSide::batters, HrCumCaption::switches, 0).lines;
-    EXPECT_EQ(both[0], U"   1] ｲﾁﾛｰ　　　　　　160本    オリックス");  // 100 and more fill the column
-    EXPECT_EQ(both[2], U"   3] ﾛｰｽﾞ　　　　　　  2本    横　浜　　");
+    EXPECT_EQ(both[0], U"   1] ｲﾁﾛｰ　　　　　　　　160本    オリックス");  // 100 and more fill the column
+    // Half-width names take one column a character: the count column stays in line.
+    EXPECT_EQ(both[2], U"   3] ﾛｰｽﾞ　　　　　　　　  2本    横　浜　　");
 }
 
 TEST(HomerunCum, FilesOfTheYearsWithTheCurrentYearFromMemory) {

@@ -78,7 +78,7 @@ TEST(PitcherCum, ListsAndCaptions) {
     const auto central = pitcher_cum_report(build.table, 1, 0).lines;
     ASSERT_EQ(central.size(), 3u);
     EXPECT_EQ(central[0], U"   1] 工藤　　　　　102勝   6敗   1Ｓ 巨　人　　");  // 100 and more fill the column
-    EXPECT_EQ(central[1], U"   2] ﾏｸﾄﾞﾅﾙﾄ  9勝   9敗   0Ｓ ヤクルト　");
+    EXPECT_EQ(central[1], U"   2] ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ　　  9勝   9敗   0Ｓ ヤクルト　");  // ten columns of fourteen
     EXPECT_EQ(central[2], U"   3] 盛田　　　　　  0勝 100敗   0Ｓ 横　浜　　");
     // Ranks are counted over the rows the list takes.
     const auto pacific = pitcher_cum_report(build.table, 2, 0).lines;

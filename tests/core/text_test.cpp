@@ -71,6 +71,23 @@ TEST(Cp932, RefusesWhatTheCodePageCannotHold) {
     EXPECT_TRUE(fits_cp932(U"日本ﾊﾑ"));
 }
 
+TEST(FixedWidth, PadColumnsCountsHalfWidthCharactersAsOneColumn) {
+    // Full-width names: the same as padding with full-width blanks to seven characters.
+    EXPECT_EQ(pad_columns(U"斎藤", 14), pad_wide(U"斎藤", 7));
+    EXPECT_EQ(pad_columns(U"佐々木主浩大魔神", 14), U"佐々木主浩大魔");
+    EXPECT_EQ(pad_columns(U"", 14), Text(7, kWideBlank));
+    // Half-width names: an odd column is filled with one ASCII blank, then full-width blanks.
+    EXPECT_EQ(pad_columns(U"ﾊﾟﾁｮﾚｯｸ", 14), U"ﾊﾟﾁｮﾚｯｸ 　　　");
+    EXPECT_EQ(pad_columns(U"ﾌﾞﾗｯｸｳｪﾙ", 14), U"ﾌﾞﾗｯｸｳｪﾙ　　　");
+    EXPECT_EQ(pad_columns(U"ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ", 14), U"ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ　　");
+    EXPECT_EQ(pad_columns(U"ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ", 8), U"ﾏｸﾄﾞﾅﾙﾄﾞ");
+    // A full-width character that would pass the last column is left out, never halved.
+    EXPECT_EQ(pad_columns(U"ｱ巨人", 4), U"ｱ巨 ");
+    EXPECT_EQ(columns_of(U'A'), 1u);
+    EXPECT_EQ(columns_of(U'ｱ'), 1u);
+    EXPECT_EQ(columns_of(U'　'), 2u);
+}
+
 TEST(Cp932, RefusesBytesThatAreNotCodePage932) {
     EXPECT_FALSE(decode_cp932("\x81").has_value());        // lead byte without its trail
     EXPECT_FALSE(decode_cp932("ab\x81\x20").has_value());  // trail byte out of range

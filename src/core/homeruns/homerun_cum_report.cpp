@@ -50,7 +50,7 @@ ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, 
         if (!key_in_league(row.key, league)) continue;
         const int r = rank.next(previous != nullptr && previous->count == row.count);
         previous = &row;
-        pane.lines.push_back(right_num(r, 4) + U"] " + pad_wide(trim_right(mid(row.key, 3, 10)), 10) +
+        pane.lines.push_back(right_num(r, 4) + U"] " + name_cell(row.key, 10) +
                              right_num_uncut(row.count, 3) + U"本    " + team_name(key_team(row.key)));
     }
     return pane;

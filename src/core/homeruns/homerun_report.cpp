@@ -32,7 +32,7 @@ const std::array<Text, 3> kClubHeaders = {U"  総合順位　 バッター名   
 
 Text count_of(const Text& entry) { return mid(entry, 13, 2); }
 
-Text name_of(const Text& entry) { return pad_wide(trim_right(mid(entry, 3, 10)), 10); }
+Text name_of(const Text& entry) { return name_cell(entry, 10); }
 
 }  // namespace
 
@@ -57,7 +57,7 @@ ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide
     CompetitionRank rank;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int r = rank.next(i > 0 && count_of(entries[i]) == count_of(entries[i - 1]));
-        pane.lines.push_back(right_num(r, 3) + U"]  " + pad_wide(trim_right(mid(entries[i], 3, 10)), 10) +
+        pane.lines.push_back(right_num(r, 3) + U"]  " + name_cell(entries[i], 10) +
                              count_of(entries[i]) + U"本    " + team_name(key_team(entries[i])));
     }
     return pane;

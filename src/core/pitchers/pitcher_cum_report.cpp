@@ -23,7 +23,7 @@ const std::array<Text, 3> kStatus = {U"セントラルリーグ投手成績累�
 Text count3(int value) { return right_num_uncut(value, 3); }
 
 Text cum_line(const PitcherCumRow& row, int rank) {
-    return right_num(rank, 4) + U"] " + pad_wide(trim_right(mid(row.key, 3, 10)), 7) + count3(row.wins) + U"勝 " +
+    return right_num(rank, 4) + U"] " + name_cell(row.key, 7) + count3(row.wins) + U"勝 " +
            count3(row.losses) + U"敗 " + count3(row.saves) + U"Ｓ " + team_name(key_team(row.key));
 }
 

@@ -35,13 +35,12 @@ int used_rows(const PitcherTable& table) {
 
 bool same_record(const PitcherRow& a, const PitcherRow& b) { return a.wins == b.wins && a.losses == b.losses; }
 
-// A pitcher's name (characters 3-12 of the key) filled with full-width blanks to `width`.
-Text name_cell(const Text& key, std::size_t width) { return pad_wide(trim_right(mid(key, 3, 10)), width); }
-
 // A count in two columns; a count that does not fit keeps all its digits.
 Text count2(int value) { return right_num_uncut(value, 2); }
 
 }  // namespace
+
+Text name_cell(const Text& key, std::size_t width) { return pad_columns(trim_right(mid(key, 3, 10)), 2 * width); }
 
 int key_team(const Text& key) {
     const auto team = read_number(mid(key, 1, 2));

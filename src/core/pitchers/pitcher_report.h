@@ -37,6 +37,10 @@ std::vector<Text> pitcher_club_keys(const PitcherTable& league_table, int team);
 // them) in the stored games of his league, in store order, then the closing line.
 std::vector<Text> pitcher_detail_lines(const Season& season, const Text& key);
 
+// The player's name of a key or tally entry (characters 3-12, trailing blanks removed) in the
+// room of `width` full-width characters, blank-filled so that the columns after it line up.
+Text name_cell(const Text& key, std::size_t width);
+
 // The team number in characters 1-2 of a pitcher or player key, or 0 when it is not 1..12.
 int key_team(const Text& key);
 

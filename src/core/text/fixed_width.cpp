@@ -36,6 +36,24 @@ Text pad_wide(TextView text, std::size_t width) {
     return out;
 }
 
+std::size_t columns_of(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2; }
+
+Text pad_columns(TextView text, std::size_t columns) {
+    Text out;
+    std::size_t used = 0;
+    for (char32_t c : text) {
+        if (used + columns_of(c) > columns) break;
+        out += c;
+        used += columns_of(c);
+    }
+    if ((columns - used) % 2 == 1) {
+        out += U' ';
+        ++used;
+    }
+    out.append((columns - used) / 2, kWideBlank);
+    return out;
+}
+
 Text trim_right(TextView text) {
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;

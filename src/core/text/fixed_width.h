@@ -33,6 +33,16 @@ Text pad_ascii(TextView text, std::size_t width);
 // `text` followed by full-width blanks (U+3000), cut to exactly `width` characters.
 Text pad_wide(TextView text, std::size_t width);
 
+// Columns of `c` in the report font: 1 for ASCII and half-width katakana (the characters code
+// page 932 writes in one byte), 2 for every other character.
+std::size_t columns_of(char32_t c);
+
+// `text` cut to at most `columns` display columns (never inside a character) and filled to exactly
+// that many: one ASCII blank when an odd column is left, then full-width blanks. For a text of
+// full-width characters the same as `pad_wide(text, columns / 2)`; a name with half-width
+// characters keeps the columns after it aligned.
+Text pad_columns(TextView text, std::size_t columns);
+
 // `text` cut to at most `width` characters.
 Text cut(TextView text, std::size_t width);
 
