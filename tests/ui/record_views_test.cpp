@@ -186,5 +186,46 @@ TEST_F(RecordViewsTest, CumulativeViewsBuildOnceAndTellOnceWhatIsMissing) {
     EXPECT_FALSE(shown("Command19"));
 }
 
+TEST_F(RecordViewsTest, TheCommitRebuildsTheCumulativeTablesFromTheGamesAsTheyStand) {
+    ASSERT_TRUE(start());
+    click("mnusei_rui");
+    ASSERT_EQ(at("List1").lines.size(), 4u);
+    click("Command7");
+    // Meeting 3 of 巨人 at 阪神, 3-1, won by 桑田 (typed through the keyboard row).
+    click("mnudat_in");
+    click("Option3", 0);
+    click("Option1", 0);
+    click("Option2", 3);
+    click("Command4", 3);
+    click("Text7");
+    click("Command4", 3);
+    click("Text8");
+    click("Command4", 1);
+    click("Text6", 0);
+    for (int k : {0, 0, 1, 0, 0, 0, 2, 0, 0}) click("Command4", k);
+    click("Text15", 0);
+    for (int k : {0, 1, 0, 0, 0, 0, 0, 0, 32}) click("Command4", k);
+    click("Text5");
+    for (int k : {3, 2, 0, 0, 0}) click("Command4", k);
+    click("Text18");
+    click("Command2", 4);
+    click("Text19");
+    click("Command4", 9);
+    for (auto [box, name] : {std::pair{"Text2", U"桑田"}, std::pair{"Text3", U"川尻"}}) {
+        services.inputs.push_back(name);
+        click(box);
+        click_line("List1", static_cast<int>(at("List1").lines.size()) - 1);
+    }
+    click("Command1");
+    click("Command12");
+    ASSERT_EQ(window->entry_mode(), 0);
+    services.statuses.clear();
+    click("mnusei_rui");
+    EXPECT_TRUE(services.statuses.empty());  // the commit has rebuilt it already
+    ASSERT_EQ(at("List1").lines.size(), 5u);
+    EXPECT_EQ(at("List1").lines[1], U"   2] 桑田　　　　　  1勝   0敗   0Ｓ 巨　人　　");
+    EXPECT_EQ(at("List1").lines[4], U"   5] 川尻　　　　　  0勝   2敗   0Ｓ 阪　神　　");
+}
+
 }  // namespace
 }  // namespace tev
