@@ -13,10 +13,12 @@ namespace tev {
 
 namespace {
 
-const std::array<Text, 3> kMenuTitles = {U"               セントラルリーグホームラン成績一覧（累計）",
-                                         U"          セントラルリーグホームラン成績一覧（累計）",
-                                         U"               セントラルリーグホームラン成績一覧（累計）"};
-const std::array<Text, 3> kHeaders = {U"         バッター名          ホームラン数", U"         バッター名         ホームラン数",
+const std::array<Text, 3> kMenuTitles = {
+    U"               セントラルリーグホームラン成績一覧（累計）",
+    U"          セントラルリーグホームラン成績一覧（累計）",
+    U"               セントラルリーグホームラン成績一覧（累計）"};
+const std::array<Text, 3> kHeaders = {U"         バッター名          ホームラン数",
+                                      U"         バッター名         ホームラン数",
                                       U"         バッター名            ホームラン数"};
 const std::array<Text, 3> kBatterTitles = {U"          セントラルリーグホームラン累計一覧",
                                            U"          パシフィックリーグホームラン累計一覧",
@@ -37,11 +39,13 @@ Text header(int disp_size, HrSide side) {
 
 }  // namespace
 
-ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how, int disp_size) {
+ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how,
+                              int disp_size) {
     ReportPane pane;
     const int mode = disp_size == 1 || disp_size == 2 ? disp_size : 0;
-    const Text title = how == HrCumCaption::menu ? kMenuTitles[mode]
-                                                 : (side == HrSide::batters ? kBatterTitles : kPitcherTitles)[league - 1];
+    const Text title = how == HrCumCaption::menu
+                           ? kMenuTitles[mode]
+                           : (side == HrSide::batters ? kBatterTitles : kPitcherTitles)[league - 1];
     pane.caption = title + kLineBreak + header(disp_size, side);
     pane.status = league_name(league) + U"ホームラン成績累計表示中";
     CompetitionRank rank;
@@ -51,7 +55,8 @@ ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, 
         const int r = rank.next(previous != nullptr && previous->count == row.count);
         previous = &row;
         pane.lines.push_back(right_num(r, 4) + U"] " + name_cell(row.key, 10) +
-                             right_num_uncut(row.count, 3) + U"本    " + team_name(key_team(row.key)));
+                             right_num_uncut(row.count, 3) + U"本    " +
+                             team_name(key_team(row.key)));
     }
     return pane;
 }

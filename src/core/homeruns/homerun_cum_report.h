@@ -16,7 +16,8 @@ enum class HrCumCaption { menu, switches };
 
 // The cumulative list of `table` for `league` (1, 2, 3) and `side`, its caption chosen by `how`
 // and `disp_size`, and the status text.
-ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how, int disp_size);
+ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how,
+                              int disp_size);
 
 // The keys of the rows the list of `league` shows, line by line.
 std::vector<Text> homerun_cum_keys(const HomerunCum& table, int league);

@@ -6,7 +6,7 @@
 namespace tev {
 
 class CompetitionRank {
-public:
+  public:
     // The rank of the next row in list order; `same_as_previous` is ignored for the first row.
     int next(bool same_as_previous) {
         ++position_;
@@ -14,10 +14,7 @@ public:
         return rank_;
     }
 
-    // How many rows have been ranked.
-    int count() const { return position_; }
-
-private:
+  private:
     int position_ = 0;
     int rank_ = 0;
 };

@@ -20,7 +20,9 @@ std::size_t year_slot_position(const std::string& year, std::size_t slot) {
 
 namespace {
 
-Text year_note(const std::string& year, const Text& text) { return ascii(year) + U"年: " + text; }
+Text year_note(const std::string& year, const Text& text) {
+    return ascii(year) + U"年: " + text;
+}
 
 // One pitcher's line of one year, equal keys of the year's table added together.
 struct YearLine {
@@ -32,7 +34,8 @@ std::vector<YearLine> year_lines(const PitcherTable& table) {
     std::vector<YearLine> lines;
     for (const PitcherRow& row : table) {
         if (row.key.empty()) continue;
-        auto it = std::find_if(lines.begin(), lines.end(), [&](const YearLine& l) { return l.key == row.key; });
+        auto it = std::find_if(lines.begin(), lines.end(),
+                               [&](const YearLine& l) { return l.key == row.key; });
         if (it == lines.end()) it = lines.insert(lines.end(), YearLine{row.key});
         it->wins += row.wins;
         it->losses += row.losses;
@@ -48,20 +51,22 @@ bool fits_slot(const YearLine& line) {
 }
 
 class CumBuilder {
-public:
+  public:
     // The row of `key`, appended when new; nullptr once the table is full.
     PitcherCumRow* row_of(const Text& key) {
         for (PitcherCumRow& row : rows_)
             if (row.key == key) return &row;
         if (static_cast<int>(rows_.size()) == kCumRows) {
-            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end()) refused_.push_back(key);
+            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end())
+                refused_.push_back(key);
             return nullptr;
         }
         rows_.push_back(PitcherCumRow{key});
         return &rows_.back();
     }
 
-    void add_year(const std::string& year, std::size_t pos, const PitcherTable& table, std::vector<Text>& notes) {
+    void add_year(const std::string& year, std::size_t pos, const PitcherTable& table,
+                  std::vector<Text>& notes) {
         int too_big = 0;
         for (const YearLine& line : year_lines(table)) {
             if (!fits_slot(line)) {
@@ -74,22 +79,25 @@ public:
             row->losses = static_cast<std::int16_t>(row->losses + line.losses);
             row->saves = static_cast<std::int16_t>(row->saves + line.saves);
             row->years.replace(pos - 1, kPitcherSlot,
-                               ascii(year) + right_num(line.wins, 2) + right_num(line.losses, 2) + right_num(line.saves, 2));
+                               ascii(year) + right_num(line.wins, 2) + right_num(line.losses, 2) +
+                                   right_num(line.saves, 2));
         }
         if (too_big > 0)
-            notes.push_back(year_note(year, U"勝・敗・セーブの数が99を超える投手" + plain_num(too_big) + U"人を入れていません"));
+            notes.push_back(year_note(year, U"勝・敗・セーブの数が99を超える投手" +
+                                                plain_num(too_big) + U"人を入れていません"));
     }
 
     PitcherCumBuild finish(std::vector<Text> notes) {
         if (!refused_.empty())
-            notes.push_back(U"累計の表が" + plain_num(kCumRows) + U"人で一杯のため、" + plain_num(static_cast<long long>(refused_.size())) +
+            notes.push_back(U"累計の表が" + plain_num(kCumRows) + U"人で一杯のため、" +
+                            plain_num(static_cast<long long>(refused_.size())) +
                             U"人の投手成績を入れていません");
         return PitcherCumBuild{std::move(rows_), std::move(notes)};
     }
 
     PitcherCum& rows() { return rows_; }
 
-private:
+  private:
     PitcherCum rows_;
     std::vector<Text> refused_;
 };
@@ -101,7 +109,8 @@ void sort_cum(PitcherCum& rows) {
     });
 }
 
-PitcherCumBuild make(const std::vector<PitcherYear>& years, const std::function<void()>& after_first) {
+PitcherCumBuild make(const std::vector<PitcherYear>& years,
+                     const std::function<void()>& after_first) {
     CumBuilder builder;
     std::vector<Text> notes;
     for (std::size_t i = 0; i < years.size(); ++i) {
@@ -124,7 +133,8 @@ Text key_problem(const PitcherTable& table, const std::string& file) {
     for (int r = 0; r < kPitcherRows; ++r) {
         const Text& key = table[r].key;
         if (!key.empty() && (key.size() != 12 || key_team(key) == 0))
-            return from_utf8(file + " " + std::to_string(r + 1) + "行目: 投手の球団番号が正しくありません");
+            return from_utf8(file + " " + std::to_string(r + 1) +
+                             "行目: 投手の球団番号が正しくありません");
     }
     return Text();
 }
@@ -147,7 +157,9 @@ PitcherCumBuild pitcher_rui(const std::filesystem::path& dir, const std::vector<
     std::vector<std::unique_ptr<PitcherTable>> read;
     std::vector<PitcherYear> inputs;
     for (const std::string& year : years) {
-        if (std::any_of(inputs.begin(), inputs.end(), [&](const PitcherYear& y) { return y.year == year; })) continue;
+        if (std::any_of(inputs.begin(), inputs.end(),
+                        [&](const PitcherYear& y) { return y.year == year; }))
+            continue;
         if (year == current_year) {
             inputs.push_back(PitcherYear{year, &current_table, Text()});
             continue;
@@ -155,8 +167,9 @@ PitcherCumBuild pitcher_rui(const std::filesystem::path& dir, const std::vector<
         const std::string name = existing_year_file(dir, "Pitcher_" + year + ".DAT");
         auto tables = read_pitcher_file(dir, name);
         if (!tables) {
-            const Text why = tables.error().kind == ErrorKind::missing ? from_utf8(name) + U" が見つかりません"
-                                                                       : from_utf8(tables.error().describe());
+            const Text why = tables.error().kind == ErrorKind::missing
+                                 ? from_utf8(name) + U" が見つかりません"
+                                 : from_utf8(tables.error().describe());
             inputs.push_back(PitcherYear{year, nullptr, why});
             continue;
         }

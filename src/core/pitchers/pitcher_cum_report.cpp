@@ -16,11 +16,14 @@ const std::array<Text, 3> kTitles = {U"               セントラルリーグ�
                                      U"               パシフィックリーグ投手成績一覧（累計）",
                                      U"               両リーグ投手成績一覧（累計）"};
 
-const std::array<Text, 3> kStatus = {U"セントラルリーグ投手成績累計表示中", U"パシフィックリーグ投手成績累計表示中",
+const std::array<Text, 3> kStatus = {U"セントラルリーグ投手成績累計表示中",
+                                     U"パシフィックリーグ投手成績累計表示中",
                                      U"両リーグ投手成績累計表示中"};
 
 // A total in three columns; a total that does not fit keeps all its digits.
-Text count3(int value) { return right_num_uncut(value, 3); }
+Text count3(int value) {
+    return right_num_uncut(value, 3);
+}
 
 Text cum_line(const PitcherCumRow& row, int rank) {
     return right_num(rank, 4) + U"] " + name_cell(row.key, 7) + count3(row.wins) + U"勝 " +
@@ -44,7 +47,8 @@ ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size
     const PitcherCumRow* previous = nullptr;
     for (const PitcherCumRow& row : table) {
         if (!key_in_league(row.key, league)) continue;
-        const bool same = previous != nullptr && previous->wins == row.wins && previous->losses == row.losses;
+        const bool same =
+            previous != nullptr && previous->wins == row.wins && previous->losses == row.losses;
         pane.lines.push_back(cum_line(row, rank.next(same)));
         previous = &row;
     }
@@ -65,7 +69,8 @@ std::vector<Text> pitcher_year_lines(const PitcherCum& table, const Text& key) {
         for (std::size_t pos = 1; pos + kPitcherSlot - 1 <= row.years.size(); pos += kPitcherSlot) {
             const Text slot = mid(row.years, pos, kPitcherSlot);
             if (mid(slot, 1, 4) == U"0000") continue;
-            lines.push_back(mid(slot, 1, 4) + U"年度  " + mid(slot, 5, 2) + U"勝 " + mid(slot, 7, 2) + U"敗 " + mid(slot, 9, 2) + U"Ｓ");
+            lines.push_back(mid(slot, 1, 4) + U"年度  " + mid(slot, 5, 2) + U"勝 " +
+                            mid(slot, 7, 2) + U"敗 " + mid(slot, 9, 2) + U"Ｓ");
         }
         break;
     }

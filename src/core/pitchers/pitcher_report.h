@@ -23,7 +23,8 @@ ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp
 // The line of one row of a league list with its rank.
 Text pitcher_league_line(const PitcherRow& row, int rank, int league);
 
-// The caption prefix of club `team` (1..12) in the pitcher club list ("             　　  巨人" ...).
+// The caption prefix of club `team` (1..12) in the pitcher club list ("             　　  巨人"
+// ...).
 const Text& pitcher_club_prefix(int team);
 
 // The club list of `team` from its league's table: caption (prefix, title, header), one line

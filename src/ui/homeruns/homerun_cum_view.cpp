@@ -11,16 +11,26 @@ namespace tev::ui {
 void MainWindow::run_homerun_rui() {
     const auto progress = [this](HrCumStep s) {
         switch (s) {
-            case HrCumStep::reading: status(U"ホームランデータ読み込み中です。"); break;
-            case HrCumStep::adding: status(U"累計ホームランデータ作成中です。→＊"); break;
-            case HrCumStep::first_year: status(U"累計ホームランデータ作成中です。→＊＊"); break;
-            case HrCumStep::sorting_batters: status(U"累計ホームランデータ作成中です。→＊＊＊"); break;
-            case HrCumStep::sorting_pitchers: status(U"累計ホームランデータ作成中です。→＊＊＊＊"); break;
+            case HrCumStep::reading:
+                status(U"ホームランデータ読み込み中です。");
+                break;
+            case HrCumStep::adding:
+                status(U"累計ホームランデータ作成中です。→＊");
+                break;
+            case HrCumStep::first_year:
+                status(U"累計ホームランデータ作成中です。→＊＊");
+                break;
+            case HrCumStep::sorting_batters:
+                status(U"累計ホームランデータ作成中です。→＊＊＊");
+                break;
+            case HrCumStep::sorting_pitchers:
+                status(U"累計ホームランデータ作成中です。→＊＊＊＊");
+                break;
         }
         pump();
     };
-    HomerunCumBuild build = homerun_rui(dir_, registered_years(settings_.rec_year), season_->disp_year,
-                                        season_->homeruns, progress);
+    HomerunCumBuild build = homerun_rui(dir_, registered_years(settings_.rec_year),
+                                        season_->disp_year, season_->homeruns, progress);
     const std::vector<Text> notes = build.notes;
     *homeruns_.cum = std::move(build);
     homeruns_.cum_built_for = cum_registration();
@@ -39,10 +49,12 @@ void MainWindow::h_ruikei_Click() {
 }
 
 void MainWindow::draw_homerun_cum(int league, HrCumCaption how) {
-    const HomerunCum& table = homeruns_.side == HrSide::batters ? homeruns_.cum->batters : homeruns_.cum->pitchers;
+    const HomerunCum& table =
+        homeruns_.side == HrSide::batters ? homeruns_.cum->batters : homeruns_.cum->pitchers;
     // The caption keeps its colour when the league or the side changes.
     const Color caption = main_.at("Label6").fore_color;
-    show_list1_report(homerun_cum_report(table, league, homeruns_.side, how, disp_size_), caption, ListView::home_runs);
+    show_list1_report(homerun_cum_report(table, league, homeruns_.side, how, disp_size_), caption,
+                      ListView::home_runs);
     homeruns_.league = league;
     homeruns_.line_keys = homerun_cum_keys(table, league);
     show_side_switch();

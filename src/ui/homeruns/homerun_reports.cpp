@@ -34,16 +34,20 @@ constexpr std::array<ClubItem, 12> kClubItems = {{{"h_giant", 1},
 }  // namespace
 
 void MainWindow::bind_homeruns() {
-    const auto click = [this](const std::string& name, auto handler) { main_.on(name, Event::click, handler); };
+    const auto click = [this](const std::string& name, auto handler) {
+        main_.on(name, Event::click, handler);
+    };
     click("Command18", [this](int) { Command18_Click(); });
     click("Command19", [this](int) { Command19_Click(); });
     for (const ClubItem& item : kClubItems)
-        click(item.name, [this, item](int) { homerun_team_item(item.team, homerun_club_prefix(item.team)); });
+        click(item.name,
+              [this, item](int) { homerun_team_item(item.team, homerun_club_prefix(item.team)); });
     click("h_ruikei", [this](int) { h_ruikei_Click(); });
 }
 
 void MainWindow::Command18_Click() {
-    if (pitchers_.cum_view || pitchers_.club_view || homeruns_.cum_view || homeruns_.club_view) return;
+    if (pitchers_.cum_view || pitchers_.club_view || homeruns_.cum_view || homeruns_.club_view)
+        return;
     close_pitcher_views();
     homeruns_.side = HrSide::batters;
     main_.at("Label6").fore_color = kRed;
@@ -53,7 +57,8 @@ void MainWindow::Command18_Click() {
 void MainWindow::draw_homerun_league(int league) {
     // The caption keeps its colour when the league or the side changes.
     const Color caption = main_.at("Label6").fore_color;
-    show_list1_report(homerun_league_report(season_->homeruns, league, homeruns_.side), caption, ListView::home_runs);
+    show_list1_report(homerun_league_report(season_->homeruns, league, homeruns_.side), caption,
+                      ListView::home_runs);
     home_ichi_ = 1;
     homeruns_.league = league;
     homeruns_.club_view = false;
@@ -92,8 +97,8 @@ void MainWindow::homerun_team_item(int team, const Text& title) {
 void MainWindow::homerun_team() {
     const int team = homeruns_.club;
     open_record_view();
-    show_list1_report(homerun_club_report(season_->homeruns, team, disp_size_), team <= 6 ? kRed : kOrange,
-                      ListView::home_runs);
+    show_list1_report(homerun_club_report(season_->homeruns, team, disp_size_),
+                      team <= 6 ? kRed : kOrange, ListView::home_runs);
     homeruns_.league = league_of(team);
     homeruns_.side = HrSide::batters;
     homeruns_.club_view = true;
@@ -103,8 +108,10 @@ void MainWindow::homerun_team() {
 void MainWindow::homerun_list_click(int line) {
     if (line < 1 || line > static_cast<int>(homeruns_.line_keys.size())) return;
     const Text& key = homeruns_.line_keys[line - 1];
-    if (!homeruns_.cum_view) return show_detail(homerun_detail_lines(*season_, key, homeruns_.side));
-    const HomerunCum& table = homeruns_.side == HrSide::batters ? homeruns_.cum->batters : homeruns_.cum->pitchers;
+    if (!homeruns_.cum_view)
+        return show_detail(homerun_detail_lines(*season_, key, homeruns_.side));
+    const HomerunCum& table =
+        homeruns_.side == HrSide::batters ? homeruns_.cum->batters : homeruns_.cum->pitchers;
     show_detail(homerun_year_lines(table, key));
 }
 

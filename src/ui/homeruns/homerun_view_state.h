@@ -20,11 +20,12 @@ struct HomerunViewState {
     bool club_view = false;         // a club's batters from the ホームラン menu
     int club = 0;                   // the current club and its caption prefix
     Text title;
-    bool cum_view = false;          // 成績累計: the cumulative lists until 窓消去
-    std::vector<Text> line_keys;    // the player key of each line of List1
+    bool cum_view = false;        // 成績累計: the cumulative lists until 窓消去
+    std::vector<Text> line_keys;  // the player key of each line of List1
     std::unique_ptr<HomerunCumBuild> cum = std::make_unique<HomerunCumBuild>();
-    std::string cum_built_for;      // the registered years and the year shown at the last build; empty: never
-    Text last_notes;                // what the user was last told was left out
+    std::string
+        cum_built_for;  // the registered years and the year shown at the last build; empty: never
+    Text last_notes;    // what the user was last told was left out
 };
 
 }  // namespace tev::ui

@@ -14,20 +14,30 @@ constexpr Color kOrange = 0xFF8000;
 
 }  // namespace
 
-std::string MainWindow::cum_registration() const { return settings_.rec_year + "|" + season_->disp_year; }
+std::string MainWindow::cum_registration() const {
+    return settings_.rec_year + "|" + season_->disp_year;
+}
 
 void MainWindow::run_pitcher_rui() {
     const auto progress = [this](CumStep s) {
         switch (s) {
-            case CumStep::reading: status(U"投手成績データ読み込み中です。"); break;
-            case CumStep::first_year: status(U"投手成績データ作成中→＊"); break;
-            case CumStep::all_years: status(U"投手成績データ作成中→＊＊"); break;
-            case CumStep::sorted: status(U"投手成績データ作成中→＊＊＊"); break;
+            case CumStep::reading:
+                status(U"投手成績データ読み込み中です。");
+                break;
+            case CumStep::first_year:
+                status(U"投手成績データ作成中→＊");
+                break;
+            case CumStep::all_years:
+                status(U"投手成績データ作成中→＊＊");
+                break;
+            case CumStep::sorted:
+                status(U"投手成績データ作成中→＊＊＊");
+                break;
         }
         pump();
     };
-    PitcherCumBuild build = pitcher_rui(dir_, registered_years(settings_.rec_year), season_->disp_year,
-                                        season_->pitcher_all, progress);
+    PitcherCumBuild build = pitcher_rui(dir_, registered_years(settings_.rec_year),
+                                        season_->disp_year, season_->pitcher_all, progress);
     *pitchers_.cum = std::move(build.table);
     pitchers_.cum_built_for = cum_registration();
     tell_left_out(U"投手成績の累計", build.notes, pitchers_.last_notes);
@@ -57,7 +67,10 @@ void MainWindow::mnusei_rui_Click() {
 
 void MainWindow::draw_pitcher_cum(int league) {
     show_list1_report(pitcher_cum_report(*pitchers_.cum, league, disp_size_),
-                      league == 1 ? kRed : league == 2 ? kYellow : kOrange, ListView::pitchers);
+                      league == 1   ? kRed
+                      : league == 2 ? kYellow
+                                    : kOrange,
+                      ListView::pitchers);
     pitchers_.league = league;
     pitchers_.line_keys = pitcher_cum_keys(*pitchers_.cum, league);
     enable_league_choice(league - 1);

@@ -34,28 +34,37 @@ constexpr std::array<ClubItem, 12> kClubItems = {{{"mnugiant", 1},
                                                   {"mnudaiei", 12}}};
 
 // The caption colour of the pitcher lists of `league`.
-Color league_color(int league) { return league == 1 ? kRed : league == 2 ? kYellow : kOrange; }
+Color league_color(int league) {
+    return league == 1 ? kRed : league == 2 ? kYellow : kOrange;
+}
 
 }  // namespace
 
 void MainWindow::bind_pitchers() {
-    const auto click = [this](const std::string& name, auto handler) { main_.on(name, Event::click, handler); };
+    const auto click = [this](const std::string& name, auto handler) {
+        main_.on(name, Event::click, handler);
+    };
     click("Command8", [this](int) { Command8_Click(); });
     click("Option6", [this](int i) { Option6_Click(i); });
     for (const ClubItem& item : kClubItems)
-        click(item.name, [this, item](int) { picher_team_item(item.team, pitcher_club_prefix(item.team)); });
+        click(item.name,
+              [this, item](int) { picher_team_item(item.team, pitcher_club_prefix(item.team)); });
     click("mnusei_rui", [this](int) { mnusei_rui_Click(); });
 }
 
 void MainWindow::Command8_Click() {
-    if (pitchers_.cum_view || pitchers_.club_view || homeruns_.cum_view || homeruns_.club_view) return;
+    if (pitchers_.cum_view || pitchers_.club_view || homeruns_.cum_view || homeruns_.club_view)
+        return;
     close_homerun_views();
     draw_pitcher_list(1);
 }
 
 void MainWindow::draw_pitcher_list(int league) {
-    const PitcherTable& table = league == 1 ? season_->pitcher_c : league == 2 ? season_->pitcher_p : season_->pitcher_all;
-    show_list1_report(pitcher_league_report(table, league, disp_size_), league_color(league), ListView::pitchers);
+    const PitcherTable& table = league == 1   ? season_->pitcher_c
+                                : league == 2 ? season_->pitcher_p
+                                              : season_->pitcher_all;
+    show_list1_report(pitcher_league_report(table, league, disp_size_), league_color(league),
+                      ListView::pitchers);
     pitchers_.league = league;
     pitchers_.club_view = false;
     pitchers_.line_keys.clear();
@@ -76,14 +85,16 @@ void MainWindow::Option6_Click(int index) {
     if (index < 0 || index > 2) return;
     const int league = index + 1;
     if (list4_view_ == ListView::pitchers && pitchers_.cum_view) return draw_pitcher_cum(league);
-    if (list4_view_ == ListView::home_runs && homeruns_.cum_view) return draw_homerun_cum(league, HrCumCaption::switches);
+    if (list4_view_ == ListView::home_runs && homeruns_.cum_view)
+        return draw_homerun_cum(league, HrCumCaption::switches);
     if (list4_view_ == ListView::home_runs && home_ichi_ == 1) return draw_homerun_league(league);
-    if (list4_view_ == ListView::pitchers && pitchers_.league != 0 && !pitchers_.club_view) return draw_pitcher_list(league);
+    if (list4_view_ == ListView::pitchers && pitchers_.league != 0 && !pitchers_.club_view)
+        return draw_pitcher_list(league);
 }
 
 bool MainWindow::record_view_refused() const {
-    return entry_mode_ == 1 || report_on_ || view_.date_mode == 1 || kaiten_mode_ || recalc_busy_ == 1 ||
-           history_state_ == 1;
+    return entry_mode_ == 1 || report_on_ || view_.date_mode == 1 || kaiten_mode_ ||
+           recalc_busy_ == 1 || history_state_ == 1;
 }
 
 void MainWindow::open_record_view() {
@@ -114,7 +125,8 @@ void MainWindow::picher_team() {
     const int league = league_of(team);
     open_record_view();
     const PitcherTable& table = league == 1 ? season_->pitcher_c : season_->pitcher_p;
-    show_list1_report(pitcher_club_report(table, team, disp_size_), league == 1 ? kRed : kOrange, ListView::pitchers);
+    show_list1_report(pitcher_club_report(table, team, disp_size_), league == 1 ? kRed : kOrange,
+                      ListView::pitchers);
     pitchers_.league = league;
     pitchers_.club_view = true;
     pitchers_.line_keys = pitcher_club_keys(table, team);
@@ -123,7 +135,8 @@ void MainWindow::picher_team() {
 void MainWindow::pitcher_list_click(int line) {
     if (line < 1 || line > static_cast<int>(pitchers_.line_keys.size())) return;
     const Text& key = pitchers_.line_keys[line - 1];
-    show_detail(pitchers_.cum_view ? pitcher_year_lines(*pitchers_.cum, key) : pitcher_detail_lines(*season_, key));
+    show_detail(pitchers_.cum_view ? pitcher_year_lines(*pitchers_.cum, key)
+                                   : pitcher_detail_lines(*season_, key));
 }
 
 void MainWindow::close_pitcher_views() {
