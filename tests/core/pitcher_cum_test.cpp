@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "core/pitchers/pitcher_cum.h"
 #include "core/pitchers/pitcher_cum_report.h"
@@ -134,6 +135,32 @@ TEST_F(PitcherRuiTest, EveryTotalIsTheSumOfItsYears) {
             EXPECT_TRUE(a.wins > b.wins || (a.wins == b.wins && a.losses <= b.losses));
         }
     }
+}
+
+TEST_F(PitcherRuiTest, APitcherWhoChangedClubsHasARowPerClubAndHisYearsAddUp) {
+    // 工藤 wins 12 for 巨人 in 1996 and 15 in 1997, then pitches for ダイエー in 1998.
+    auto y1996 = std::make_unique<PitcherTable>(*tables["1996"]);
+    (*y1996)[0] = row(1, U"工藤", 12, 5, 0);
+    for (auto [year, seed, team, wins] : {std::tuple{"1997", 2u, 1, 15}, std::tuple{"1998", 3u, 12, 11}}) {
+        auto season = std::make_unique<Season>(gen::generate_season(year, seed));
+        season->pitcher_all = *tables[year];
+        season->pitcher_all[0] = row(team, U"工藤", wins, 4, 0);
+        const ItemWriter writer = pitcher_file_writer(*season, "Pitcher_" + std::string(year) + ".DAT");
+        ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
+    }
+    const PitcherCumBuild cum = build({"1996", "1997", "1998"}, *y1996);
+    EXPECT_TRUE(cum.notes.empty());
+    const PitcherCumRow* giants = find(cum.table, pitcher_key(1, U"工藤"));
+    const PitcherCumRow* daiei = find(cum.table, pitcher_key(12, U"工藤"));
+    ASSERT_NE(giants, nullptr);
+    ASSERT_NE(daiei, nullptr);
+    EXPECT_EQ(giants->wins, 27);
+    EXPECT_EQ(mid(giants->years, 111, 10), U"199612 5 0");
+    EXPECT_EQ(mid(giants->years, 121, 10), U"199715 4 0");
+    EXPECT_EQ(mid(giants->years, 131, 10), Text(10, U'0'));
+    EXPECT_EQ(daiei->wins, 11);
+    EXPECT_EQ(mid(daiei->years, 131, 10), U"199811 4 0");
+    EXPECT_EQ(cum.table[0].key, giants->key);  // 27 wins lead every generated pitcher
 }
 
 TEST_F(PitcherRuiTest, OnlyTheFirstYearRegisteredGivesItsTableInItsOrder) {
