@@ -198,5 +198,16 @@ TEST(HomerunCum, AFullTableKeepsItsRows) {
     EXPECT_EQ(cum.notes, std::vector<Text>{U"累計の表が1000人で一杯のため、打者204人のホームランを入れていません"});
 }
 
+TEST(HomerunCum, AYearSlotPast99IsHeldAt99AndNamed) {
+    // Only a damaged file lists one batter twice in a year; the total keeps every home run.
+    auto t = std::make_unique<HomerunTables>();
+    fill(t->bat_all, {entry(1, U"松井秀", 60), entry(1, U"松井秀", 50)});
+    const HomerunCumBuild cum = homerun_cum_make({{"1997", t.get(), Text()}});
+    ASSERT_EQ(cum.batters.size(), 1u);
+    EXPECT_EQ(cum.batters[0].count, 110);
+    EXPECT_EQ(mid(cum.batters[0].years, 73, 6), U"199799");
+    EXPECT_EQ(cum.notes, std::vector<Text>{U"1997年: 打者のホームラン数が99を超えるため、その年度の欄は99としています"});
+}
+
 }  // namespace
 }  // namespace tev

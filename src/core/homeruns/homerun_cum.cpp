@@ -28,6 +28,7 @@ class Side {
         const int before =
             mid(slot, 1, 4) == ascii(year) ? static_cast<int>(number_or_zero(mid(slot, 5, 2))) : 0;
         row->count = static_cast<std::int16_t>(row->count + count);
+        if (before + count > 99) overfull_.push_back(year);  // the slot holds two digits
         row->years.replace(pos - 1, kHomerunSlot,
                            ascii(year) + right_num(std::min(before + count, 99), 2));
     }
@@ -39,6 +40,8 @@ class Side {
     }
 
     void note_refused(std::vector<Text>& notes) const {
+        for (const std::string& year : overfull_)
+            notes.push_back(year_note(year, what_ + U"のホームラン数が99を超えるため、その年度の欄は99としています"));
         if (!refused_.empty())
             notes.push_back(U"累計の表が" + plain_num(kCumRows) + U"人で一杯のため、" + what_ +
                             plain_num(static_cast<long long>(refused_.size())) +
@@ -63,6 +66,7 @@ class Side {
     Text what_;
     HomerunCum rows_;
     std::vector<Text> refused_;
+    std::vector<std::string> overfull_;  // years whose slot of a player was cut to 99
 };
 
 struct Builder {

@@ -27,16 +27,6 @@ const std::array<Text, 3> kPitcherTitles = {U"        セントラルリーグ�
                                             U"        パシフィックリーグ被ホームラン投手一覧",
                                             U"          両リーグ被ホームラン投手一覧"};
 
-// The header over a list of pitchers names its column for them, in the same width.
-Text header(int disp_size, HrSide side) {
-    const Text& batters = kHeaders[disp_size == 1 || disp_size == 2 ? disp_size : 0];
-    if (side == HrSide::batters) return batters;
-    Text pitchers = batters;
-    const Text column = U"バッター名";
-    pitchers.replace(pitchers.find(column), column.size(), U"投手名　　");
-    return pitchers;
-}
-
 }  // namespace
 
 ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how,
@@ -46,8 +36,9 @@ ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, 
     const Text title = how == HrCumCaption::menu
                            ? kMenuTitles[mode]
                            : (side == HrSide::batters ? kBatterTitles : kPitcherTitles)[league - 1];
-    pane.caption = title + kLineBreak + header(disp_size, side);
-    pane.status = league_name(league) + U"ホームラン成績累計表示中";
+    pane.caption = title + kLineBreak + kHeaders[mode];
+    // Only the menu names the view in the status line; the switches redraw it without a word.
+    if (how == HrCumCaption::menu) pane.status = league_name(league) + U"ホームラン成績累計表示中";
     CompetitionRank rank;
     const HomerunCumRow* previous = nullptr;
     for (const HomerunCumRow& row : table) {
