@@ -6,8 +6,16 @@ namespace tev {
 
 std::string Error::describe() const {
     std::string out = file;
-    if (line > 0) out += (out.empty() ? "" : " ") + std::to_string(line) + "行目";
-    if (!detail.empty()) out += (out.empty() ? "" : ": ") + detail;
+    // Appended piece by piece: a chain of operator+ trips GCC 12's -Wrestrict at -O2.
+    if (line > 0) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(line);
+        out += "行目";
+    }
+    if (!detail.empty()) {
+        if (!out.empty()) out += ": ";
+        out += detail;
+    }
     return out;
 }
 
