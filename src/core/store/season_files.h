@@ -21,6 +21,10 @@ enum class ReadStep { games, best, pitchers };
 Status read_dat(const std::filesystem::path& dir, const FileNames& names, Season& season,
                 const std::function<void(ReadStep)>& before = {});
 
+// Reads only the game file of `names` into `season.games` (unchanged unless the file is sound),
+// for mending the files derived from it.
+Status read_game_file(const std::filesystem::path& dir, const FileNames& names, Season& season);
+
 // The three files of `season` written together, each complete or not at all (see
 // write_files_atomically); a text that the files cannot hold fails the save before anything is
 // written.

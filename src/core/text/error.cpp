@@ -31,4 +31,14 @@ std::string write_failure_reason(int error_number) {
     }
 }
 
+std::string read_failure_reason(int error_number) {
+    switch (error_number) {
+        case EACCES:
+        case EPERM: return "読み取りが許可されていません";
+        case EISDIR: return "同じ名前のフォルダがあります";
+        case EIO: return "ディスクから読めません";
+        default: return "エラー番号 " + std::to_string(error_number);
+    }
+}
+
 }  // namespace tev

@@ -38,6 +38,7 @@ void MainWindow::fatal(const Text& message, const Error* error) {
 
 void MainWindow::Form_Load() {
     recalc_busy_ = 1;
+    mend_interrupted_saves();
     auto settings = inifile_read(dir_);
     if (!settings) return fatal(kSettingsDamaged, &settings.error());
     settings_ = *settings;
