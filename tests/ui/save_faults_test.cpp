@@ -7,6 +7,7 @@
 
 #include "core/text/file_seam.h"
 #include "support/save_check.h"
+#include "ui/shell/instance_lock.h"
 #include "window_fixture.h"
 
 namespace tev {
@@ -88,6 +89,20 @@ TEST_F(SaveFaultsTest, ASettingsFileNamingAYearWhoseFilesAreGoneEndsTheStartNami
     EXPECT_EQ(services.transcript[0],
               "MSG: データファイルが見つかりません\\n   プログラムを終了します！！\\n\\nRIRE2003.DAT: ファイルがありません");
     EXPECT_EQ(test::folder_files(dir.path()), before);  // nothing written, the 1996 files untouched
+}
+
+TEST(InstanceLockFaults, ALockFolderThatCannotBeMadeIsToldAndDoesNotStopTheProgram) {
+    set_file_seam([](FilePoint p, const fs::path&) { return p == FilePoint::before_make_folder ? EACCES : 0; });
+    test::TempDir data;
+    ui::InstanceLock lock;
+    EXPECT_TRUE(lock.acquire(data.path()));
+    set_file_seam({});
+    EXPECT_NE(lock.unavailable_reason().find("書き込みが許可されていません"), std::string::npos);
+    const std::string text = to_utf8(ui::lock_unavailable_text(lock.unavailable_reason()));
+    EXPECT_EQ(text.rfind("二重起動を確かめるためのロックを作れませんでした。", 0), 0u);
+    ui::InstanceLock fine;
+    EXPECT_TRUE(fine.acquire(data.path()));
+    EXPECT_EQ(fine.unavailable_reason(), "");
 }
 
 }  // namespace
