@@ -81,7 +81,11 @@ ui::DateTime local_now() {
 class DriverServices : public ui::ScriptedServices {
 public:
     explicit DriverServices(std::filesystem::path dir) : dir_(std::move(dir)) {}
-    bool acquire_single_instance() override { return lock_.acquire(dir_); }
+    bool acquire_single_instance() override {
+        const bool taken = lock_.acquire(dir_);
+        if (!lock_.unavailable_reason().empty()) message(ui::lock_unavailable_text(lock_.unavailable_reason()), U"Tevardin", ui::Icon::exclamation);
+        return taken;
+    }
     ui::DateTime now() const override { return local_now(); }
 
 private:

@@ -125,7 +125,10 @@ void QtServices::open_help(const std::filesystem::path& file) {
 }
 
 bool QtServices::acquire_single_instance() {
-    return lock_.acquire(dir_);
+    const bool taken = lock_.acquire(dir_);
+    if (!lock_.unavailable_reason().empty())
+        message(ui::lock_unavailable_text(lock_.unavailable_reason()), U"Tevardin", ui::Icon::exclamation);
+    return taken;
 }
 
 void QtServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {

@@ -18,13 +18,16 @@
 #include "core/stats/standings_as_of.h"
 #include "core/stats/streaks.h"
 #include "core/stats/tallies.h"
+#include "core/store/save_journal.h"
 #include "core/store/season.h"
+#include "core/text/data_file.h"
 #include "ui/entry/entry_buffer.h"
 #include "ui/history/history_ui_state.h"
 #include "ui/homeruns/homerun_view_state.h"
 #include "ui/pitchers/pitcher_view_state.h"
 #include "ui/view/game_view_state.h"
 #include "ui/years/year_state.h"
+#include "ui/shell/save_state.h"
 #include "ui/shell/services.h"
 #include "ui/window.h"
 
@@ -297,6 +300,8 @@ private:
     void close_year_list();
     void new_year(const std::string& year);
     bool overwrite_confirmed(const std::string& year);
+    bool old_year_files_removed(const std::string& year);
+    bool new_year_undone(const std::string& year, std::unique_ptr<Season> previous);
     void read_year(const std::string& year);
     bool read_year_season(const std::string& year, const std::string& leaving);
     void read_year_homeruns();
@@ -305,6 +310,15 @@ private:
     void file_reference();
     bool remember_settings();  // false when the settings file could not be written (told)
     void registered_years_changed();
+
+    // Saving: ui/shell/saving.cpp. Every save runs between open_save and close_save (false when
+    // the save did not complete; the user has been told). write_save_files writes one group of
+    // files of the save, telling `failure` when it cannot, and nothing after a failure.
+    bool open_save(SaveKind kind, const std::string& year);
+    bool close_save();
+    bool write_save_files(const std::vector<const ItemWriter*>& writers, const Text& failure);
+    // Mends what an interrupted save left, for every year or only `year`; tells what it did.
+    void mend_interrupted_saves(const std::string& year = {});
 
     // Topics: ui/topics/.
     void bind_topics();
@@ -359,6 +373,9 @@ private:
 
     // State of the year-file subsystem.
     YearFileState years_;
+
+    // State of the save in progress.
+    SaveState saving_;
 
     // State of the topics subsystem.
 };

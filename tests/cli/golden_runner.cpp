@@ -315,7 +315,11 @@ TEST(GoldenCoverage, EveryHandledControlHasASession) {
     std::string all_args;
     for (const std::string& name : golden_files())
         for (const std::string& line : read_session(kGoldenDir / name).recipe)
-            if (line.rfind("args ", 0) == 0) all_args += " " + line.substr(5) + " ";
+            if (line.rfind("args ", 0) == 0) {
+                all_args += ' ';
+                all_args += line.substr(5);
+                all_args += ' ';
+            }
     ui::ScriptedServices services;
     ui::MainWindow program(".", services);
     std::set<std::string> missing;

@@ -94,7 +94,9 @@ TEST_F(PitcherTableTest, AFullTableKeepsItsRowsAndCountsWhatWasLeftOut) {
             for (int m = 1; m <= 3; ++m) {
                 const int second = first > 6 ? opp + 6 : opp;
                 if (second == first) continue;
-                const Text p1 = U"P" + plain_num(n++), p2 = U"P" + plain_num(n++);
+                Text p1(1, U'P'), p2(1, U'P');
+                p1 += plain_num(n++);
+                p2 += plain_num(n++);
                 season->game_at(first, opp, m) = test::make_game({.first = first, .second = second, .meet = m,
                                                                   .first_runs = 2, .second_runs = 1,
                                                                   .first_pitcher = p1.c_str(), .second_pitcher = p2.c_str()});

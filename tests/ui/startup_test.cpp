@@ -34,7 +34,8 @@ TEST_F(WindowTest, AFirstStartInAnEmptyFolderMakesTheSettingsThenStops) {
     EXPECT_TRUE(window->ended());
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 1996\r\nRegi Year= 1996\r\n");
     ASSERT_EQ(services.transcript.size(), 1u);
-    EXPECT_EQ(services.transcript[0], "MSG: データファイルが見つかりません\\n   プログラムを終了します！！");
+    EXPECT_EQ(services.transcript[0],
+              "MSG: データファイルが見つかりません\\n   プログラムを終了します！！\\n\\nRIRE1996.DAT: ファイルがありません");
 }
 
 TEST_F(WindowTest, ADamagedSettingsFileEndsTheStartUp) {

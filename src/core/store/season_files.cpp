@@ -130,6 +130,13 @@ Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
     return ok_status();
 }
 
+Status read_game_file(const fs::path& dir, const FileNames& names, Season& season) {
+    auto games = std::make_unique<std::array<Text, kSlotCount>>();
+    if (auto s = read_games(dir, name_on_disk(dir, names.game_file), *games); !s) return s;
+    season.games = std::move(*games);
+    return ok_status();
+}
+
 Result<std::array<PitcherTable, 3>> read_pitcher_file(const fs::path& dir, const std::string& name) {
     auto tables = std::make_unique<std::array<PitcherTable, 3>>();
     if (auto s = read_pitchers(dir, name, (*tables)[0], (*tables)[1], (*tables)[2]); !s) return s.error();

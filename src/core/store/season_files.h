@@ -21,6 +21,10 @@ enum class ReadStep { games, best, pitchers };
 Status read_dat(const std::filesystem::path& dir, const FileNames& names, Season& season,
                 const std::function<void(ReadStep)>& before = {});
 
+// Reads only the game file of `names` into `season.games` (unchanged unless the file is sound),
+// for mending the files derived from it.
+Status read_game_file(const std::filesystem::path& dir, const FileNames& names, Season& season);
+
 // The three pitcher tables (Central, Pacific, both) of the pitcher file `dir`/`name` alone, with
 // the same checks as `read_dat`; used by the cumulative records, which read every year's file.
 Result<std::array<PitcherTable, 3>> read_pitcher_file(const std::filesystem::path& dir, const std::string& name);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/text/cp932.h"
+#include "core/text/file_seam.h"
 #include "core/text/fixed_width.h"
 
 namespace tev {
@@ -66,8 +67,17 @@ Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name
     const fs::path path = dir / name_on_disk(dir, name);
     std::error_code ec;
     if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
+    if (fs::is_directory(path, ec)) return Error{ErrorKind::damaged, name, 0, "同じ名前のフォルダがあります"};
+    if (const int fault = at_file_point(FilePoint::before_open_read, path); fault != 0)
+        return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(fault) + "）"};
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{ErrorKind::damaged, name, 0, "ファイルを開けません"};
+    if (!in) {
+        const int why = errno;
+        return Error{ErrorKind::damaged, name, 0,
+                     why == 0 ? std::string("ファイルを開けません")
+                              : "ファイルを開けません（" + read_failure_reason(why) + "）"};
+    }
     std::ostringstream content;
     content << in.rdbuf();
     if (in.bad()) return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
@@ -159,36 +169,69 @@ namespace {
 
 std::string system_reason() { return write_failure_reason(errno); }
 
-// Writes `bytes` to `path`, flushed to the disk; false (errno set) when anything fails.
-bool write_and_sync(const fs::path& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int saved = errno;
-            ::close(fd);
-            errno = saved;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        const int saved = errno;
-        ::close(fd);
-        errno = saved;
+// The seam's answer before a step: true when the step may go ahead, else false with errno set.
+bool seam_allows(FilePoint point, const fs::path& path) {
+    if (const int fault = at_file_point(point, path); fault != 0) {
+        errno = fault;
         return false;
     }
+    return true;
+}
+
+// Closes `fd` keeping the errno of the failure that made the caller give up.
+bool close_failed(int fd) {
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return false;
+}
+
+// Writes bytes [from, to) of `bytes` to `fd`; false (errno set) when a write fails.
+bool write_range(int fd, const fs::path& path, const std::string& bytes, std::size_t from, std::size_t to) {
+    while (from < to) {
+        if (!seam_allows(FilePoint::before_write, path)) return false;
+        const ssize_t n = ::write(fd, bytes.data() + from, to - from);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        from += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes `bytes` to `path`, flushed to the disk; false (errno set) when anything fails. Written
+// in two halves so that a test can stop the program in the middle of a file.
+bool write_and_sync(const fs::path& path, const std::string& bytes) {
+    if (!seam_allows(FilePoint::before_open_write, path)) return false;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const std::size_t half = bytes.size() / 2;
+    if (!write_range(fd, path, bytes, 0, half)) return close_failed(fd);
+    at_file_point(FilePoint::half_written, path);
+    if (!write_range(fd, path, bytes, half, bytes.size())) return close_failed(fd);
+    at_file_point(FilePoint::flushed, path);
+    if (::fsync(fd) != 0) return close_failed(fd);
+    at_file_point(FilePoint::synced, path);
     return ::close(fd) == 0;
 }
 
-void sync_directory(const fs::path& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
+// Puts the folder's entries (renames, removals) on the disk; false (errno set) when it fails.
+bool sync_directory(const fs::path& dir) {
+    const fs::path folder = dir.empty() ? fs::path(".") : dir;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (::fsync(fd) != 0) return close_failed(fd);
     ::close(fd);
+    at_file_point(FilePoint::folder_synced, folder);
+    return true;
+}
+
+bool rename_over(const fs::path& from, const fs::path& to) {
+    if (!seam_allows(FilePoint::before_rename, to)) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    at_file_point(FilePoint::renamed, to);
+    return true;
 }
 
 }  // namespace
@@ -206,15 +249,35 @@ Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile
         }
         written.push_back(temp);
     }
+    // A folder in a file's place would stop the renames half-way: refuse before the first one.
+    for (const PendingFile& file : files) {
+        std::error_code ec;
+        if (fs::is_directory(dir / file.name, ec)) {
+            for (const fs::path& done : written) fs::remove(done, ec);
+            return Error{ErrorKind::write_failed, file.name, 0, write_failure_reason(EISDIR)};
+        }
+    }
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (::rename(written[i].c_str(), (dir / files[i].name).c_str()) != 0) {
+        if (!rename_over(written[i], dir / files[i].name)) {
             Error error{ErrorKind::write_failed, files[i].name, 0, system_reason()};
             std::error_code ec;
             for (std::size_t k = i; k < written.size(); ++k) fs::remove(written[k], ec);
             return error;
         }
     }
-    sync_directory(dir);
+    // Until the folder is on the disk the renames may still be undone by a power loss.
+    if (!sync_directory(dir)) return Error{ErrorKind::write_failed, files.empty() ? "" : files.back().name, 0, system_reason()};
+    return ok_status();
+}
+
+Status remove_file_durably(const fs::path& dir, const std::string& name) {
+    const fs::path path = dir / name;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return ok_status();
+    if (!seam_allows(FilePoint::before_remove, path) || ::unlink(path.c_str()) != 0)
+        return Error{ErrorKind::write_failed, name, 0, system_reason()};
+    at_file_point(FilePoint::removed, path);
+    if (!sync_directory(dir)) return Error{ErrorKind::write_failed, name, 0, system_reason()};
     return ok_status();
 }
 

@@ -76,10 +76,16 @@ struct PendingFile {
 };
 
 // Writes every file to "NAME.tmp" in `dir`, flushes each to disk, then renames them over the
-// real names. When any file cannot be written, nothing is renamed, the temporaries are removed
-// and the files already in place stay as they were.
+// real names, then flushes the folder so that the renames survive a power loss. When any file
+// cannot be written, nothing is renamed, the temporaries are removed and the files already in
+// place stay as they were. (A rename that fails after others succeeded leaves a mixed set: the
+// save journal, core/store/save_journal.h, tells the next start to mend it.)
 Status write_files_atomically(const std::filesystem::path& dir,
                               const std::vector<PendingFile>& files);
+
+// Removes `dir`/`name` and puts the removal on the disk (fsync of the folder); success when
+// the file was not there.
+Status remove_file_durably(const std::filesystem::path& dir, const std::string& name);
 
 // The files of `writers` written together as above; a writer that failed fails the whole set
 // before anything is written.

@@ -28,6 +28,9 @@ struct Error {
 // Why a write failed, in the user's words, from the system's error number.
 std::string write_failure_reason(int error_number);
 
+// The user's words for why a file could not be opened or read, from an errno value.
+std::string read_failure_reason(int error_number);
+
 struct Unit {};
 
 // The value of a step that may fail: either a T or an Error.

@@ -7,7 +7,10 @@ namespace tev {
 Text plain_num(long long value) { return ascii(std::to_string(value)); }
 
 Text num_text(long long value) {
-    return value < 0 ? plain_num(value) : U" " + plain_num(value);
+    if (value < 0) return plain_num(value);
+    Text out(1, U' ');  // the sign blank; appended, since U" " + Text trips GCC 12's -Wrestrict
+    out += plain_num(value);
+    return out;
 }
 
 Text right_text(TextView text, std::size_t width) {

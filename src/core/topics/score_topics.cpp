@@ -57,7 +57,9 @@ std::vector<Text> slugfest_topic(const Season& season) {
     for (const Text* entry : entries) {
         const int higher = higher_of(*entry), lower = lower_of(*entry);
         if (higher + lower != most) continue;
-        lines.push_back(U" " + score_of(*entry));
+        Text score_line(1, U' ');
+        score_line += score_of(*entry);
+        lines.push_back(std::move(score_line));
         for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
             const int a = first_runs(game), b = second_runs(game);
             if (std::max(a, b) == higher && std::min(a, b) == lower) lines.push_back(topic_game_line(slot, game));

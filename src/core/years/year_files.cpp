@@ -42,8 +42,11 @@ std::vector<Text> unregistered_year_items(const std::string& rec_year) {
     for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year)
         items.push_back(num_text(year));
     items.emplace_back(kCancelItem);
-    for (const std::string& year : registered_years(rec_year))
-        std::erase(items, U" " + ascii(year));
+    for (const std::string& year : registered_years(rec_year)) {
+        Text item(1, U' ');
+        item += ascii(year);
+        std::erase(items, item);
+    }
     return items;
 }
 

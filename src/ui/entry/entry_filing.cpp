@@ -135,6 +135,7 @@ void MainWindow::step(const Text& text, bool process_events) {
 void MainWindow::commit_chain() {
     names_ = paht_set(season_->disp_year);
     main_.at("Label10").fore_color = kRed;
+    open_save(SaveKind::rebuild, season_->disp_year);
     rebuild_score_list(true);
     rebuild_pitcher_tables(true);
     rebuild_standings(true);
@@ -147,6 +148,7 @@ void MainWindow::commit_chain() {
     rebuild_streaks(true);
     rebuild_homeruns(true);
     rebuild_cumulative_homeruns(true);
+    close_save();
     status(Text());
     main_.at("Label10").fore_color = kBlue;
 }

@@ -139,7 +139,7 @@ void MainWindow::restart_innings(bool first) {
     (first ? entry_.ent_first_inn : entry_.ent_second_inn).clear();
     (first ? entry_.ent_first_sum : entry_.ent_second_sum) = 0;
     for (Control* c : main_.array(first ? "Text6" : "Text15")) c->text.clear();
-    main_.at(first ? "Text14" : "Text17").text = U"0";
+    main_.at(first ? "Text14" : "Text17").text = Text(1, U'0');
     main_.at("List5").visible = false;
     draw_homerun_list();
     optbox_disp2();

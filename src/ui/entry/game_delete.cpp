@@ -37,6 +37,7 @@ void MainWindow::mnudat_del_Click() {
 }
 
 void MainWindow::delete_chain() {
+    open_save(SaveKind::rebuild, season_->disp_year);
     rebuild_score_list(true);
     rebuild_pitcher_tables(false);
     rebuild_standings(false);
@@ -49,6 +50,7 @@ void MainWindow::delete_chain() {
     rebuild_cumulative_homeruns(false);
     // A failed save leaves the deletion pending, so that the next 入力終了 saves it.
     if (!save_season(true)) dat_changed_ = 1;
+    close_save();
     tallies_ = monthdat_make(*season_);
 }
 

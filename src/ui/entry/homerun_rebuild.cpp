@@ -46,11 +46,8 @@ void MainWindow::run_homerun_make() {
     status(kProgress + stars(7));
     pump();
     const ItemWriter file = homerun_file_writer(season_->homeruns, names_.homerun_file);
-    const Status written = commit_writers(dir_, {&file});
+    write_save_files({&file}, U"ホームランデータを保存できませんでした。");
     if (built.left_out.any()) services_.message(left_out_text(built.left_out));
-    if (!written)
-        services_.message(U"ホームランデータを保存できませんでした。\r\n\r\n" +
-                          from_utf8(written.error().describe()));
 }
 
 }  // namespace tev::ui

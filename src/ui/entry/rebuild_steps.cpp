@@ -40,12 +40,12 @@ void MainWindow::rebuild_standings(bool events) {
 
 bool MainWindow::save_season(bool events) {
     step(U"データ保存中です。", events);
-    const Status saved = datsave_disk(dir_, names_, *season_);
-    if (!saved)
-        services_.message(
-            U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
-            from_utf8(saved.error().describe()));
-    return saved.ok();
+    const ItemWriter games = game_file_writer(*season_, names_.game_file);
+    const ItemWriter best = best_file_writer(*season_, names_.best_file);
+    const ItemWriter pitchers = pitcher_file_writer(*season_, names_.pitcher_file);
+    // The game file last: derived files never run ahead of the games they follow.
+    return write_save_files({&best, &pitchers, &games},
+                            U"データを保存できませんでした。入力したデータはまだ保存されていません。");
 }
 
 void MainWindow::rebuild_cumulative_pitchers(bool events) {

@@ -58,8 +58,7 @@ void MainWindow::rireki_make() {
     pump();
     season_->history = history_make(*season_);
     const ItemWriter writer = history_file_writer(season_->history, names_.history_file);
-    if (const Status saved = commit_writers(dir_, {&writer}); !saved)
-        services_.message(U"履歴データを保存できませんでした。\r\n\r\n" + from_utf8(saved.error().describe()));
+    write_save_files({&writer}, U"履歴データを保存できませんでした。");
     history_state_ = 2;
     status(Text());
     tell_left_out_games();

@@ -4,7 +4,11 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+
+#include "core/text/error.h"
+#include "core/text/file_seam.h"
 #include <functional>
 #include <string>
 
@@ -28,12 +32,29 @@ bool InstanceLock::acquire(const std::filesystem::path& data_dir) {
     std::error_code ec;
     const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(data_dir, ec), ec);
     const auto folder = lock_folder();
-    std::filesystem::create_directories(folder, ec);
+    if (const int fault = at_file_point(FilePoint::before_make_folder, folder); fault != 0) {
+        ec = std::error_code(fault, std::generic_category());
+    } else {
+        std::filesystem::create_directories(folder, ec);
+    }
+    if (ec) {
+        unavailable_ = folder.string() + ": " + write_failure_reason(ec.value());
+        return true;
+    }
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
     const auto name = std::to_string(std::hash<std::string>{}(canonical.string())) + ".lock";
     fd_ = ::open((folder / name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) return true;
+    if (fd_ < 0) {
+        unavailable_ = (folder / name).string() + ": " + write_failure_reason(errno);
+        return true;
+    }
     return ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+}
+
+Text lock_unavailable_text(const std::string& reason) {
+    return U"二重起動を確かめるためのロックを作れませんでした。\r\n"
+           U"同じデータフォルダで2つのTevardinを同時に使わないで下さい。\r\n\r\n" +
+           from_utf8(reason);
 }
 
 }  // namespace tev::ui

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+
+#include "core/text/text.h"
 
 namespace tev::ui {
 
@@ -18,8 +21,16 @@ public:
     // made at all (no writable runtime folder) does not stop the program: it counts as taken.
     bool acquire(const std::filesystem::path& data_dir);
 
+    // Why the lock could not be made at all (the guard is then skipped), for the user's eyes;
+    // empty when it was made.
+    const std::string& unavailable_reason() const { return unavailable_; }
+
 private:
     int fd_ = -1;
+    std::string unavailable_;
 };
+
+// The message telling the user that a second copy on the same folder cannot be ruled out.
+Text lock_unavailable_text(const std::string& reason);
 
 }  // namespace tev::ui

@@ -6,7 +6,11 @@ namespace tev::ui {
 
 namespace {
 
-Text two_digits(int n) { return n < 10 ? U"0" + plain_num(n) : plain_num(n); }
+Text two_digits(int n) {
+    Text out = n < 10 ? Text(1, U'0') : Text();
+    out += plain_num(n);
+    return out;
+}
 
 }  // namespace
 

@@ -28,9 +28,10 @@ bool MainWindow::start() {
 }
 
 void MainWindow::fatal(const Text& message, const Error* error) {
-    // A damaged file is named with its line, so that the user can find what to mend.
+    // A damaged file is named with its line, a missing one by its name (a settings file may name
+    // a year whose files are gone), so that the user can find what to mend.
     Text text = message;
-    if (error != nullptr && error->kind != ErrorKind::missing)
+    if (error != nullptr)
         text += U"\r\n\r\n" + from_utf8(error->describe());
     services_.message(text);
     ended_ = true;
@@ -38,6 +39,7 @@ void MainWindow::fatal(const Text& message, const Error* error) {
 
 void MainWindow::Form_Load() {
     recalc_busy_ = 1;
+    mend_interrupted_saves();
     auto settings = inifile_read(dir_);
     if (!settings) return fatal(kSettingsDamaged, &settings.error());
     settings_ = *settings;

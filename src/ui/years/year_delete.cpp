@@ -21,15 +21,25 @@ void MainWindow::delete_year(const std::string& year) {
 
 void MainWindow::datfile_del(const std::string& year) {
     const std::string kept = settings_.rec_year;
+    // From the settings' rewrite on, an interrupted deletion is finished by the next start.
+    if (!open_save(SaveKind::delete_year, year)) {
+        saving_.open = false;
+        return;
+    }
     settings_.rec_year = rec_year_without(settings_.rec_year, year);
     // A year still registered in the file must keep its files, or it could not be read.
     if (!remember_settings()) {
         settings_.rec_year = kept;
+        saving_.open = false;
+        end_save(dir_, year);
         return;
     }
-    if (const Status removed = delete_year_files(dir_, year); !removed)
+    if (const Status removed = delete_year_files(dir_, year); !removed) {
+        saving_.failed = true;  // the marker stays: the next start removes what is left
         services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。\r\n\r\n" +
                           from_utf8(removed.error().describe()));
+    }
+    close_save();
     registered_years_changed();
 }
 

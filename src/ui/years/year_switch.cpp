@@ -22,23 +22,49 @@ bool MainWindow::overwrite_confirmed(const std::string& year) {
     if (present.empty()) return true;
     Text names;
     for (const std::string& name : present) names += U"\r\n    " + from_utf8(name);
-    if (!services_.ask(
-            U"新規作成",
-            ascii(year) + U"年のデータファイルが既にあります。" + names +
-                U"\r\n\r\n新規作成すると、これらのファイルは空のデータで置き換えられます。"
-                U"\r\n（使うには「ﾃﾞｰﾀﾌｧｲﾙ登録」で登録して下さい。）\r\n\r\nよろしいですか？",
-            Icon::question, false))
-        return false;
-    if (const Status removed = delete_year_files(dir_, year); !removed) {
-        services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。新規作成を中止します。\r\n\r\n" +
-                          from_utf8(removed.error().describe()));
-        return false;
-    }
-    return true;
+    return services_.ask(
+        U"新規作成",
+        ascii(year) + U"年のデータファイルが既にあります。" + names +
+            U"\r\n\r\n新規作成すると、これらのファイルは空のデータで置き換えられます。"
+            U"\r\n（使うには「ﾃﾞｰﾀﾌｧｲﾙ登録」で登録して下さい。）\r\n\r\nよろしいですか？",
+        Icon::question, false);
+}
+
+bool MainWindow::old_year_files_removed(const std::string& year) {
+    const Status removed = delete_year_files(dir_, year);
+    if (removed) return true;
+    services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。新規作成を中止します。\r\n\r\n" +
+                      from_utf8(removed.error().describe()));
+    return false;
+}
+
+bool MainWindow::new_year_undone(const std::string& year, std::unique_ptr<Season> previous) {
+    // What the unfinished year wrote goes again; the marker stays if even that fails, so that the
+    // next start removes it.
+    if (delete_year_files(dir_, year)) end_save(dir_, year);
+    saving_.open = false;
+    season_ = std::move(previous);
+    names_ = paht_set(season_->disp_year);
+    settings_.disp_year = season_->disp_year;
+    settings_.rec_year = rec_year_without(settings_.rec_year, year);
+    close_year_list();
+    newdat_disp();
+    return false;
 }
 
 void MainWindow::new_year(const std::string& year) {
     if (!overwrite_confirmed(year)) return close_year_list();
+    // From here until the settings register the year, an interruption leaves files that the
+    // next start removes (the year was never registered).
+    if (!open_save(SaveKind::new_year, year)) {
+        saving_.open = false;
+        return close_year_list();
+    }
+    if (!old_year_files_removed(year)) {
+        saving_.open = false;
+        end_save(dir_, year);
+        return close_year_list();
+    }
     std::unique_ptr<Season> previous = std::move(season_);
     season_ = std::make_unique<Season>();
     season_->disp_year = year;
@@ -46,21 +72,27 @@ void MainWindow::new_year(const std::string& year) {
     names_ = paht_set(year);
     // The files come first: a year registered without its files could not be started.
     if (!save_season(false)) {
-        season_ = std::move(previous);
-        names_ = paht_set(season_->disp_year);
-        close_year_list();
-        return newdat_disp();
+        new_year_undone(year, std::move(previous));
+        return;
     }
     // A year whose history file is missing would end the next start-up.
     rireki_make();
+    if (saving_.failed) {
+        new_year_undone(year, std::move(previous));
+        return;
+    }
     settings_.disp_year = year;
     settings_.rec_year = rec_year_with(settings_.rec_year, year);
+    if (!remember_settings()) {
+        new_year_undone(year, std::move(previous));
+        return;
+    }
+    close_save();
     main_.at("List3").visible = false;
     main_.at("List6").visible = true;
     const Text shown = ascii(year);
     main_.at("Label10").text = U"Tevardin " + shown;
     main_.caption = U"Tevardin  " + shown;
-    remember_settings();
     registered_years_changed();
     dat_changed_ = 1;  // the next 入力終了 rebuilds everything
     newdat_disp();
@@ -116,6 +148,8 @@ void MainWindow::read_year_homeruns() {
 
 void MainWindow::read_year(const std::string& year) {
     const std::string leaving = season_->disp_year;
+    // A save of that year cut off earlier in this run is mended before its files are read.
+    mend_interrupted_saves(year);
     datbox_clear();
     years_.year_switch = std::stoi(leaving);
     names_ = paht_set(year);

@@ -1,0 +1,54 @@
+// One libFuzzer target per reader, chosen at build time by FUZZ_TARGET: the bytes of each input
+// are the file the reader is given. A reader must return a value or an error, never crash, hang,
+// leak or read out of bounds (the targets are built with AddressSanitizer and UBSan).
+#include <cstddef>
+#include <cstdint>
+
+#include "core/history/history_file.h"
+#include "core/history/past_years.h"
+#include "core/homeruns/homerun_file.h"
+#include "core/settings/settings.h"
+#include "core/store/season_files.h"
+#include "core/text/data_file.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using namespace tev;
+
+void run(const std::uint8_t* data, std::size_t size) {
+#if FUZZ_TARGET == 1  // settings
+    fuzz::put(kSettingsFile, data, size);
+    if (auto s = inifile_read(fuzz::folder())) (void)paht_set(s->disp_year);
+#elif FUZZ_TARGET == 2  // game file
+    fuzz::put("Tev_1996.DAT", data, size);
+    Season season;
+    (void)read_game_file(fuzz::folder(), paht_set("1996"), season);
+#elif FUZZ_TARGET == 3  // score list, read as read_dat reads it after a sound game file
+    fuzz::put("Best100_1996.DAT", data, size);
+    Season season;
+    (void)read_dat(fuzz::folder(), paht_set("1996"), season);
+#elif FUZZ_TARGET == 4  // pitcher file
+    fuzz::put("Pitcher_1996.DAT", data, size);
+    (void)read_pitcher_file(fuzz::folder(), "Pitcher_1996.DAT");
+#elif FUZZ_TARGET == 5  // home-run file
+    fuzz::put("homerun_1996.DAT", data, size);
+    (void)read_dat3(fuzz::folder(), "homerun_1996.DAT");
+#elif FUZZ_TARGET == 6  // history file
+    fuzz::put("RIRE1996.DAT", data, size);
+    (void)rire_chek(fuzz::folder(), "RIRE1996.DAT");
+    (void)read_dat2(fuzz::folder(), "RIRE1996.DAT");
+#elif FUZZ_TARGET == 7  // record.dat
+    fuzz::put("record.dat", data, size);
+    (void)read_past_years(fuzz::folder());
+#else
+#error "FUZZ_TARGET names no reader"
+#endif
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    run(data, size);
+    return 0;
+}
