@@ -47,6 +47,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # Qt's Widgets library comes through the shared-library scan; the fonts are no library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
 include(CPack)
