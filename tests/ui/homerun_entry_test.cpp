@@ -207,6 +207,17 @@ TEST_F(HomerunEntryTest, DeletingARecordAsksFirst) {
     EXPECT_EQ(at("List6").lines.size(), 6u);
 }
 
+TEST_F(HomerunEntryTest, ThePendingBatterRowAsksLikeARecordAndRemovesNothing) {
+    choose_pair();
+    click_line("List6", 2);
+    click_line("List5", 3);  // 松井 chosen, not yet filed: he stands under his club
+    ASSERT_EQ(at("List6").lines[2], U"松井");
+    services.answers = {true};
+    click_line("List6", 3);
+    EXPECT_EQ(services.transcript.back().rfind("ASK: ホームランデータ削除: このデータを削除しますか？", 0), 0u);
+    EXPECT_TRUE(hr_list().empty());
+}
+
 TEST_F(HomerunEntryTest, TheFifteenthIsTheLastAndASixteenthIsRefused) {
     choose_pair();
     click_line("List6", 2);

@@ -168,11 +168,11 @@ void MainWindow::delete_homerun_record(const Text& row) {
     std::vector<Text>& records = entry_.hr_list;
     const auto record = std::find_if(records.begin(), records.end(),
                                      [&](const Text& r) { return mid(r, 3, 22) == row; });
-    if (record == records.end()) return;  // the batter of a home run not yet filed
     const Text question = U"このデータを削除しますか？\r\n\r\n打者＝" +
                           trim_right(mid(row, 1, 10)) + U"　　投手＝" +
                           trim_right(mid(row, 13, 10));
     if (!services_.ask(U"ホームランデータ削除", question, Icon::question, false)) return;
+    if (record == records.end()) return;  // the batter of a home run not yet filed: nothing to remove
     records.erase(record);
     draw_homerun_list();
 }
