@@ -5,7 +5,11 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
-foreach(piece bin/tevardin bin/tevardin-cli
+set(pieces bin/tevardin-cli)
+if(WINDOW_PROGRAM)
+  list(APPEND pieces bin/tevardin)
+endif()
+foreach(piece ${pieces}
               share/tevardin/data/Tevardin.ini share/tevardin/data/TEVARDIN.HLP
               share/applications/${APP_ID}.desktop
               share/icons/hicolor/scalable/apps/${APP_ID}.svg

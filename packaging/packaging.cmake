@@ -5,8 +5,10 @@ include(GNUInstallDirs)
 set(TEVARDIN_APP_ID io.github.tevardin.Tevardin)
 set(TEVARDIN_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
+set(TEVARDIN_WINDOW_PROGRAM OFF)
 if(TARGET tevardin)
   install(TARGETS tevardin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set(TEVARDIN_WINDOW_PROGRAM ON)
 endif()
 install(TARGETS tevardin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The shipped season and the help file, copied into the user's data folder on first start.
@@ -36,6 +38,7 @@ endif()
 add_test(NAME packaging_install_layout
          COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DAPP_ID=${TEVARDIN_APP_ID}
                  -DPREFIX=${CMAKE_BINARY_DIR}/packaging/install-test
+                 -DWINDOW_PROGRAM=${TEVARDIN_WINDOW_PROGRAM}
                  -P ${TEVARDIN_PACKAGING_DIR}/check_install.cmake)
 
 set(CPACK_GENERATOR DEB)
