@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <ctime>
+#include <fstream>
+#include <optional>
 #include <ostream>
 #include <regex>
 
@@ -9,6 +11,7 @@
 #include "ui/shell/instance_lock.h"
 #include "ui/main_window.h"
 #include "ui/shell/scripted_services.h"
+#include "ui/share/pane_export.h"
 
 namespace tev::cli {
 
@@ -24,6 +27,7 @@ struct Options {
     std::deque<Text> inputs;
     std::vector<std::string> shows;
     std::vector<std::string> events;
+    std::vector<std::pair<std::string, std::filesystem::path>> exports;  // --export NAME FILE
 };
 
 struct UsageError {
@@ -51,6 +55,9 @@ Options parse_options(const std::vector<std::string>& args) {
         };
         if (a == "--dir") {
             o.dir = value();
+        } else if (a == "--export") {
+            const std::string name = value();
+            o.exports.emplace_back(name, std::filesystem::path(value()));
         } else if (a == "--screen") {
             o.screen = parse_screen(value());
         } else if (a == "--answer") {
@@ -256,6 +263,26 @@ std::vector<std::string> default_shows(ui::MainWindow& program) {
 
 }  // namespace
 
+// Writes the pane `name` to `file` as CSV; false (after saying why) when it cannot.
+bool export_pane(ui::MainWindow& program, const std::string& name, const std::filesystem::path& file,
+                 std::ostream& err) {
+    if (name != "List4" || file.extension() != ".csv")
+        throw UsageError{"--export " + name + ": only List4 to a .csv file can be exported"};
+    const std::optional<std::string> csv = ui::list4_csv(program);
+    if (!csv) {
+        err << "tevardin-cli: List4 holds no report that can be saved as a table\n";
+        return false;
+    }
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    stream << *csv;
+    stream.close();
+    if (!stream) {
+        err << "tevardin-cli: " << file.string() << " cannot be written\n";
+        return false;
+    }
+    return true;
+}
+
 int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Options options;
     try {
@@ -278,6 +305,8 @@ int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
         for (const std::string& name : options.shows.empty() ? default_shows(program) : options.shows)
             print_control(program, name, out);
+        for (const auto& [name, file] : options.exports)
+            if (!export_pane(program, name, file, err)) return 1;
     } catch (const UsageError& e) {
         err << "tevardin-cli: " << e.what << "\n";
         return 2;

@@ -1,13 +1,41 @@
-// tevardin [DATA_DIR]: the window program. It works on the files of DATA_DIR (default: the
-// current directory).
+// tevardin [DATA_DIR]: the window program. It works on the files of DATA_DIR; with no folder
+// named (as when started from the desktop menu) on the user's own data folder, made from the
+// shipped data on first start.
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 
 #include "qt/form_view.h"
 #include "qt/look.h"
 #include "qt/qt_services.h"
 #include "ui/main_window.h"
+#include "ui/shell/user_data_folder.h"
+
+namespace {
+
+// The user's data folder, filled from the shipped files it lacks; empty (after telling the user
+// why) when it cannot be made.
+std::filesystem::path prepare_user_data_folder() {
+    const std::filesystem::path target =
+        tev::ui::user_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (target.empty()) {
+        QMessageBox::critical(nullptr, "Tevardin", "データフォルダの場所が決まりません（HOME が未設定です）。");
+        return {};
+    }
+    const std::filesystem::path program(
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    const tev::Status seeded = tev::ui::seed_user_data(
+        tev::ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA")), target);
+    if (!seeded) {
+        QMessageBox::critical(nullptr, "Tevardin", QString::fromStdString(seeded.error().describe()));
+        return {};
+    }
+    return target;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,7 +47,8 @@ int main(int argc, char** argv) {
     tev::qt::apply_application_look(app);
     const std::filesystem::path dir =
         args.size() == 2 ? std::filesystem::path(QFile::encodeName(args[1]).toStdString())
-                         : std::filesystem::path(".");
+                         : prepare_user_data_folder();
+    if (dir.empty()) return 1;
 
     tev::qt::QtServices services(dir);
     tev::ui::MainWindow model(dir, services);

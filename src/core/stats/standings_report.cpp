@@ -26,14 +26,24 @@ Text average_field(int runs, int games) {
 
 Text standings_line(int rank, int team, const StandingRow& row) {
     const int diff = row_scored(row) - row_allowed(row);
-    return right_num(rank, 2) + U"] " + team_name(team) + U" " + mid(row, 3, 3) + U" " + mid(row, 6, 3) +
-           U" " + mid(row, 9, 3) + mid(row, 12, 2) + U"  " + mid(row, 30, 6) + U" " + mid(row, 14, 4) +
-           U" " + mid(row, 18, 4) + U" " + right_num(diff, 4) +
-           average_field(row_scored(row), row_games(row)) + average_field(row_allowed(row), row_games(row)) +
-           U" " + mid(row, 22, 8);
+    return join_cells(standings_columns(),
+                      {right_num(rank, 2), U"] ", team_name(team), U" " + mid(row, 3, 3), U" " + mid(row, 6, 3),
+                       U" " + mid(row, 9, 3), mid(row, 12, 2), U"  " + mid(row, 30, 6), U" " + mid(row, 14, 4),
+                       U" " + mid(row, 18, 4), U" " + right_num(diff, 4),
+                       average_field(row_scored(row), row_games(row)),
+                       average_field(row_allowed(row), row_games(row)), U" " + mid(row, 22, 8)});
 }
 
 }  // namespace
+
+const ReportColumns& standings_columns() {
+    // The caption's own words where it has them; rank and the two averages are named here.
+    static const ReportColumns columns = {
+        {U"順位", 2}, {U"", 2},     {U"チーム", 5}, {U"試合", 4},     {U"勝", 4},
+        {U"敗", 4},   {U"分", 2},   {U"勝率", 8},   {U"得点", 5},     {U"失点", 5},
+        {U"得失差", 5}, {U"得点平均", 6}, {U"失点平均", 6}, {U"観客数", 9}};
+    return columns;
+}
 
 Text standings_title() { return U"            　　         両リーグ成績一覧"; }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/stats/standings.h"
+#include "core/text/report_columns.h"
 
 namespace tev {
 
@@ -19,6 +20,9 @@ Text standings_header(int disp_size);
 // Runs per game cut (not rounded) to two decimals in five characters (" 4.00", " 4.50",
 // " 10.5"); "  0.00" (six characters, the whole cell) when no game was played.
 Text average_cell(int runs, int games);
+
+// The columns of a club's line, in order; the pane's lines and their export both follow them.
+const ReportColumns& standings_columns();
 
 // The 14 lines of the report.
 std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,

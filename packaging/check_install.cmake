@@ -1,0 +1,20 @@
+# Installs the build tree into PREFIX and fails when a piece is not in its freedesktop place.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+set(pieces bin/tevardin-cli)
+if(WINDOW_PROGRAM)
+  list(APPEND pieces bin/tevardin)
+endif()
+foreach(piece ${pieces}
+              share/tevardin/data/Tevardin.ini share/tevardin/data/TEVARDIN.HLP
+              share/applications/${APP_ID}.desktop
+              share/icons/hicolor/scalable/apps/${APP_ID}.svg
+              share/metainfo/${APP_ID}.metainfo.xml)
+  if(NOT EXISTS ${PREFIX}/${piece})
+    message(FATAL_ERROR "not installed: ${piece}")
+  endif()
+endforeach()

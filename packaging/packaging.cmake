@@ -1,0 +1,56 @@
+# Installation in the freedesktop places and the Debian package (`cpack -G DEB`). The program
+# finds its shipped data at ../share/tevardin/data beside its bin/ folder.
+include(GNUInstallDirs)
+
+set(TEVARDIN_APP_ID io.github.tevardin.Tevardin)
+set(TEVARDIN_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+set(TEVARDIN_WINDOW_PROGRAM OFF)
+if(TARGET tevardin)
+  install(TARGETS tevardin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set(TEVARDIN_WINDOW_PROGRAM ON)
+endif()
+install(TARGETS tevardin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The shipped season and the help file, copied into the user's data folder on first start.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tevardin/data)
+install(FILES ${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+configure_file(${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.metainfo.xml
+               ${CMAKE_BINARY_DIR}/packaging/${TEVARDIN_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${TEVARDIN_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The desktop entry and the metainfo must pass the validators the desktops and stores use.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+  add_test(NAME packaging_desktop_entry_valid
+           COMMAND ${DESKTOP_FILE_VALIDATE} ${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.desktop)
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  add_test(NAME packaging_metainfo_valid
+           COMMAND ${APPSTREAMCLI} validate --no-net --pedantic
+                   ${CMAKE_BINARY_DIR}/packaging/${TEVARDIN_APP_ID}.metainfo.xml)
+endif()
+# An install into a scratch prefix holds every piece in its place.
+add_test(NAME packaging_install_layout
+         COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DAPP_ID=${TEVARDIN_APP_ID}
+                 -DPREFIX=${CMAKE_BINARY_DIR}/packaging/install-test
+                 -DWINDOW_PROGRAM=${TEVARDIN_WINDOW_PROGRAM}
+                 -P ${TEVARDIN_PACKAGING_DIR}/check_install.cmake)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tevardin)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Tevardin developers <tevardin@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "records a season of Japan's professional baseball leagues")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+# Qt's Widgets library comes through the shared-library scan; the fonts are no library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+include(CPack)

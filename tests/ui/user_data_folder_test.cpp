@@ -1,0 +1,82 @@
+// The user's data folder: where it is, and its first-start filling from the shipped files.
+#include "ui/shell/user_data_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/temp_dir.h"
+
+namespace tev::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(UserDataFolder, XdgDataHomeWinsOverHome) {
+    EXPECT_EQ(user_data_folder("/x/data", "/home/u"), fs::path("/x/data/tevardin"));
+}
+
+TEST(UserDataFolder, UnsetOrRelativeXdgDataHomeFallsBackToHome) {
+    EXPECT_EQ(user_data_folder(nullptr, "/home/u"), fs::path("/home/u/.local/share/tevardin"));
+    EXPECT_EQ(user_data_folder("", "/home/u"), fs::path("/home/u/.local/share/tevardin"));
+    EXPECT_EQ(user_data_folder("rel/dir", "/home/u"), fs::path("/home/u/.local/share/tevardin"));
+}
+
+TEST(UserDataFolder, NoHomeAtAllGivesNoFolder) {
+    EXPECT_TRUE(user_data_folder(nullptr, nullptr).empty());
+    EXPECT_TRUE(user_data_folder(nullptr, "relative").empty());
+}
+
+TEST(ShippedDataFolder, SitsInShareBesideTheBinFolder) {
+    EXPECT_EQ(shipped_data_folder("/usr/bin/tevardin", nullptr), fs::path("/usr/share/tevardin/data"));
+    EXPECT_EQ(shipped_data_folder("/usr/bin/tevardin", "/src/data"), fs::path("/src/data"));
+}
+
+TEST(SeedUserData, FirstStartCopiesEveryShippedFileIntoANewFolder) {
+    test::TempDir tmp;
+    fs::create_directories(tmp / "shipped");
+    test::spit(tmp / "shipped/Tevardin.ini", "Disp Year= 1996\r\n1996\r\n");
+    test::spit(tmp / "shipped/TEVARDIN.HLP", "help");
+    const fs::path target = tmp / "home/.local/share/tevardin";
+    ASSERT_TRUE(seed_user_data(tmp / "shipped", target));
+    EXPECT_EQ(test::slurp(target / "Tevardin.ini"), "Disp Year= 1996\r\n1996\r\n");
+    EXPECT_EQ(test::slurp(target / "TEVARDIN.HLP"), "help");
+}
+
+TEST(SeedUserData, NeverOverwritesTheUsersOwnFiles) {
+    test::TempDir tmp;
+    fs::create_directories(tmp / "shipped");
+    fs::create_directories(tmp / "mine");
+    test::spit(tmp / "shipped/Tev_1996.DAT", "empty season");
+    test::spit(tmp / "shipped/TEVARDIN.HLP", "new help");
+    test::spit(tmp / "mine/Tev_1996.DAT", "the user's season");
+    ASSERT_TRUE(seed_user_data(tmp / "shipped", tmp / "mine"));
+    EXPECT_EQ(test::slurp(tmp / "mine/Tev_1996.DAT"), "the user's season");
+    EXPECT_EQ(test::slurp(tmp / "mine/TEVARDIN.HLP"), "new help");  // a file it lacked is added
+}
+
+TEST(SeedUserData, NoShippedDataStillMakesTheFolder) {
+    test::TempDir tmp;
+    ASSERT_TRUE(seed_user_data(tmp / "nowhere", tmp / "mine"));
+    EXPECT_TRUE(fs::is_directory(tmp / "mine"));
+}
+
+TEST(SeedUserData, AFolderThatCannotBeMadeIsToldNotHidden) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    test::TempDir tmp;
+    fs::create_directories(tmp / "locked");
+    ::chmod((tmp / "locked").c_str(), 0500);
+    const Status seeded = seed_user_data(tmp / "nowhere", tmp / "locked/tevardin");
+    ::chmod((tmp / "locked").c_str(), 0700);
+    ASSERT_FALSE(seeded);
+    EXPECT_EQ(seeded.error().kind, ErrorKind::write_failed);
+}
+
+TEST(SeedUserData, AFileInTheWayOfTheFolderIsAnError) {
+    test::TempDir tmp;
+    test::spit(tmp / "tevardin", "not a folder");
+    EXPECT_FALSE(seed_user_data(tmp / "nowhere", tmp / "tevardin"));
+}
+
+}  // namespace
+}  // namespace tev::ui
