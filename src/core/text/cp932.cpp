@@ -3,8 +3,6 @@
 #include <iconv.h>
 
 #include <bit>
-#include <cerrno>
-#include <vector>
 
 namespace tev {
 
@@ -12,32 +10,47 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "UTF-32LE is the host's char32_t");
 
-// One iconv conversion of a whole buffer; nothing on any invalid or unmappable input.
-std::optional<std::string> convert(const char* to, const char* from, const char* in,
-                                   std::size_t in_size) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string out(in_size * 2 + 16, '\0');
-    char* src = const_cast<char*>(in);
-    std::size_t src_left = in_size;
-    char* dst = out.data();
-    std::size_t dst_left = out.size();
-    bool ok = true;
-    while (src_left > 0) {
-        if (iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<std::size_t>(-1)) continue;
-        if (errno != E2BIG) {
-            ok = false;
-            break;
-        }
-        const std::size_t used = out.size() - dst_left;
-        out.resize(out.size() * 2);
-        dst = out.data() + used;
-        dst_left = out.size() - used;
+// One conversion descriptor per direction and thread, opened on first use: opening one costs
+// more than converting a line, and the readers convert thousands of strings.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (usable()) iconv_close(cd_);
     }
-    iconv_close(cd);
-    if (!ok) return std::nullopt;
-    out.resize(out.size() - dst_left);
-    return out;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts the whole of `in` into `out` (which has room for all of it); false on any
+    // invalid or unmappable input or when `out` is too small. `out_left` is what stays unused.
+    bool convert(const char* in, std::size_t in_size, char* out, std::size_t& out_left) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // a failed call may have left a shift state
+        char* src = const_cast<char*>(in);
+        std::size_t src_left = in_size;
+        return iconv(cd_, &src, &src_left, &out, &out_left) != static_cast<std::size_t>(-1) &&
+               src_left == 0;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+Converter& cp932_decoder() {
+    thread_local Converter decoder("UTF-32LE", "CP932");
+    return decoder;
+}
+
+Converter& cp932_encoder() {
+    thread_local Converter encoder("CP932", "UTF-32LE");
+    return encoder;
+}
+
+bool all_ascii(std::string_view bytes) {
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80) return false;
+    return true;
 }
 
 }  // namespace
@@ -48,18 +61,26 @@ std::optional<std::string> encode_cp932(TextView text) {
     bool plain = true;
     for (char32_t c : text) plain = plain && c < 0x80;
     if (plain) return std::string(text.begin(), text.end());
-    return convert("CP932", "UTF-32LE", reinterpret_cast<const char*>(text.data()),
-                   text.size() * sizeof(char32_t));
+    Converter& encoder = cp932_encoder();
+    if (!encoder.usable()) return std::nullopt;
+    std::string out(text.size() * 2, '\0');  // at most two bytes a character
+    std::size_t out_left = out.size();
+    if (!encoder.convert(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char32_t),
+                         out.data(), out_left))
+        return std::nullopt;
+    out.resize(out.size() - out_left);
+    return out;
 }
 
 std::optional<Text> decode_cp932(std::string_view bytes) {
-    bool plain = true;
-    for (char b : bytes) plain = plain && static_cast<unsigned char>(b) < 0x80;
-    if (plain) return Text(bytes.begin(), bytes.end());
-    auto utf32 = convert("UTF-32LE", "CP932", bytes.data(), bytes.size());
-    if (!utf32) return std::nullopt;
-    Text out(utf32->size() / sizeof(char32_t), U'\0');
-    std::copy(utf32->begin(), utf32->end(), reinterpret_cast<char*>(out.data()));
+    if (all_ascii(bytes)) return Text(bytes.begin(), bytes.end());
+    Converter& decoder = cp932_decoder();
+    if (!decoder.usable()) return std::nullopt;
+    Text out(bytes.size(), U'\0');  // never more characters than bytes
+    std::size_t out_left = out.size() * sizeof(char32_t);
+    if (!decoder.convert(bytes.data(), bytes.size(), reinterpret_cast<char*>(out.data()), out_left))
+        return std::nullopt;
+    out.resize(out.size() - out_left / sizeof(char32_t));
     return out;
 }
 

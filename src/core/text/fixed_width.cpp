@@ -36,11 +36,13 @@ Text pad_wide(TextView text, std::size_t width) {
     return out;
 }
 
-Text trim_right(TextView text) {
+TextView trim_right_view(TextView text) {
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;
-    return Text(text.substr(0, end));
+    return text.substr(0, end);
 }
+
+Text trim_right(TextView text) { return Text(trim_right_view(text)); }
 
 Text trim_both(TextView text) {
     std::size_t begin = 0;

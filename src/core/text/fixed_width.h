@@ -46,6 +46,16 @@ Text trim_both(TextView text);
 // so a short text gives a short (or empty) result instead of failing.
 Text mid(TextView text, std::size_t pos, std::size_t len);
 
+// The characters `mid` gives, as a view into `text` (valid while `text` is): for readers that
+// only look at a field.
+inline TextView mid_view(TextView text, std::size_t pos, std::size_t len) {
+    if (pos == 0 || pos > text.size()) return TextView();
+    return text.substr(pos - 1, len);
+}
+
+// `text` without trailing blanks of either kind, as a view into `text`.
+TextView trim_right_view(TextView text);
+
 // The number written in `text` with blanks ignored ("  " and "" read as 0), or nothing when
 // anything but blanks, one leading minus sign and digits stands there.
 std::optional<long long> read_number(TextView text);
