@@ -15,6 +15,12 @@
 #include "core/history/history_make.h"
 #include "core/homeruns/homerun_file.h"
 #include "core/homeruns/homerun_make.h"
+#include "core/homeruns/homerun_cum.h"
+#include "core/homeruns/homerun_file.h"
+#include "core/pitchers/pitcher_cum.h"
+#include "core/settings/settings.h"
+#include "core/store/game_string.h"
+#include "core/text/fixed_width.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/standings.h"
 #include "core/stats/standings_as_of.h"
@@ -235,6 +241,50 @@ void BM_TeamStatisticsReports(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TeamStatisticsReports)->Unit(benchmark::kMicrosecond);
+
+// A data folder with 26 registered generated years, 1985..2010 (every year the cumulative
+// records can hold), and the year shown (1996) in memory.
+struct RegisteredYears {
+    test::TempDir dir;
+    std::vector<std::string> years;
+    std::unique_ptr<Season> current;
+
+    RegisteredYears() {
+        for (int y = 1985; y <= 2010; ++y) {
+            const std::string year = std::to_string(y);
+            auto season = std::make_unique<Season>(gen::generate_season(year, static_cast<std::uint32_t>(y)));
+            (void)gen::write_generated(dir.path(), *season);
+            years.push_back(year);
+            if (year == "1996") {
+                season->pitcher_all = tousyu_datmake(*season, 1, 12).table;
+                season->homeruns = homerun_make(*season).tables;
+                current = std::move(season);
+            }
+        }
+    }
+};
+
+void BM_PitcherRui26Years(benchmark::State& state) {
+    const RegisteredYears data;
+    for (auto _ : state) {
+        auto cum = pitcher_rui(data.dir.path(), data.years, "1996", data.current->pitcher_all);
+        // Generated staffs change every year: the 1,000 rows fill up, the worst case.
+        state.counters["rows"] = static_cast<double>(cum.table.size());
+        benchmark::DoNotOptimize(cum);
+    }
+}
+BENCHMARK(BM_PitcherRui26Years)->Unit(benchmark::kMillisecond);
+
+void BM_HomerunRui26Years(benchmark::State& state) {
+    const RegisteredYears data;
+    for (auto _ : state) {
+        auto cum = homerun_rui(data.dir.path(), data.years, "1996", data.current->homeruns);
+        state.counters["batters"] = static_cast<double>(cum.batters.size());
+        state.counters["pitchers"] = static_cast<double>(cum.pitchers.size());
+        benchmark::DoNotOptimize(cum);
+    }
+}
+BENCHMARK(BM_HomerunRui26Years)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -21,6 +21,8 @@
 #include "core/store/season.h"
 #include "ui/entry/entry_buffer.h"
 #include "ui/history/history_ui_state.h"
+#include "ui/homeruns/homerun_view_state.h"
+#include "ui/pitchers/pitcher_view_state.h"
 #include "ui/view/game_view_state.h"
 #include "ui/years/year_state.h"
 #include "ui/shell/services.h"
@@ -78,6 +80,9 @@ public:
     const EntryBuffer& entry() const { return entry_; }
     int dat_changed() const { return dat_changed_; }
     const GraphState& graph_state() const { return hist_.graph; }
+    const PitcherViewState& pitcher_view() const { return pitchers_; }
+    const HomerunViewState& homerun_view() const { return homeruns_; }
+    int home_ichi() const { return home_ichi_; }
 
 private:
     // Building the controls of each window.
@@ -222,11 +227,34 @@ private:
     // Pitcher reports and cumulative pitcher records: ui/pitchers/.
     void bind_pitchers();
     void run_pitcher_rui();  // rebuilds the cumulative pitcher tables over the registered years
+    void Command8_Click();
+    void Option6_Click(int index);
+    void enable_league_choice(int index);
+    void draw_pitcher_list(int league);
+    void picher_team_item(int team, const Text& title);
+    void picher_team();
+    bool record_view_refused() const;
+    void open_record_view();
+    void mnusei_rui_Click();
+    void draw_pitcher_cum(int league);
+    void pitcher_list_click(int line);
+    void close_pitcher_views();
+    std::string cum_registration() const;
+    void tell_left_out(const Text& what, const std::vector<Text>& notes, Text& last_told);
 
     // Home-run reports and cumulative home runs: ui/homeruns/ (home-run entry is in ui/entry/).
     void bind_homeruns();
     void Command19_Click();  // the side switch of a home-run report, else files a home run
     void run_homerun_rui();  // rebuilds the cumulative home-run tables over the registered years
+    void Command18_Click();
+    void draw_homerun_league(int league);
+    void show_side_switch();
+    void homerun_team_item(int team, const Text& title);
+    void homerun_team();
+    void h_ruikei_Click();
+    void draw_homerun_cum(int league, HrCumCaption how);
+    void homerun_list_click(int line);
+    void close_homerun_views();
 
     // Season history, the graph window and the past-years summary: ui/history/.
     void bind_history();
@@ -320,8 +348,10 @@ private:
     int list1_height_ = 0;
 
     // State of the pitcher subsystem.
+    PitcherViewState pitchers_;
 
     // State of the home-run subsystem.
+    HomerunViewState homeruns_;
 
     // State of the history subsystem.
     Window graph_{"graph"}, summary_{"summary"};

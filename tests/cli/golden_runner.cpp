@@ -18,6 +18,8 @@
 //   listing                        (after each run, "### files" and each file of the folder with
 //                                  its line count, then the settings file's lines)
 //   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
+//   tally bat_c " 4山田　　　　　　　　12"   (an entry appended to a table of the year's home-run file)
+//   past 1997 5                    (another registered year: a generated season from seed 5)
 //   args --screen 800x600 Command11 Command9
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
@@ -30,10 +32,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
 
+#include "core/homeruns/homerun_file.h"
+#include "core/settings/settings.h"
 #include "core/text/cp932.h"
 #include "driver.h"
 #include "ui/main_window.h"
@@ -175,6 +180,9 @@ Prepared prepare(const Session& session, const fs::path& dir) {
     auto season = std::make_unique<Season>();
     Prepared p;
     std::vector<std::vector<std::string>> after_write;
+    std::vector<std::pair<std::string, unsigned long>> past_years;
+    auto tallies = std::make_unique<HomerunTables>();
+    std::map<std::string, int> tally_count;
     bool write = true;
     for (const std::string& line : session.recipe) {
         const auto w = words(line);
@@ -202,6 +210,14 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             game += format_hr({std::stoi(w[4]), from_utf8(w[5]), std::stoi(w[6]), from_utf8(w[7])});
         }
         if (w[0] == "bytes") p.bytes.emplace_back(w[1], std::stoi(w[2]));
+        if (w[0] == "past") past_years.emplace_back(w[1], std::stoul(w[2]));
+        if (w[0] == "tally") {
+            const std::map<std::string, Text*> tables = {
+                {"bat_c", tallies->bat_c.data()},     {"bat_p", tallies->bat_p.data()},
+                {"pit_c", tallies->pit_c.data()},     {"pit_p", tallies->pit_p.data()},
+                {"bat_all", tallies->bat_all.data()}, {"pit_all", tallies->pit_all.data()}};
+            tables.at(w[1])[tally_count[w[1]]++] = from_utf8(w[2]);
+        }
         if (w[0] == "nofiles") write = false;
         if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file")
             after_write.push_back(w);
@@ -211,7 +227,19 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
     }
     if (write) {
+        std::string registered = "Regi Year= " + season->disp_year;
+        for (const auto& [year, seed] : past_years) {
+            EXPECT_TRUE(gen::write_generated(dir, gen::generate_season(year, static_cast<std::uint32_t>(seed))).ok());
+            registered += year;
+        }
         EXPECT_TRUE(gen::write_generated(dir, *season).ok());
+        if (!past_years.empty()) {
+            EXPECT_TRUE(inifile_write(dir, Settings{season->disp_year, registered}).ok());
+        }
+        if (!tally_count.empty()) {
+            const ItemWriter file = homerun_file_writer(*tallies, paht_set(season->disp_year).homerun_file);
+            EXPECT_TRUE(commit_writers(dir, {&file}).ok());
+        }
     }
     for (const auto& w : after_write) {
         if (w[0] == "remove") fs::remove(dir / w[1]);

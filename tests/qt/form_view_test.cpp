@@ -26,6 +26,7 @@
 #include "qt/help_window.h"
 #include "qt/look.h"
 #include "qt/qt_services.h"
+#include "qt_support.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -79,26 +80,8 @@ struct Session {
     }
 };
 
-// Runs `act` on the next modal dialog that opens (polling, since it opens inside a click).
-void on_next_modal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
-
-void save_picture(QWidget* window, const char* file) {
-    const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') +
-                                QLatin1String(file)));
-}
+using tev::test::on_next_modal;
+using tev::test::save_picture;
 
 }  // namespace
 
@@ -239,6 +222,48 @@ class FormViewTest : public QObject {
         QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
         QVERIFY(!list1->isVisible());
         QCOMPARE(list1->geometry(), designed);
+    }
+
+    void pitcher_and_home_run_lists_fill_list1_from_buttons_and_menus() {
+        Session s;
+        auto* list1 = s.widget<QListWidget>("List1");
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command8"), Qt::LeftButton);
+        QVERIFY(list1->isVisible());
+        const auto& lines = s.model->main().at("List1").lines;
+        QCOMPARE(list1->count(), static_cast<int>(lines.size()));
+        QCOMPARE(list1->item(0)->text(), QString::fromStdU32String(lines[0]));
+        auto* caption = s.widget<QLabel>("Label6");
+        QVERIFY(caption->text().startsWith(QStringLiteral("               セントラルリーグ投手成績一覧")));
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(s.widget<QRadioButton>("Option6", 0)->isChecked());
+        save_picture(s.view.get(), "tevardin-pitchers-central.png");
+        QTest::mouseClick(s.widget<QRadioButton>("Option6", 1), Qt::LeftButton);
+        QVERIFY(caption->text().startsWith(QStringLiteral("               パシフィックリーグ投手成績一覧")));
+        QVERIFY(s.widget<QRadioButton>("Option6", 1)->isChecked());
+        QVERIFY(!s.widget<QRadioButton>("Option6", 0)->isChecked());
+        // A pitcher's games open over the list.
+        QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, list1->visualItemRect(list1->item(0)).center());
+        QTRY_VERIFY(s.widget<QListWidget>("List2")->isVisible());
+        save_picture(s.view.get(), "tevardin-pitcher-games.png");
+        QTest::mouseClick(s.widget<QPushButton>("Command18"), Qt::LeftButton);
+        auto* side = s.widget<QPushButton>("Command19");
+        QVERIFY(side->isVisible());
+        QCOMPARE(side->text(), QStringLiteral("HR打者"));
+        QTest::mouseClick(side, Qt::LeftButton);
+        QCOMPARE(side->text(), QStringLiteral("被HR投手"));
+        QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
+        // The club items of the menus work from the game view.
+        s.view->binder().action("mnuhanshin")->trigger();
+        QVERIFY(list1->isVisible());
+        QVERIFY(caption->text().startsWith(QStringLiteral("             　　  阪神投手成績一覧")));
+        QCOMPARE(list1->count(), static_cast<int>(s.model->main().at("List1").lines.size()));
+        QVERIFY(list1->count() > 5);
+        save_picture(s.view.get(), "tevardin-pitchers-hanshin.png");
+        QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
+        s.view->binder().action("mnusei_rui")->trigger();
+        QVERIFY(caption->text().startsWith(QStringLiteral("               セントラルリーグ投手成績一覧（累計）")));
+        save_picture(s.view.get(), "tevardin-pitchers-cumulative.png");
     }
 
     void entry_boxes_labels_and_buttons_reach_their_handlers() {

@@ -22,6 +22,7 @@
 #include "qt/look.h"
 #include "qt/qt_services.h"
 #include "qt/summary_view.h"
+#include "qt_support.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -48,25 +49,8 @@ struct Session {
     }
 };
 
-// Runs `act` on the next modal window that opens (polling: it opens inside the menu's click).
-void on_next_modal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
-
-void save_picture(QWidget* window, const char* file) {
-    const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(file)));
-}
+using tev::test::on_next_modal;
+using tev::test::save_picture;
 
 }  // namespace
 

@@ -19,50 +19,12 @@ protected:
         ASSERT_TRUE(start());
     }
 
-    void keys(std::initializer_list<int> presses) {
-        for (int k : presses) click("Command4", k);
-    }
-
     // League, clubs and meeting of a Central game: 巨人 (first) against 阪神.
     void choose_pair(int first_index = 0, int second_index = 3) {
         click("mnudat_in");
         click("Option3", 0);
         click("Option1", first_index);
         click("Option2", second_index);
-    }
-
-    // Everything but the pitchers for a 3-1 game on 1 April.
-    void compose_three_one() {
-        click("Text7");
-        keys({3});
-        click("Text8");
-        keys({1});
-        click("Text6", 0);
-        keys({0, 0, 1, 0, 0, 0, 2, 0, 0});
-        click("Text15", 0);
-        keys({0, 1, 0, 0, 0, 0, 0, 0, 32});
-        click("Text5");
-        keys({3, 2, 0, 0, 0});
-        click("Text18");
-        click("Command2", 4);
-        click("Text19");
-        keys({1});
-    }
-
-    // Meeting 8 of 巨人 at 阪神, 3-1 on 1 April, composed and filed.
-    void file_three_one() {
-        choose_pair();
-        keys({8});
-        compose_three_one();
-        pick_pitcher("Text2", U"桑田");
-        pick_pitcher("Text3", U"川尻");
-        click("Command1");
-    }
-
-    void pick_pitcher(const std::string& box, const char32_t* name) {
-        services.inputs.push_back(name);
-        click(box);
-        click_line("List1", static_cast<int>(at("List1").lines.size()) - 1);  // keyboard row
     }
 };
 
@@ -299,7 +261,9 @@ TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
     const std::vector<Text> expected = {U"得点一覧作成中です。", U"セントラルリーグ投手成績作成中です。",
                                         U"パシフィックリーグ投手成績作成中です。", U"両リーグ投手成績作成中です。",
                                         U"セントラルリーグ成績一覧作成中です。", U"パシフィックリーグ成績一覧作成中です。",
-                                        U"データ保存中です。", U"累計データ作成中です。", U"只今履歴データ作成中",
+                                        U"データ保存中です。", U"累計データ作成中です。",
+                                        U"投手成績データ読み込み中です。", U"投手成績データ作成中→＊",
+                                        U"投手成績データ作成中→＊＊", U"投手成績データ作成中→＊＊＊", U"只今履歴データ作成中",
                                         U"回数別データ作成中です。", U"連勝、連敗データ作成中です。",
                                         U"ホームランデータ作成中です。", U"ホームランデータ作成中です。→＊",
                                         U"ホームランデータ作成中です。→＊＊", U"ホームランデータ作成中です。→＊＊＊",
@@ -307,7 +271,10 @@ TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
                                         U"ホームランデータ作成中です。→＊＊＊＊＊",
                                         U"ホームランデータ作成中です。→＊＊＊＊＊＊",
                                         U"ホームランデータ作成中です。→＊＊＊＊＊＊＊",
-                                        U"ホームラン累計データ作成中です。"};
+                                        U"ホームラン累計データ作成中です。",
+                                        U"ホームランデータ読み込み中です。", U"累計ホームランデータ作成中です。→＊",
+                                        U"累計ホームランデータ作成中です。→＊＊", U"累計ホームランデータ作成中です。→＊＊＊",
+                                        U"累計ホームランデータ作成中です。→＊＊＊＊"};
     EXPECT_EQ(painted, expected);
     // A fresh start reads the game back and counts it.
     services = ui::ScriptedServices{};

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/history/history_file.h"
 #include "core/store/season_files.h"
 #include "years_fixture.h"
@@ -74,10 +77,18 @@ TEST_F(GameDeleteTest, TheChainPaintsItsTextsInItsOwnOrderWithTheTitleInRed) {
     std::vector<Text> painted;
     for (const Text& t : services.statuses)
         if (t != U"只今履歴データ作成中") painted.push_back(t);  // the history builder's own text
-    std::vector<Text> expected = {U"只今データー削除中です。", U"得点一覧作成中です。", U"回数別データ作成中です。",
-                                  U"連勝、連敗データ作成中です。", U"ホームランデータ作成中です。"};
-    // The home-run builder paints one more star at each of its six tallies.
-    for (Text stars = U"→＊"; stars.size() <= 8; stars += U"＊") expected.push_back(U"ホームランデータ作成中です。" + stars);
+    // The cumulative and home-run builders paint one more star at each of their stages.
+    const auto stars = [](const Text& text, int from, int to) {
+        std::vector<Text> painted;
+        for (int n = from; n <= to; ++n) painted.push_back(text + U"→" + Text(static_cast<std::size_t>(n), U'＊'));
+        return painted;
+    };
+    std::vector<Text> expected = {U"只今データー削除中です。", U"得点一覧作成中です。", U"投手成績データ読み込み中です。"};
+    std::ranges::copy(stars(U"投手成績データ作成中", 1, 3), std::back_inserter(expected));
+    expected.insert(expected.end(), {U"回数別データ作成中です。", U"連勝、連敗データ作成中です。", U"ホームランデータ作成中です。"});
+    std::ranges::copy(stars(U"ホームランデータ作成中です。", 1, 7), std::back_inserter(expected));
+    expected.push_back(U"ホームランデータ読み込み中です。");
+    std::ranges::copy(stars(U"累計ホームランデータ作成中です。", 1, 4), std::back_inserter(expected));
     expected.push_back(U"データ保存中です。");
     EXPECT_EQ(painted, expected);
     for (ui::Color c : services.title_color) EXPECT_EQ(c, ui::kRed);

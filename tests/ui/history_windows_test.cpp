@@ -28,39 +28,6 @@ protected:
         graph().at("HScroll1").scroll_value = value;
         graph().fire("HScroll1", -1, ui::Event::change);
     }
-    // Meeting 8 of 巨人 at 阪神, 3-1 on 1 April, typed in and filed as a user would.
-    void file_a_game() {
-        click("mnudat_in");
-        click("Option3", 0);
-        click("Option1", 0);
-        click("Option2", 3);
-        keys({8});
-        click("Text7");
-        keys({3});
-        click("Text8");
-        keys({1});
-        click("Text6", 0);
-        keys({0, 0, 1, 0, 0, 0, 2, 0, 0});
-        click("Text15", 0);
-        keys({0, 1, 0, 0, 0, 0, 0, 0, 32});
-        click("Text5");
-        keys({3, 2, 0, 0, 0});
-        click("Text18");
-        click("Command2", 4);
-        click("Text19");
-        keys({1});
-        pick_pitcher("Text2", U"桑田");
-        pick_pitcher("Text3", U"川尻");
-        click("Command1");
-    }
-    void keys(std::initializer_list<int> presses) {
-        for (int k : presses) click("Command4", k);
-    }
-    void pick_pitcher(const std::string& box, const char32_t* name) {
-        services.inputs.push_back(name);
-        click(box);
-        click_line("List1", static_cast<int>(at("List1").lines.size()) - 1);
-    }
     int messages() {
         return static_cast<int>(std::count_if(services.transcript.begin(), services.transcript.end(),
                                               [](const std::string& line) { return line.rfind("MSG:", 0) == 0; }));
@@ -190,7 +157,7 @@ TEST_F(HistoryWindowsTest, AGameOutsideTheSeasonDaysIsNamedOnceARun) {
     EXPECT_NE(services.transcript[0].find("ﾔｸﾙﾄ 対 横浜 1回戦 (11/ 2)"), std::string::npos);
     EXPECT_EQ(window->season().history.pct[226][2], 10000);
     // The commit of another game rebuilds the history again: the game is not named again.
-    file_a_game();
+    file_three_one();
     click("Command12");
     EXPECT_EQ(window->dat_changed(), 0);
     EXPECT_EQ(messages(), 1);

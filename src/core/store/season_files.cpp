@@ -130,6 +130,12 @@ Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
     return ok_status();
 }
 
+Result<std::array<PitcherTable, 3>> read_pitcher_file(const fs::path& dir, const std::string& name) {
+    auto tables = std::make_unique<std::array<PitcherTable, 3>>();
+    if (auto s = read_pitchers(dir, name, (*tables)[0], (*tables)[1], (*tables)[2]); !s) return s.error();
+    return std::move(*tables);
+}
+
 ItemWriter game_file_writer(const Season& season, const std::string& name) {
     ItemWriter writer(name);
     for (const Text& game : season.games) {

@@ -21,6 +21,10 @@ enum class ReadStep { games, best, pitchers };
 Status read_dat(const std::filesystem::path& dir, const FileNames& names, Season& season,
                 const std::function<void(ReadStep)>& before = {});
 
+// The three pitcher tables (Central, Pacific, both) of the pitcher file `dir`/`name` alone, with
+// the same checks as `read_dat`; used by the cumulative records, which read every year's file.
+Result<std::array<PitcherTable, 3>> read_pitcher_file(const std::filesystem::path& dir, const std::string& name);
+
 // The three files of `season` written together, each complete or not at all (see
 // write_files_atomically); a text that the files cannot hold fails the save before anything is
 // written.

@@ -30,6 +30,8 @@ void MainWindow::Command7_Click() {
     list4_view_ = ListView::none;
     ren_kachimake_ = 0;
     home_ichi_ = 0;
+    close_pitcher_views();
+    close_homerun_views();
     paint_report_buttons(false);
     Control& data = main_.at("Command11");
     data.enabled = true;
@@ -70,6 +72,8 @@ void MainWindow::List1_Click() {
     if (entry_mode_ == 1) return pitcher_choice_click();
     if (close_line_clicked("List1")) return;
     const Control& list1 = main_.at("List1");
+    if (list4_view_ == ListView::pitchers) return pitcher_list_click(list1.list_index + 1);
+    if (list4_view_ == ListView::home_runs) return homerun_list_click(list1.list_index + 1);
     if (list4_view_ != ListView::scoring) return;
     if (const auto entry = score_line_click(list1.list_index + 1, season_->best_dat))
         show_detail(score_detail_lines(*season_, season_->best_dat[*entry - 1]));

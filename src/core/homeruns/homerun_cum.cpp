@@ -1,0 +1,147 @@
+#include "core/homeruns/homerun_cum.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "core/homeruns/homerun_file.h"
+#include "core/settings/year_file.h"
+#include "core/text/fixed_width.h"
+
+namespace tev {
+
+namespace {
+
+Text year_note(const std::string& year, const Text& text) {
+    return ascii(year) + U"年: " + text;
+}
+
+class Side {
+  public:
+    explicit Side(const char32_t* what) : what_(what) {}
+
+    // Adds `count` of `key` in the year whose slot starts at `pos`.
+    void add(const Text& key, int count, const std::string& year, std::size_t pos) {
+        HomerunCumRow* row = row_of(key);
+        if (row == nullptr) return;
+        // A key twice in one year's table (only a damaged file has that) adds up in its slot too.
+        const Text slot = mid(row->years, pos, kHomerunSlot);
+        const int before =
+            mid(slot, 1, 4) == ascii(year) ? static_cast<int>(number_or_zero(mid(slot, 5, 2))) : 0;
+        row->count = static_cast<std::int16_t>(row->count + count);
+        row->years.replace(pos - 1, kHomerunSlot,
+                           ascii(year) + right_num(std::min(before + count, 99), 2));
+    }
+
+    void sort() {
+        std::stable_sort(
+            rows_.begin(), rows_.end(),
+            [](const HomerunCumRow& a, const HomerunCumRow& b) { return a.count > b.count; });
+    }
+
+    void note_refused(std::vector<Text>& notes) const {
+        if (!refused_.empty())
+            notes.push_back(U"累計の表が" + plain_num(kCumRows) + U"人で一杯のため、" + what_ +
+                            plain_num(static_cast<long long>(refused_.size())) +
+                            U"人のホームランを入れていません");
+    }
+
+    HomerunCum take() { return std::move(rows_); }
+
+  private:
+    HomerunCumRow* row_of(const Text& key) {
+        for (HomerunCumRow& row : rows_)
+            if (row.key == key) return &row;
+        if (static_cast<int>(rows_.size()) == kCumRows) {
+            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end())
+                refused_.push_back(key);
+            return nullptr;
+        }
+        rows_.push_back(HomerunCumRow{key});
+        return &rows_.back();
+    }
+
+    Text what_;
+    HomerunCum rows_;
+    std::vector<Text> refused_;
+};
+
+struct Builder {
+    Side batters{U"打者"};
+    Side pitchers{U"投手"};
+    std::vector<Text> notes;
+
+    void add_year(const HomerunYear& y) {
+        const std::size_t pos = year_slot_position(y.year, kHomerunSlot);
+        if (!y.problem.empty() || y.tables == nullptr)
+            return notes.push_back(year_note(y.year, y.problem));
+        if (pos == 0)
+            return notes.push_back(year_note(y.year, U"累計に入る年度は1985年から2027年までです"));
+        for (int i = 0; i < kHrBothEntries; ++i) {
+            const Text& bat = y.tables->bat_all[i];
+            const Text& pit = y.tables->pit_all[i];
+            if (bat.empty() && pit.empty()) break;
+            if (!bat.empty())
+                batters.add(mid(bat, 1, 12), static_cast<int>(number_or_zero(mid(bat, 13, 2))),
+                            y.year, pos);
+            if (!pit.empty())
+                pitchers.add(mid(pit, 1, 12), static_cast<int>(number_or_zero(mid(pit, 13, 2))),
+                             y.year, pos);
+        }
+    }
+
+    HomerunCumBuild finish() {
+        batters.note_refused(notes);
+        pitchers.note_refused(notes);
+        return HomerunCumBuild{batters.take(), pitchers.take(), std::move(notes)};
+    }
+};
+
+}  // namespace
+
+HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years) {
+    Builder builder;
+    for (const HomerunYear& y : years) builder.add_year(y);
+    builder.batters.sort();
+    builder.pitchers.sort();
+    return builder.finish();
+}
+
+HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
+                            const std::string& current_year, const HomerunTables& current,
+                            const std::function<void(HrCumStep)>& progress) {
+    const auto step = [&](HrCumStep s) {
+        if (progress) progress(s);
+    };
+    step(HrCumStep::reading);
+    Builder builder;
+    step(HrCumStep::adding);
+    std::vector<std::string> done;
+    for (const std::string& year : years) {
+        if (std::find(done.begin(), done.end(), year) != done.end()) continue;
+        done.push_back(year);
+        if (year == current_year) {
+            builder.add_year(HomerunYear{year, &current, Text()});
+        } else {
+            const std::string name = existing_year_file(dir, "homerun_" + year + ".DAT");
+            std::error_code ec;
+            if (!std::filesystem::exists(dir / name, ec)) {
+                builder.add_year(
+                    HomerunYear{year, nullptr, from_utf8(name) + U" が見つかりません"});
+            } else if (auto tables = read_dat3(dir, name); !tables) {
+                builder.add_year(HomerunYear{year, nullptr, from_utf8(tables.error().describe())});
+            } else {
+                const auto held = std::make_unique<HomerunTables>(std::move(*tables));
+                builder.add_year(HomerunYear{year, held.get(), Text()});
+            }
+        }
+        if (done.size() == 1) step(HrCumStep::first_year);
+    }
+    if (done.empty()) step(HrCumStep::first_year);
+    step(HrCumStep::sorting_batters);
+    builder.batters.sort();
+    step(HrCumStep::sorting_pitchers);
+    builder.pitchers.sort();
+    return builder.finish();
+}
+
+}  // namespace tev
