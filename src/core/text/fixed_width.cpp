@@ -55,26 +55,4 @@ Text mid(TextView text, std::size_t pos, std::size_t len) {
     return Text(text.substr(pos - 1, len));
 }
 
-std::optional<long long> read_number(TextView text) {
-    long long value = 0;
-    bool negative = false;
-    bool seen_digit = false;
-    for (char32_t c : text) {
-        if (c == U' ') continue;
-        if (c == U'-' && !negative && !seen_digit) {
-            negative = true;
-        } else if (c >= U'0' && c <= U'9') {
-            if (value > 100'000'000'000LL) return std::nullopt;  // far beyond any field
-            value = value * 10 + (c - U'0');
-            seen_digit = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (negative && !seen_digit) return std::nullopt;
-    return negative ? -value : value;
-}
-
-long long number_or_zero(TextView text) { return read_number(text).value_or(0); }
-
 }  // namespace tev
