@@ -6,6 +6,7 @@
 
 #include "season_gen.h"
 #include "support/temp_dir.h"
+#include "core/settings/settings.h"
 #include "ui/main_window.h"
 #include "ui/shell/scripted_services.h"
 
@@ -39,5 +40,31 @@ void BM_CommitOneGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CommitOneGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// A year switch (ﾃﾞｰﾀ読込) between two registered generated full seasons, 1996 and 1997, as the
+// user waits for it: read the other year's files and rebuild its tables.
+void BM_YearSwitch(benchmark::State& state) {
+    test::TempDir dir;
+    for (const char* year : {"1997", "1996"})
+        if (!gen::write_generated(dir.path(), gen::generate_season(year, 1)).ok()) state.SkipWithError("no season");
+    if (!inifile_write(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok()) state.SkipWithError("no settings");
+    ui::ScriptedServices services;
+    ui::MainWindow program(dir.path(), services);
+    if (!program.start()) state.SkipWithError("no start");
+    ui::Window& w = program.main();
+    int line = 1;  // the list shows 1996, 1997, ｷｬﾝｾﾙ
+    for (auto _ : state) {
+        w.fire("mnuNewDatReadItem", -1, ui::Event::click);
+        w.at("List3").list_index = line;
+        w.fire("List3", -1, ui::Event::click);
+        if (program.season().disp_year != (line == 1 ? "1997" : "1996")) state.SkipWithError("no switch");
+        line = 1 - line;
+    }
+}
+BENCHMARK(BM_YearSwitch)->Unit(benchmark::kMillisecond);
 
 }  // namespace

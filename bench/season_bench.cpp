@@ -1,13 +1,19 @@
 // Reading a full generated season and building its tables.
 #include <benchmark/benchmark.h>
+#include <iconv.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "core/stats/head_to_head_report.h"
 #include "core/stats/inning_totals.h"
 #include "core/stats/monthly_report.h"
 #include "core/stats/score_list.h"
+#include "core/history/history_file.h"
 #include "core/history/history_make.h"
+#include "core/homeruns/homerun_file.h"
 #include "core/homeruns/homerun_make.h"
 #include "core/homeruns/homerun_cum.h"
 #include "core/homeruns/homerun_file.h"
@@ -28,6 +34,69 @@
 namespace {
 
 using namespace tev;
+
+// The five per-year files of start-up, in its reading order.
+std::vector<std::string> startup_files(const FileNames& names) {
+    return {names.history_file, names.game_file, names.best_file, names.pitcher_file, names.homerun_file};
+}
+
+// The floor under start-up's reading: one pass per whole file, read it and decode it with one
+// iconv call, nothing else.
+void BM_BareReadAndDecode(benchmark::State& state) {
+    test::TempDir dir;
+    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
+    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+    const std::vector<std::string> files = startup_files(paht_set("1996"));
+    std::size_t decoded = 0;
+    for (auto _ : state) {
+        for (const std::string& name : files) {
+            std::ifstream in(dir.path() / name, std::ios::binary);
+            std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            std::u32string text(bytes.size(), U'\0');
+            iconv_t cd = iconv_open("UTF-32LE", "CP932");
+            char* src = bytes.data();
+            std::size_t src_left = bytes.size();
+            char* dst = reinterpret_cast<char*>(text.data());
+            std::size_t dst_left = text.size() * sizeof(char32_t);
+            if (iconv(cd, &src, &src_left, &dst, &dst_left) == static_cast<std::size_t>(-1))
+                state.SkipWithError("not code page 932");
+            iconv_close(cd);
+            text.resize(text.size() - dst_left / sizeof(char32_t));
+            decoded += text.size();
+            benchmark::DoNotOptimize(text.data());
+        }
+    }
+    benchmark::DoNotOptimize(decoded);
+}
+BENCHMARK(BM_BareReadAndDecode)->Unit(benchmark::kMicrosecond);
+
+// Start-up's reading and every table it builds, in its order: the history file, the season
+// file set, the home-run file, both standings, the tallies, the inning tables and the streaks.
+void BM_StartupReadAndBuild(benchmark::State& state) {
+    test::TempDir dir;
+    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
+    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+    const FileNames names = paht_set("1996");
+    for (auto _ : state) {
+        auto season = std::make_unique<Season>();
+        auto history = read_dat2(dir.path(), names.history_file);
+        if (!history || history_rebuild_needed(*history)) state.SkipWithError("cannot read the history");
+        if (!read_dat(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
+        auto homeruns = read_dat3(dir.path(), names.homerun_file);
+        if (!homeruns) state.SkipWithError("cannot read the home runs");
+        auto central = record_make(*season, 1, 6);
+        auto pacific = record_make(*season, 7, 12);
+        auto tallies = monthdat_make(*season);
+        auto innings = kaisuu_ten(*season);
+        auto streaks = rensyou(*season);
+        benchmark::DoNotOptimize(central);
+        benchmark::DoNotOptimize(pacific);
+        benchmark::DoNotOptimize(tallies);
+        benchmark::DoNotOptimize(innings);
+        benchmark::DoNotOptimize(streaks);
+    }
+}
+BENCHMARK(BM_StartupReadAndBuild)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadSeasonAndBuildStandings(benchmark::State& state) {
     test::TempDir dir;

@@ -35,7 +35,7 @@ bool history_rebuild_needed(const HistoryRead& read) { return read.state != Hist
 
 Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::string& name) {
     auto read = std::make_unique<HistoryRead>();
-    auto lines = read_item_file(dir, name);
+    auto lines = read_items(dir, name);
     if (!lines) {
         if (lines.error().kind == ErrorKind::missing) return lines.error();
         read->state = HistoryFileState::damaged;
@@ -45,8 +45,8 @@ Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::strin
     }
     const int count = static_cast<int>(std::min<std::size_t>(lines->size(), kHistoryValues));
     for (int v = 0; v < count; ++v) {
-        const ItemLine& items = (*lines)[v];
-        const auto value = items.size() == 1 && !items[0].quoted ? read_number(items[0].text) : std::nullopt;
+        const bool one_number = lines->items_in(v) == 1 && !lines->item(v, 0).quoted;
+        const auto value = one_number ? read_number(lines->item(v, 0).text) : std::nullopt;
         const Place at = place_of(v);
         const long long high = at.pct ? 10000 : 6;
         if (!value || *value < 0 || *value > high) {

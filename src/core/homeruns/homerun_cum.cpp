@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/homeruns/homerun_file.h"
 #include "core/settings/year_file.h"
@@ -20,17 +22,19 @@ class Side {
     explicit Side(const char32_t* what) : what_(what) {}
 
     // Adds `count` of `key` in the year whose slot starts at `pos`.
-    void add(const Text& key, int count, const std::string& year, std::size_t pos) {
+    void add(TextView key, int count, const std::string& year, std::size_t pos) {
         HomerunCumRow* row = row_of(key);
         if (row == nullptr) return;
         // A key twice in one year's table (only a damaged file has that) adds up in its slot too.
-        const Text slot = mid(row->years, pos, kHomerunSlot);
-        const int before =
-            mid(slot, 1, 4) == ascii(year) ? static_cast<int>(number_or_zero(mid(slot, 5, 2))) : 0;
+        const TextView slot = mid_view(row->years, pos, kHomerunSlot);
+        const bool same_year = std::equal(year.begin(), year.end(), slot.begin(), slot.begin() + 4);
+        const int before = same_year ? static_cast<int>(number_or_zero(mid_view(slot, 5, 2))) : 0;
         row->count = static_cast<std::int16_t>(row->count + count);
         if (before + count > 99) overfull_.push_back(year);  // the slot holds two digits
-        row->years.replace(pos - 1, kHomerunSlot,
-                           ascii(year) + right_num(std::min(before + count, 99), 2));
+        const Text count_text = right_num(std::min(before + count, 99), 2);
+        char32_t* at = row->years.data() + (pos - 1);
+        for (char c : year) *at++ = static_cast<char32_t>(c);
+        for (char32_t c : count_text) *at++ = c;
     }
 
     void sort() {
@@ -51,21 +55,22 @@ class Side {
     HomerunCum take() { return std::move(rows_); }
 
   private:
-    HomerunCumRow* row_of(const Text& key) {
-        for (HomerunCumRow& row : rows_)
-            if (row.key == key) return &row;
+    HomerunCumRow* row_of(TextView key) {
+        // Rows are found through an index: 26 years of batters fill the 1,000 rows.
+        if (const auto it = row_index_.find(Text(key)); it != row_index_.end()) return &rows_[it->second];
         if (static_cast<int>(rows_.size()) == kCumRows) {
-            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end())
-                refused_.push_back(key);
+            refused_.emplace(key);
             return nullptr;
         }
-        rows_.push_back(HomerunCumRow{key});
+        row_index_.emplace(Text(key), rows_.size());
+        rows_.push_back(HomerunCumRow{Text(key)});
         return &rows_.back();
     }
 
     Text what_;
     HomerunCum rows_;
-    std::vector<Text> refused_;
+    std::unordered_map<Text, std::size_t> row_index_;
+    std::unordered_set<Text> refused_;
     std::vector<std::string> overfull_;  // years whose slot of a player was cut to 99
 };
 
@@ -85,10 +90,10 @@ struct Builder {
             const Text& pit = y.tables->pit_all[i];
             if (bat.empty() && pit.empty()) break;
             if (!bat.empty())
-                batters.add(mid(bat, 1, 12), static_cast<int>(number_or_zero(mid(bat, 13, 2))),
+                batters.add(mid_view(bat, 1, 12), static_cast<int>(number_or_zero(mid_view(bat, 13, 2))),
                             y.year, pos);
             if (!pit.empty())
-                pitchers.add(mid(pit, 1, 12), static_cast<int>(number_or_zero(mid(pit, 13, 2))),
+                pitchers.add(mid_view(pit, 1, 12), static_cast<int>(number_or_zero(mid_view(pit, 13, 2))),
                              y.year, pos);
         }
     }

@@ -12,12 +12,12 @@ namespace {
 constexpr int kLines = kHrLeagueEntries + kHrBothEntries;  // 452
 
 // An entry is empty or 14 characters ending in a count.
-bool is_tally_entry(const Item& item) {
+bool is_tally_entry(const ItemView& item) {
     if (!item.quoted) return false;
     if (item.text.empty()) return true;
     if (item.text.size() != 14) return false;
-    const auto team = read_number(mid(item.text, 1, 2));
-    const auto count = read_number(mid(item.text, 13, 2));
+    const auto team = read_number(item.text.substr(0, 2));
+    const auto count = read_number(item.text.substr(12, 2));
     return team && count && *team >= 1 && *team <= 12 && *count >= 0;
 }
 
@@ -25,7 +25,7 @@ bool is_tally_entry(const Item& item) {
 
 Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::string& name) {
     auto tables = std::make_unique<HomerunTables>();
-    auto lines = read_item_file(dir, name);
+    auto lines = read_items(dir, name);
     if (!lines) {
         if (lines.error().kind == ErrorKind::missing) return *tables;
         return lines.error();
@@ -34,21 +34,21 @@ Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::str
         return Error{ErrorKind::damaged, name, static_cast<int>(std::min<std::size_t>(lines->size(), kLines)) + 1,
                      "行数が" + std::to_string(lines->size()) + "行です（452行必要）"};
     for (int i = 0; i < kLines; ++i) {
-        const ItemLine& items = (*lines)[i];
         const std::size_t expected = i < kHrLeagueEntries ? 4 : 2;
-        if (items.size() != expected)
+        if (lines->items_in(i) != expected)
             return Error{ErrorKind::damaged, name, i + 1, "項目数が正しくありません"};
-        for (const Item& item : items)
-            if (!is_tally_entry(item))
+        for (std::size_t k = 0; k < expected; ++k)
+            if (!is_tally_entry(lines->item(i, k)))
                 return Error{ErrorKind::damaged, name, i + 1, "ホームラン集計の項目が正しくありません"};
+        const auto text = [&](std::size_t k) { return Text(lines->item(i, k).text); };
         if (i < kHrLeagueEntries) {
-            tables->bat_c[i] = items[0].text;
-            tables->bat_p[i] = items[1].text;
-            tables->pit_c[i] = items[2].text;
-            tables->pit_p[i] = items[3].text;
+            tables->bat_c[i] = text(0);
+            tables->bat_p[i] = text(1);
+            tables->pit_c[i] = text(2);
+            tables->pit_p[i] = text(3);
         } else {
-            tables->bat_all[i - kHrLeagueEntries] = items[0].text;
-            tables->pit_all[i - kHrLeagueEntries] = items[1].text;
+            tables->bat_all[i - kHrLeagueEntries] = text(0);
+            tables->pit_all[i - kHrLeagueEntries] = text(1);
         }
     }
     return *tables;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "core/store/game_string.h"
@@ -21,17 +22,19 @@ class LeagueTally {
   public:
     explicit LeagueTally(std::size_t capacity) : capacity_(capacity) {}
 
-    void add(const Text& key) {
-        for (Tally& t : rows_)
-            if (t.key == key) {
-                ++t.count;
-                return;
-            }
-        if (rows_.size() == capacity_) {
-            refused_.insert(key);
+    void add(TextView key) {
+        // A reused key buffer and an index keep a season's lookups from allocating or scanning.
+        key_.assign(key);
+        if (const auto it = index_.find(key_); it != index_.end()) {
+            ++rows_[it->second].count;
             return;
         }
-        rows_.push_back({key, 1});
+        if (rows_.size() == capacity_) {
+            refused_.insert(key_);
+            return;
+        }
+        index_.emplace(key_, rows_.size());
+        rows_.push_back({key_, 1});
     }
 
     std::vector<Tally>& rows() { return rows_; }
@@ -40,6 +43,8 @@ class LeagueTally {
   private:
     std::size_t capacity_;
     std::vector<Tally> rows_;
+    std::unordered_map<Text, std::size_t> index_;
+    Text key_;
     std::set<Text> refused_;
 };
 
@@ -52,7 +57,8 @@ std::vector<Tally> tally_league(const Season& season, int first_team, int last_t
                                 std::size_t key_at, int& refused) {
     LeagueTally tally(kHrLeagueEntries);
     for_each_game(season, first_team, last_team, [&](Slot, const Text& game) {
-        for (int j = 0; j < hr_count(game); ++j) tally.add(mid(hr_at(game, j), key_at, 12));
+        for (int j = 0; j < hr_count(game); ++j)
+            tally.add(mid_view(mid_view(game, kGameLength + 1 + kHrLength * static_cast<std::size_t>(j), kHrLength), key_at, 12));
     });
     refused = tally.refused();
     sort_by_count(tally.rows());

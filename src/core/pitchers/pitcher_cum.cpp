@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/pitchers/pitcher_report.h"
 #include "core/settings/year_file.h"
@@ -32,14 +34,15 @@ struct YearLine {
 
 std::vector<YearLine> year_lines(const PitcherTable& table) {
     std::vector<YearLine> lines;
+    std::unordered_map<TextView, std::size_t> line_of;  // key -> its line, in first-seen order
     for (const PitcherRow& row : table) {
         if (row.key.empty()) continue;
-        auto it = std::find_if(lines.begin(), lines.end(),
-                               [&](const YearLine& l) { return l.key == row.key; });
-        if (it == lines.end()) it = lines.insert(lines.end(), YearLine{row.key});
-        it->wins += row.wins;
-        it->losses += row.losses;
-        it->saves += row.saves;
+        const auto [it, added] = line_of.try_emplace(row.key, lines.size());
+        if (added) lines.push_back(YearLine{row.key});
+        YearLine& line = lines[it->second];
+        line.wins += row.wins;
+        line.losses += row.losses;
+        line.saves += row.saves;
     }
     return lines;
 }
@@ -54,13 +57,13 @@ class CumBuilder {
   public:
     // The row of `key`, appended when new; nullptr once the table is full.
     PitcherCumRow* row_of(const Text& key) {
-        for (PitcherCumRow& row : rows_)
-            if (row.key == key) return &row;
+        // Rows are found through an index: 26 years of staffs fill the 1,000 rows.
+        if (const auto it = row_index_.find(key); it != row_index_.end()) return &rows_[it->second];
         if (static_cast<int>(rows_.size()) == kCumRows) {
-            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end())
-                refused_.push_back(key);
+            refused_.insert(key);
             return nullptr;
         }
+        row_index_.emplace(key, rows_.size());
         rows_.push_back(PitcherCumRow{key});
         return &rows_.back();
     }
@@ -78,9 +81,7 @@ class CumBuilder {
             row->wins = static_cast<std::int16_t>(row->wins + line.wins);
             row->losses = static_cast<std::int16_t>(row->losses + line.losses);
             row->saves = static_cast<std::int16_t>(row->saves + line.saves);
-            row->years.replace(pos - 1, kPitcherSlot,
-                               ascii(year) + right_num(line.wins, 2) + right_num(line.losses, 2) +
-                                   right_num(line.saves, 2));
+            write_slot(row->years, pos, year, {line.wins, line.losses, line.saves});
         }
         if (too_big > 0)
             notes.push_back(year_note(year, U"勝・敗・セーブの数が99を超える投手" +
@@ -98,8 +99,20 @@ class CumBuilder {
     PitcherCum& rows() { return rows_; }
 
   private:
+    // Writes the year and its three counts, right-aligned in two characters each, at `pos`.
+    static void write_slot(Text& years, std::size_t pos, const std::string& year,
+                           std::initializer_list<int> counts) {
+        char32_t* at = years.data() + (pos - 1);
+        for (char c : year) *at++ = static_cast<char32_t>(c);
+        for (int count : counts) {  // 0..99, as fits_slot checked
+            *at++ = count < 10 ? U' ' : static_cast<char32_t>(U'0' + count / 10);
+            *at++ = static_cast<char32_t>(U'0' + count % 10);
+        }
+    }
+
     PitcherCum rows_;
-    std::vector<Text> refused_;
+    std::unordered_map<Text, std::size_t> row_index_;
+    std::unordered_set<Text> refused_;
 };
 
 void sort_cum(PitcherCum& rows) {

@@ -1,13 +1,14 @@
 #include "core/pitchers/pitcher_make.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/store/game_string.h"
 #include "core/text/fixed_width.h"
 
 namespace tev {
 
-Text pitcher_key(int team, const Text& name_field) { return right_num(team, 2) + pad_ascii(name_field, 10); }
+Text pitcher_key(int team, TextView name_field) { return right_num(team, 2) + pad_ascii(name_field, 10); }
 
 namespace {
 
@@ -15,13 +16,13 @@ class Builder {
 public:
     // The row of `key`, added at the end when new; nullptr when the table is full.
     PitcherRow* row_of(const Text& key) {
-        for (int r = 0; r < used_; ++r)
-            if (build_.table[r].key == key) return &build_.table[r];
+        if (const auto it = index_.find(key); it != index_.end()) return &build_.table[it->second];
         if (used_ == kPitcherRows) {
             if (std::find(refused_.begin(), refused_.end(), key) == refused_.end()) refused_.push_back(key);
             return nullptr;
         }
         build_.table[used_].key = key;
+        index_.emplace(key, used_);
         return &build_.table[used_++];
     }
 
@@ -40,6 +41,7 @@ public:
 private:
     PitcherBuild build_;
     int used_ = 0;
+    std::unordered_map<Text, int> index_;  // key -> its row, so a season's lookups do not scan
     std::vector<Text> refused_;
 };
 
@@ -48,16 +50,16 @@ private:
 PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team) {
     Builder b;
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
-        const Text r1 = mid(game, 1, 2), r2 = mid(game, 3, 2);
+        const TextView r1 = mid_view(game, 1, 2), r2 = mid_view(game, 3, 2);
         if (r1 == r2) return;  // a draw credits nobody
         const int second = home_team(slot);
-        PitcherRow* v = b.row_of(pitcher_key(slot.team, mid(game, 5, 10)));
-        PitcherRow* h = b.row_of(pitcher_key(second, mid(game, 15, 10)));
+        PitcherRow* v = b.row_of(pitcher_key(slot.team, mid_view(game, 5, 10)));
+        PitcherRow* h = b.row_of(pitcher_key(second, mid_view(game, 15, 10)));
         const bool first_won = first_runs(game) > second_runs(game);
         b.credit(first_won ? v : h, &PitcherRow::wins);
         b.credit(first_won ? h : v, &PitcherRow::losses);
-        const Text save = mid(game, 25, 10);
-        if (!trim_right(save).empty()) b.credit(b.row_of(pitcher_key(first_won ? slot.team : second, save)), &PitcherRow::saves);
+        const TextView save = mid_view(game, 25, 10);
+        if (!trim_right_view(save).empty()) b.credit(b.row_of(pitcher_key(first_won ? slot.team : second, save)), &PitcherRow::saves);
     });
     return b.finish();
 }

@@ -20,6 +20,6 @@ PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team)
 
 // The 12-character key of a pitcher: team number in two characters and the 10-character name
 // field as the game stores it.
-Text pitcher_key(int team, const Text& name_field);
+Text pitcher_key(int team, TextView name_field);
 
 }  // namespace tev

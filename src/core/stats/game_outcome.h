@@ -9,13 +9,13 @@
 namespace tev {
 
 // The first-batting club's runs field (2 characters as stored).
-inline Text first_runs_field(TextView game) { return mid(game, 1, 2); }
+inline TextView first_runs_field(TextView game) { return mid_view(game, 1, 2); }
 
 // The second-batting club's runs field.
-inline Text second_runs_field(TextView game) { return mid(game, 3, 2); }
+inline TextView second_runs_field(TextView game) { return mid_view(game, 3, 2); }
 
 // +1 when the club with `runs` won, -1 when it lost, 0 for a draw.
-inline int outcome_of(const Text& runs, const Text& rival_runs) {
+inline int outcome_of(TextView runs, TextView rival_runs) {
     return runs > rival_runs ? 1 : (runs < rival_runs ? -1 : 0);
 }
 

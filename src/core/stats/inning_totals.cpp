@@ -11,8 +11,9 @@ InningTotals kaisuu_ten(const Season& season) {
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int home = home_team(slot);
         for (int inning = 1; inning <= kInnings; ++inning) {
-            totals.first[slot.team][inning] += static_cast<int>(number_or_zero(inning_cell(game, true, inning)));
-            totals.second[home][inning] += static_cast<int>(number_or_zero(inning_cell(game, false, inning)));
+            const std::size_t cell = 2 * static_cast<std::size_t>(inning - 1);
+            totals.first[slot.team][inning] += static_cast<int>(number_or_zero(mid_view(game, 40 + cell, 2)));
+            totals.second[home][inning] += static_cast<int>(number_or_zero(mid_view(game, 70 + cell, 2)));
         }
     });
     return totals;

@@ -13,8 +13,8 @@ namespace {
 constexpr int kMeetingBlock = 7;  // heading, five rivals, empty line
 
 Text meeting_line(const Text& game, int meet, bool club_batted_first) {
-    const Text own = club_batted_first ? first_runs_field(game) : second_runs_field(game);
-    const Text other = club_batted_first ? second_runs_field(game) : first_runs_field(game);
+    const Text own(club_batted_first ? first_runs_field(game) : second_runs_field(game));
+    const Text other(club_batted_first ? second_runs_field(game) : first_runs_field(game));
     return right_num(meet, 3) + U"回戦  " + month_day_text(game) + U"  " + result_mark(own, other) + own + U"-" +
            other + U" " + pitcher_cells(game);
 }

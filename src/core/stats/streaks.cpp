@@ -1,6 +1,7 @@
 #include "core/stats/streaks.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "core/stats/game_outcome.h"
@@ -10,22 +11,44 @@
 
 namespace tev {
 
+namespace {
+
+// A game's place in a club's sequence: its "MM/DD" characters as stored, then its mark; ordered
+// as the text of the two would be.
+struct ResultKey {
+    std::array<char32_t, 6> chars{};
+    std::size_t mark_at = 0;
+
+    ResultKey(TextView game, char32_t mark) {
+        const TextView date = mid_view(game, 105, 5);
+        std::copy(date.begin(), date.end(), chars.begin());
+        mark_at = date.size();  // a short field ends early, as the shorter text would
+        chars[mark_at] = mark;
+    }
+    char32_t mark() const { return chars[mark_at]; }
+    friend bool operator<(const ResultKey& a, const ResultKey& b) { return a.chars < b.chars; }
+};
+
+}  // namespace
+
 Text result_sequence(const Season& season, int team) {
-    std::vector<Text> keys;  // month/day + mark
+    std::vector<ResultKey> keys;
+    keys.reserve(2 * 5 * kMeetings);
     const int league = league_of(team);
     for (int club = 1; club <= 6; ++club) {
         const int rival = team_of(league, club);
         if (rival == team) continue;
         for (int meet = 1; meet <= kMeetings; ++meet) {
             if (const Text& game = season.game_at(team, club, meet); !game.empty())
-                keys.push_back(month_day_text(game) + outcome_mark(first_club_outcome(game)));
+                keys.emplace_back(game, outcome_mark(first_club_outcome(game)));
             if (const Text& game = season.game_at(rival, league_index(team), meet); !game.empty())
-                keys.push_back(month_day_text(game) + outcome_mark(-first_club_outcome(game)));
+                keys.emplace_back(game, outcome_mark(-first_club_outcome(game)));
         }
     }
     std::sort(keys.begin(), keys.end());
     Text seq;
-    for (const Text& key : keys) seq += key.back();
+    seq.reserve(keys.size());
+    for (const ResultKey& key : keys) seq += key.mark();
     return seq;
 }
 

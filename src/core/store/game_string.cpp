@@ -79,25 +79,26 @@ std::optional<std::string> game_shape_error(TextView game) {
     if (game.size() < kGameLength) return "試合データが109文字より短くなっています";
     if ((game.size() - kGameLength) % kHrLength != 0) return "試合データの長さが正しくありません";
     if (hr_count(game) > kMaxHomeRuns) return "ホームランの記録が15件を超えています";
-    if (!is_digits_with_blanks(mid(game, 1, 2)) || !is_digits_with_blanks(mid(game, 3, 2)))
+    if (!is_digits_with_blanks(mid_view(game, 1, 2)) || !is_digits_with_blanks(mid_view(game, 3, 2)))
         return "得点が数値ではありません";
-    if (!is_digits_with_blanks(mid(game, 35, 5))) return "観客数が数値ではありません";
+    if (!is_digits_with_blanks(mid_view(game, 35, 5))) return "観客数が数値ではありません";
     for (int i = 1; i <= 15; ++i) {
-        if (!is_inning_cell(inning_cell(game, true, i)) || !is_inning_cell(inning_cell(game, false, i)))
+        if (!is_inning_cell(mid_view(game, kFirstInnings + 2 * (i - 1), 2)) ||
+            !is_inning_cell(mid_view(game, kSecondInnings + 2 * (i - 1), 2)))
             return "各回の得点が数値ではありません";
     }
-    const Text year = mid(game, kDate, 4);
-    const bool year_ok = is_digits_with_blanks(year) && year.find(U' ') == Text::npos;
+    const TextView year = mid_view(game, kDate, 4);
+    const bool year_ok = is_digits_with_blanks(year) && year.find(U' ') == TextView::npos;
     if (!year_ok || game[103] != U'/' || game[106] != U'/') return "日付が正しくありません";
-    const auto month = read_number(mid(game, 105, 2));
-    const auto day = read_number(mid(game, 108, 2));
-    if (!is_digits_with_blanks(mid(game, 105, 2)) || !is_digits_with_blanks(mid(game, 108, 2)) ||
+    const auto month = read_number(mid_view(game, 105, 2));
+    const auto day = read_number(mid_view(game, 108, 2));
+    if (!is_digits_with_blanks(mid_view(game, 105, 2)) || !is_digits_with_blanks(mid_view(game, 108, 2)) ||
         !month || !day || *month < 1 || *month > 12 || *day < 1 || *day > 31)
         return "日付が正しくありません";
     for (int j = 0; j < hr_count(game); ++j) {
-        const Text record = hr_at(game, j);
-        const auto batter_team = read_number(mid(record, 1, 2));
-        const auto pitcher_team = read_number(mid(record, 13, 2));
+        const TextView record = mid_view(game, kGameLength + 1 + kHrLength * j, kHrLength);
+        const auto batter_team = read_number(mid_view(record, 1, 2));
+        const auto pitcher_team = read_number(mid_view(record, 13, 2));
         if (!batter_team || !pitcher_team || *batter_team < 1 || *batter_team > 12 ||
             *pitcher_team < 1 || *pitcher_team > 12)
             return "ホームラン記録の球団番号が正しくありません";
@@ -114,14 +115,14 @@ Text hr_at(TextView game, int j) {
     return mid(game, kGameLength + 1 + kHrLength * j, kHrLength);
 }
 
-int first_runs(TextView game) { return static_cast<int>(number_or_zero(mid(game, 1, 2))); }
-int second_runs(TextView game) { return static_cast<int>(number_or_zero(mid(game, 3, 2))); }
-int game_month(TextView game) { return static_cast<int>(number_or_zero(mid(game, 105, 2))); }
-int game_day(TextView game) { return static_cast<int>(number_or_zero(mid(game, 108, 2))); }
-long long game_attendance(TextView game) { return number_or_zero(mid(game, 35, 5)); }
-Text first_pitcher(TextView game) { return trim_right(mid(game, 5, 10)); }
-Text second_pitcher(TextView game) { return trim_right(mid(game, 15, 10)); }
-Text save_pitcher(TextView game) { return trim_right(mid(game, 25, 10)); }
+int first_runs(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 1, 2))); }
+int second_runs(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 3, 2))); }
+int game_month(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 105, 2))); }
+int game_day(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 108, 2))); }
+long long game_attendance(TextView game) { return number_or_zero(mid_view(game, 35, 5)); }
+Text first_pitcher(TextView game) { return trim_right(mid_view(game, 5, 10)); }
+Text second_pitcher(TextView game) { return trim_right(mid_view(game, 15, 10)); }
+Text save_pitcher(TextView game) { return trim_right(mid_view(game, 25, 10)); }
 Text month_day_text(TextView game) { return mid(game, 105, 5); }
 
 Text inning_cell(TextView game, bool first, int i) {

@@ -17,9 +17,9 @@ Error damaged(const std::string& file, int line, std::string detail) {
 }
 
 // The file's lines, which must number exactly `count`, each of `items` items.
-Result<std::vector<ItemLine>> read_lines(const fs::path& dir, const std::string& name,
-                                         std::size_t count, std::size_t items) {
-    auto lines = read_item_file(dir, name);
+Result<ItemFile> read_lines(const fs::path& dir, const std::string& name, std::size_t count,
+                            std::size_t items) {
+    auto lines = read_items(dir, name);
     if (!lines) return lines.error();
     if (lines->size() < count)
         return damaged(name, static_cast<int>(lines->size()) + 1,
@@ -27,21 +27,21 @@ Result<std::vector<ItemLine>> read_lines(const fs::path& dir, const std::string&
     if (lines->size() > count)
         return damaged(name, static_cast<int>(count) + 1, "行数が多すぎます（" + std::to_string(count) + "行まで）");
     for (std::size_t i = 0; i < count; ++i) {
-        if ((*lines)[i].size() != items)
+        if (lines->items_in(i) != items)
             return damaged(name, static_cast<int>(i) + 1,
-                           "項目数が" + std::to_string((*lines)[i].size()) + "個です（" + std::to_string(items) + "個必要）");
+                           "項目数が" + std::to_string(lines->items_in(i)) + "個です（" + std::to_string(items) + "個必要）");
     }
     return lines;
 }
 
 // A quoted item, or a damaged error.
-Result<Text> quoted_item(const Item& item, const std::string& file, int line) {
+Result<TextView> quoted_item(const ItemView& item, const std::string& file, int line) {
     if (!item.quoted) return damaged(file, line, "文字列の項目が引用符で囲まれていません");
     return item.text;
 }
 
 // A 16-bit count item, or a damaged error.
-Result<std::int16_t> count_item(const Item& item, const std::string& file, int line) {
+Result<std::int16_t> count_item(const ItemView& item, const std::string& file, int line) {
     const auto value = item.quoted ? std::nullopt : read_number(item.text);
     if (!value || *value < 0 || *value > std::numeric_limits<std::int16_t>::max())
         return damaged(file, line, "数値でない項目があります");
@@ -52,12 +52,12 @@ Status read_games(const fs::path& dir, const std::string& name, std::array<Text,
     auto lines = read_lines(dir, name, kSlotCount, 1);
     if (!lines) return lines.error();
     for (int i = 0; i < kSlotCount; ++i) {
-        auto game = quoted_item((*lines)[i][0], name, i + 1);
+        auto game = quoted_item(lines->item(i, 0), name, i + 1);
         if (!game) return game.error();
         if (!game->empty()) {
             if (auto why = game_shape_error(*game)) return damaged(name, i + 1, *why);
         }
-        games[i] = std::move(*game);
+        games[i] = *game;
     }
     return ok_status();
 }
@@ -66,24 +66,25 @@ Status read_best(const fs::path& dir, const std::string& name, std::array<Text, 
     auto lines = read_lines(dir, name, kBestEntries, 1);
     if (!lines) return lines.error();
     for (int i = 0; i < kBestEntries; ++i) {
-        auto entry = quoted_item((*lines)[i][0], name, i + 1);
+        auto entry = quoted_item(lines->item(i, 0), name, i + 1);
         if (!entry) return entry.error();
-        best[i] = std::move(*entry);
+        best[i] = *entry;
     }
     return ok_status();
 }
 
-Status read_pitcher_row(const ItemLine& items, std::size_t first, const std::string& name, int line,
+Status read_pitcher_row(const ItemFile& lines, std::size_t r, std::size_t first, const std::string& name,
                         PitcherRow& row) {
-    auto key = quoted_item(items[first], name, line);
+    const int line = static_cast<int>(r) + 1;
+    auto key = quoted_item(lines.item(r, first), name, line);
     if (!key) return key.error();
-    auto wins = count_item(items[first + 1], name, line);
-    auto losses = count_item(items[first + 2], name, line);
-    auto saves = count_item(items[first + 3], name, line);
+    auto wins = count_item(lines.item(r, first + 1), name, line);
+    auto losses = count_item(lines.item(r, first + 2), name, line);
+    auto saves = count_item(lines.item(r, first + 3), name, line);
     if (!wins) return wins.error();
     if (!losses) return losses.error();
     if (!saves) return saves.error();
-    row = PitcherRow{std::move(*key), *wins, *losses, *saves};
+    row = PitcherRow{Text(*key), *wins, *losses, *saves};
     return ok_status();
 }
 
@@ -92,9 +93,8 @@ Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable&
     auto lines = read_lines(dir, name, kPitcherRows, 12);
     if (!lines) return lines.error();
     for (int r = 0; r < kPitcherRows; ++r) {
-        const ItemLine& items = (*lines)[r];
         for (auto [first, table] : {std::pair{0, &c}, std::pair{4, &p}, std::pair{8, &all}}) {
-            auto status = read_pitcher_row(items, first, name, r + 1, (*table)[r]);
+            auto status = read_pitcher_row(*lines, r, first, name, (*table)[r]);
             if (!status) return status;
         }
     }

@@ -1,12 +1,12 @@
 #include "core/text/data_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 
 #include "core/text/cp932.h"
 #include "core/text/file_seam.h"
@@ -16,35 +16,59 @@ namespace tev {
 
 namespace fs = std::filesystem;
 
-Result<ItemLine> parse_items(TextView line) {
-    ItemLine items;
-    std::size_t i = 0;
+namespace {
+
+using Spans = std::vector<ItemFile::Span>;
+
+bool is_item_blank(char32_t c) { return c == U' ' || c == U'\t'; }
+
+// Appends the items of the line text[begin, end) to `out`; the detail of the fault, or nullptr
+// when the line parses. A line of blanks alone holds no item.
+const char* parse_line(TextView text, std::size_t begin, std::size_t end, Spans& out) {
+    std::size_t first = begin;
+    while (first < end && is_blank(text[first])) ++first;
+    if (first == end) return nullptr;
+    std::size_t i = begin;
     const auto skip_blanks = [&] {
-        while (i < line.size() && (line[i] == U' ' || line[i] == U'\t')) ++i;
+        while (i < end && is_item_blank(text[i])) ++i;
     };
-    if (trim_both(line).empty()) return items;
+    const auto span = [](std::size_t pos, std::size_t len, bool quoted) {
+        return ItemFile::Span{static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(len), quoted};
+    };
     while (true) {
         skip_blanks();
-        Item item;
-        if (i < line.size() && line[i] == U'"') {
-            const std::size_t close = line.find(U'"', i + 1);
-            if (close == TextView::npos) return Error{ErrorKind::damaged, "", 0, "引用符が閉じていません"};
-            item.text = Text(line.substr(i + 1, close - i - 1));
-            item.quoted = true;
+        if (i < end && text[i] == U'"') {
+            std::size_t close = i + 1;
+            while (close < end && text[close] != U'"') ++close;
+            if (close == end) return "引用符が閉じていません";
+            out.push_back(span(i + 1, close - i - 1, true));
             i = close + 1;
             skip_blanks();
-            if (i < line.size() && line[i] != U',')
-                return Error{ErrorKind::damaged, "", 0, "引用符の後に余分な文字があります"};
+            if (i < end && text[i] != U',') return "引用符の後に余分な文字があります";
         } else {
-            const std::size_t comma = line.find(U',', i);
-            const std::size_t end = comma == TextView::npos ? line.size() : comma;
-            item.text = trim_both(line.substr(i, end - i));
-            i = end;
+            std::size_t comma = i;
+            while (comma < end && text[comma] != U',') ++comma;
+            std::size_t b = i, e = comma;  // a bare item loses its blanks of either kind
+            while (b < e && is_blank(text[b])) ++b;
+            while (e > b && is_blank(text[e - 1])) --e;
+            out.push_back(span(b, e - b, false));
+            i = comma;
         }
-        items.push_back(std::move(item));
-        if (i >= line.size()) break;
+        if (i >= end) break;
         ++i;  // the comma
     }
+    return nullptr;
+}
+
+}  // namespace
+
+Result<ItemLine> parse_items(TextView line) {
+    Spans spans;
+    if (const char* fault = parse_line(line, 0, line.size(), spans))
+        return Error{ErrorKind::damaged, "", 0, fault};
+    ItemLine items;
+    items.reserve(spans.size());
+    for (const ItemFile::Span& s : spans) items.push_back(Item{Text(line.substr(s.pos, s.len)), s.quoted});
     return items;
 }
 
@@ -70,18 +94,31 @@ Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name
     if (fs::is_directory(path, ec)) return Error{ErrorKind::damaged, name, 0, "同じ名前のフォルダがあります"};
     if (const int fault = at_file_point(FilePoint::before_open_read, path); fault != 0)
         return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(fault) + "）"};
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         const int why = errno;
-        return Error{ErrorKind::damaged, name, 0,
-                     why == 0 ? std::string("ファイルを開けません")
-                              : "ファイルを開けません（" + read_failure_reason(why) + "）"};
+        if (why == ENOENT) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
+        return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(why) + "）"};
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
-    return content.str();
+    // One read of the size the file has, then on until the end in case it grew meanwhile.
+    struct stat info {};
+    std::string content;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t used = 0;
+    while (true) {
+        if (used == content.size()) content.resize(std::max<std::size_t>(4096, content.size() * 2));
+        const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
+        }
+        if (n == 0) break;
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    content.resize(used);
+    return content;
 }
 
 namespace {
@@ -106,19 +143,71 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
 
 }  // namespace
 
-Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::string& wanted) {
-    const std::string name = name_on_disk(dir, wanted);  // errors name the file the user has
-    auto bytes = read_file_bytes(dir, name);
-    if (!bytes) return bytes.error();
-    std::vector<ItemLine> lines;
+namespace {
+
+// The first fault of `bytes` line by line, as a file read line by line meets it: a line that is
+// not code page 932 or that does not parse. Only a file that failed to decode whole comes here.
+Error first_fault(std::string_view bytes, const std::string& name) {
     int number = 0;
-    for (std::string_view raw : split_lines(*bytes)) {
+    for (std::string_view raw : split_lines(bytes)) {
         ++number;
         auto text = decode_cp932(raw);
         if (!text) return Error{ErrorKind::damaged, name, number, "シフトJISとして読めない文字があります"};
         auto items = parse_items(*text);
         if (!items) return Error{ErrorKind::damaged, name, number, items.error().detail};
-        lines.push_back(std::move(*items));
+    }
+    return Error{ErrorKind::damaged, name, 0, "シフトJISとして読めない文字があります"};
+}
+
+}  // namespace
+
+Result<ItemFile> read_items(const fs::path& dir, const std::string& wanted) {
+    const std::string name = name_on_disk(dir, wanted);  // errors name the file the user has
+    auto bytes = read_file_bytes(dir, name);
+    if (!bytes) return bytes.error();
+    std::string_view content = *bytes;
+    while (!content.empty() && content.back() == '\x1a') content.remove_suffix(1);
+    // Line ends and item separators are single bytes that never occur inside a two-byte
+    // character, so the whole file decodes at once and splits afterwards.
+    auto text = decode_cp932(content);
+    if (!text) return first_fault(content, name);
+    ItemFile file;
+    file.text_ = std::move(*text);
+    const TextView all = file.text_;
+    file.spans_.reserve(all.size() / 8);
+    std::size_t start = 0;
+    std::size_t kept_lines = 0, kept_spans = 0;  // up to the last line that is not empty
+    int number = 0;
+    while (start < all.size()) {
+        const std::size_t lf = all.find(U'\n', start);
+        const std::size_t stop = lf == TextView::npos ? all.size() : lf;
+        const std::size_t end = stop > start && all[stop - 1] == U'\r' ? stop - 1 : stop;
+        ++number;
+        if (const char* fault = parse_line(all, start, end, file.spans_))
+            return Error{ErrorKind::damaged, name, number, fault};
+        file.line_starts_.push_back(static_cast<std::uint32_t>(file.spans_.size()));
+        if (end > start) {
+            kept_lines = file.line_starts_.size();
+            kept_spans = file.spans_.size();
+        }
+        start = lf == TextView::npos ? all.size() : lf + 1;
+    }
+    // Trailing empty lines add nothing.
+    file.line_starts_.resize(std::max<std::size_t>(kept_lines, 1));
+    file.spans_.resize(kept_spans);
+    return file;
+}
+
+Result<std::vector<ItemLine>> read_item_file(const fs::path& dir, const std::string& wanted) {
+    auto file = read_items(dir, wanted);
+    if (!file) return file.error();
+    std::vector<ItemLine> lines(file->size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].reserve(file->items_in(i));
+        for (std::size_t k = 0; k < file->items_in(i); ++k) {
+            const ItemView item = file->item(i, k);
+            lines[i].push_back(Item{Text(item.text), item.quoted});
+        }
     }
     return lines;
 }

@@ -4,6 +4,7 @@
 // place all together or not at all.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +25,45 @@ using ItemLine = std::vector<Item>;
 // The items of one decoded line; an unterminated quote or text after a closing quote is an
 // error whose detail says so (the caller adds the file and line).
 Result<ItemLine> parse_items(TextView line);
+
+// One item of an ItemFile: a view into the file's decoded text, valid while the file lives.
+struct ItemView {
+    TextView text;
+    bool quoted = false;
+};
+
+// A data file decoded in one pass, its items kept as places in the decoded text rather than as
+// strings of their own, so that reading a file allocates a few buffers instead of one string
+// per item.
+class ItemFile {
+public:
+    // Number of lines.
+    std::size_t size() const { return line_starts_.size() - 1; }
+    // Number of items of line `line` (0-based).
+    std::size_t items_in(std::size_t line) const { return line_starts_[line + 1] - line_starts_[line]; }
+    // Item `k` of line `line` (both 0-based).
+    ItemView item(std::size_t line, std::size_t k) const {
+        const Span& s = spans_[line_starts_[line] + k];
+        return ItemView{TextView(text_).substr(s.pos, s.len), s.quoted};
+    }
+
+    // Where an item lies in the decoded text.
+    struct Span {
+        std::uint32_t pos = 0;
+        std::uint32_t len = 0;
+        bool quoted = false;
+    };
+
+private:
+    friend Result<ItemFile> read_items(const std::filesystem::path& dir, const std::string& name);
+
+    Text text_;
+    std::vector<Span> spans_;
+    std::vector<std::uint32_t> line_starts_{0};  // line i's items are spans_[starts[i], starts[i+1])
+};
+
+// The data file `dir`/`name` decoded and split into items, with the errors of `read_item_file`.
+Result<ItemFile> read_items(const std::filesystem::path& dir, const std::string& name);
 
 // Every line of the data file `dir`/`name`, split into items. Errors: `missing` when the file
 // does not exist, `damaged` (with the 1-based line) for bytes that are not code page 932 or a

@@ -39,11 +39,13 @@ Text pad_wide(TextView text, std::size_t width) {
     return out;
 }
 
-Text trim_right(TextView text) {
+TextView trim_right_view(TextView text) {
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;
-    return Text(text.substr(0, end));
+    return text.substr(0, end);
 }
+
+Text trim_right(TextView text) { return Text(trim_right_view(text)); }
 
 Text trim_both(TextView text) {
     std::size_t begin = 0;
@@ -55,27 +57,5 @@ Text mid(TextView text, std::size_t pos, std::size_t len) {
     if (pos == 0 || pos > text.size()) return Text();
     return Text(text.substr(pos - 1, len));
 }
-
-std::optional<long long> read_number(TextView text) {
-    long long value = 0;
-    bool negative = false;
-    bool seen_digit = false;
-    for (char32_t c : text) {
-        if (c == U' ') continue;
-        if (c == U'-' && !negative && !seen_digit) {
-            negative = true;
-        } else if (c >= U'0' && c <= U'9') {
-            if (value > 100'000'000'000LL) return std::nullopt;  // far beyond any field
-            value = value * 10 + (c - U'0');
-            seen_digit = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (negative && !seen_digit) return std::nullopt;
-    return negative ? -value : value;
-}
-
-long long number_or_zero(TextView text) { return read_number(text).value_or(0); }
 
 }  // namespace tev

@@ -46,12 +46,41 @@ Text trim_both(TextView text);
 // so a short text gives a short (or empty) result instead of failing.
 Text mid(TextView text, std::size_t pos, std::size_t len);
 
+// The characters `mid` gives, as a view into `text` (valid while `text` is): for readers that
+// only look at a field.
+inline TextView mid_view(TextView text, std::size_t pos, std::size_t len) {
+    if (pos == 0 || pos > text.size()) return TextView();
+    return text.substr(pos - 1, len);
+}
+
+// `text` without trailing blanks of either kind, as a view into `text`.
+TextView trim_right_view(TextView text);
+
 // The number written in `text` with blanks ignored ("  " and "" read as 0), or nothing when
 // anything but blanks, one leading minus sign and digits stands there.
-std::optional<long long> read_number(TextView text);
+// Inline: the readers and builders call it for every field of every game.
+inline std::optional<long long> read_number(TextView text) {
+    long long value = 0;
+    bool negative = false;
+    bool seen_digit = false;
+    for (char32_t c : text) {
+        if (c == U' ') continue;
+        if (c == U'-' && !negative && !seen_digit) {
+            negative = true;
+        } else if (c >= U'0' && c <= U'9') {
+            if (value > 100'000'000'000LL) return std::nullopt;  // far beyond any field
+            value = value * 10 + (c - U'0');
+            seen_digit = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (negative && !seen_digit) return std::nullopt;
+    return negative ? -value : value;
+}
 
 // The number written in `text`, or 0 when it is not one (" X", damaged fields).
-long long number_or_zero(TextView text);
+inline long long number_or_zero(TextView text) { return read_number(text).value_or(0); }
 
 // True when `c` is an ASCII blank or a full-width blank.
 inline bool is_blank(char32_t c) { return c == U' ' || c == kWideBlank; }
