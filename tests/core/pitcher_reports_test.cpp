@@ -10,20 +10,7 @@
 namespace tev {
 namespace {
 
-// A report pane as its golden file holds it: the caption's lines, "--", the list lines, "--",
-// the hint.
-std::vector<Text> pane_lines(const ReportPane& pane) {
-    std::vector<Text> out;
-    std::size_t start = 0;
-    for (std::size_t at; (at = pane.caption.find(kLineBreak, start)) != Text::npos; start = at + 2)
-        out.push_back(pane.caption.substr(start, at - start));
-    out.push_back(pane.caption.substr(start));
-    out.push_back(U"--");
-    out.insert(out.end(), pane.lines.begin(), pane.lines.end());
-    out.push_back(U"--");
-    out.push_back(pane.status);
-    return out;
-}
+using test::pane_lines;
 
 PitcherRow row(int team, const char32_t* name, int wins, int losses, int saves) {
     return PitcherRow{pitcher_key(team, name), static_cast<std::int16_t>(wins), static_cast<std::int16_t>(losses),

@@ -51,4 +51,17 @@ std::vector<std::string> read_lines(const std::filesystem::path& path) {
     return matches_golden(name, utf8);
 }
 
+std::vector<Text> pane_lines(const ReportPane& pane) {
+    std::vector<Text> out;
+    std::size_t start = 0;
+    for (std::size_t at; (at = pane.caption.find(kLineBreak, start)) != Text::npos; start = at + 2)
+        out.push_back(pane.caption.substr(start, at - start));
+    out.push_back(pane.caption.substr(start));
+    out.push_back(U"--");
+    out.insert(out.end(), pane.lines.begin(), pane.lines.end());
+    out.push_back(U"--");
+    out.push_back(pane.status);
+    return out;
+}
+
 }  // namespace tev::test

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/stats/report_pane.h"
 #include "core/text/text.h"
 
 namespace tev::test {
@@ -16,5 +17,9 @@ namespace tev::test {
 // failure shows the first differing line of both.
 ::testing::AssertionResult matches_golden(const std::string& name, const std::vector<std::string>& lines);
 ::testing::AssertionResult matches_golden(const std::string& name, const std::vector<Text>& lines);
+
+// A report pane as its golden file holds it: the caption's lines, "--", the list lines, "--",
+// the status text.
+std::vector<Text> pane_lines(const ReportPane& pane);
 
 }  // namespace tev::test
