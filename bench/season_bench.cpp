@@ -40,12 +40,17 @@ std::vector<std::string> startup_files(const FileNames& names) {
     return {names.history_file, names.game_file, names.best_file, names.pitcher_file, names.homerun_file};
 }
 
+// Writes the generated full 1996 season that the reading benchmarks read into `dir`.
+void write_full_season(const test::TempDir& dir, benchmark::State& state) {
+    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
+    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+}
+
 // The floor under start-up's reading: one pass per whole file, read it and decode it with one
 // iconv call, nothing else.
 void BM_BareReadAndDecode(benchmark::State& state) {
     test::TempDir dir;
-    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
-    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+    write_full_season(dir, state);
     const std::vector<std::string> files = startup_files(paht_set("1996"));
     std::size_t decoded = 0;
     for (auto _ : state) {
@@ -74,8 +79,7 @@ BENCHMARK(BM_BareReadAndDecode)->Unit(benchmark::kMicrosecond);
 // file set, the home-run file, both standings, the tallies, the inning tables and the streaks.
 void BM_StartupReadAndBuild(benchmark::State& state) {
     test::TempDir dir;
-    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
-    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+    write_full_season(dir, state);
     const FileNames names = paht_set("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
@@ -100,8 +104,7 @@ BENCHMARK(BM_StartupReadAndBuild)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadSeasonAndBuildStandings(benchmark::State& state) {
     test::TempDir dir;
-    const auto generated = std::make_unique<Season>(gen::generate_season("1996", 1));
-    if (!gen::write_generated(dir.path(), *generated).ok()) state.SkipWithError("cannot write season");
+    write_full_season(dir, state);
     const FileNames names = paht_set("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
