@@ -28,6 +28,7 @@ struct Options {
     std::vector<std::string> shows;
     std::vector<std::string> events;
     std::vector<std::pair<std::string, std::filesystem::path>> exports;  // --export NAME FILE
+    std::optional<ui::DateTime> date;  // --date: the clock stands on this day at noon
 };
 
 struct UsageError {
@@ -45,6 +46,16 @@ ui::ScreenMetrics parse_screen(const std::string& text) {
     return ui::ScreenMetrics{std::stoi(m[1]) * tpp, std::stoi(m[2]) * tpp, tpp, tpp};
 }
 
+ui::DateTime parse_date(const std::string& text) {
+    static const std::regex shape(R"((\d{4})/(\d{1,2})/(\d{1,2}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, shape)) throw UsageError{"--date takes YYYY/MM/DD, not " + text};
+    const int month = std::stoi(m[2]);
+    const int day = std::stoi(m[3]);
+    if (month < 1 || month > 12 || day < 1 || day > 31) throw UsageError{"--date takes YYYY/MM/DD, not " + text};
+    return ui::DateTime{std::stoi(m[1]), month, day, 12, 0, 0};
+}
+
 Options parse_options(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -58,6 +69,8 @@ Options parse_options(const std::vector<std::string>& args) {
         } else if (a == "--export") {
             const std::string name = value();
             o.exports.emplace_back(name, std::filesystem::path(value()));
+        } else if (a == "--date") {
+            o.date = parse_date(value());
         } else if (a == "--screen") {
             o.screen = parse_screen(value());
         } else if (a == "--answer") {
@@ -87,16 +100,17 @@ ui::DateTime local_now() {
 // The scripted services of the driver, with the real single-instance guard.
 class DriverServices : public ui::ScriptedServices {
 public:
-    explicit DriverServices(std::filesystem::path dir) : dir_(std::move(dir)) {}
+    DriverServices(std::filesystem::path dir, std::optional<ui::DateTime> date) : dir_(std::move(dir)), date_(date) {}
     bool acquire_single_instance() override {
         const bool taken = lock_.acquire(dir_);
         if (!lock_.unavailable_reason().empty()) message(ui::lock_unavailable_text(lock_.unavailable_reason()), U"Tevardin", ui::Icon::exclamation);
         return taken;
     }
-    ui::DateTime now() const override { return local_now(); }
+    ui::DateTime now() const override { return date_ ? *date_ : local_now(); }
 
 private:
     std::filesystem::path dir_;
+    std::optional<ui::DateTime> date_;
     ui::InstanceLock lock_;
 };
 
@@ -291,7 +305,7 @@ int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "tevardin-cli: " << e.what << "\n";
         return 2;
     }
-    DriverServices services(options.dir);
+    DriverServices services(options.dir, options.date);
     services.screen_metrics = options.screen;
     services.answers = options.answers;
     services.inputs = options.inputs;

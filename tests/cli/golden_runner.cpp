@@ -20,6 +20,8 @@
 //   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
 //   tally bat_c " 4山田　　　　　　　　12"   (an entry appended to a table of the year's home-run file)
 //   past 1997 5                    (another registered year: a generated season from seed 5)
+//   date 2026/04/01                (the driver's clock for every run; 2009/04/01 when absent, so
+//                                  that the new-year list and the search end at 2010)
 //   args --screen 800x600 Command11 Command9
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
@@ -122,6 +124,7 @@ struct Prepared {
     int exit = 0;
     bool listing = false;
     std::vector<std::vector<std::string>> prints;
+    std::string date = "2009/04/01";  // the clock of every run
 };
 
 // Lines `from`..`to` (1-based) of a data file, decoded, each ending in a line feed.
@@ -225,6 +228,7 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         if (w[0] == "print") p.prints.push_back(w);
         if (w[0] == "args") p.runs.emplace_back(w.begin() + 1, w.end());
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
+        if (w[0] == "date") p.date = w[1];
     }
     if (write) {
         std::string registered = "Regi Year= " + season->disp_year;
@@ -271,7 +275,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
             EXPECT_EQ(status, 0) << "run " << run << ": " << err.str();
             out << "### run " << run + 1 << "\n";
         }
-        std::vector<std::string> args = {"--dir", dir.path().string()};
+        std::vector<std::string> args = {"--dir", dir.path().string(), "--date", p.date};
         args.insert(args.end(), p.runs[run].begin(), p.runs[run].end());
         status = cli::run_driver(args, out, err);
         if (p.listing) out << folder_listing(dir.path());

@@ -232,22 +232,47 @@ TEST(PitcherCum, AFullTableKeepsItsRowsAndSaysHowManyWereLeftOut) {
     EXPECT_EQ(cum.notes, std::vector<Text>{U"累計の表が1000人で一杯のため、250人の投手成績を入れていません"});
 }
 
-TEST(PitcherCum, CountsPastTheSlotAndYearsPastTheStringAreLeftOut) {
+TEST(PitcherCum, CountsPastTheSlotAndYearsOutsideTheRangeAreLeftOut) {
     const auto y1996 = table_of({row(1, U"工藤", 100, 3, 1), row(2, U"石井", 5, 5, 0)});
     const auto y2010 = table_of({row(2, U"石井", 1, 0, 0)});
     const auto y2011 = table_of({row(2, U"石井", 9, 0, 0)});
     const PitcherCumBuild cum = pitcher_cum_make({{"1996", y1996.get(), Text()},
                                                   {"2010", y2010.get(), Text()},
-                                                  {"2011", y2011.get(), Text()},
+                                                  {"2100", y2011.get(), Text()},
                                                   {"1984", y2011.get(), Text()}});
     ASSERT_EQ(cum.table.size(), 1u);
     EXPECT_EQ(cum.table[0].wins, 6);
-    EXPECT_EQ(mid(cum.table[0].years, 251, 10), U"2010 1 0 0");  // the last slot
+    EXPECT_EQ(mid(cum.table[0].years, 251, 10), U"2010 1 0 0");  // the last slot of 260
+    EXPECT_EQ(cum.table[0].years.size(), 260u);
     EXPECT_EQ(cum.notes, (std::vector<Text>{U"1996年: 勝・敗・セーブの数が99を超える投手1人を入れていません",
-                                            U"2011年: 累計に入る年度は1985年から2010年までです",
-                                            U"1984年: 累計に入る年度は1985年から2010年までです"}));
+                                            U"2100年: 累計に入る年度は1985年から2099年までです",
+                                            U"1984年: 累計に入る年度は1985年から2099年までです"}));
     EXPECT_EQ(year_slot_position("2004", 10), 191u);
+    EXPECT_EQ(year_slot_position("2026", 10), 411u);
+    EXPECT_EQ(year_slot_position("2099", 6), 685u);
+    EXPECT_EQ(year_slot_position("2100", 10), 0u);
     EXPECT_EQ(year_slot_position("199x", 10), 0u);
+}
+
+TEST(PitcherCum, YearsAfter2010GrowEveryRowsYearsString) {
+    const auto y1996 = table_of({row(1, U"工藤", 10, 3, 1), row(2, U"石井", 5, 5, 0)});
+    const auto y2011 = table_of({row(2, U"石井", 9, 0, 0)});
+    const auto y2026 = table_of({row(2, U"石井", 12, 4, 0)});
+    const PitcherCumBuild cum = pitcher_cum_make({{"1996", y1996.get(), Text()},
+                                                  {"2026", y2026.get(), Text()},
+                                                  {"2011", y2011.get(), Text()}});
+    ASSERT_EQ(cum.table.size(), 2u);
+    EXPECT_EQ(cum.table[0].key, pitcher_key(2, U"石井"));
+    EXPECT_EQ(cum.table[0].wins, 26);
+    EXPECT_EQ(mid(cum.table[0].years, 261, 10), U"2011 9 0 0");
+    EXPECT_EQ(mid(cum.table[0].years, 411, 10), U"202612 4 0");
+    for (const PitcherCumRow& r : cum.table) EXPECT_EQ(r.years.size(), 420u);
+    EXPECT_EQ(mid(cum.table[1].years, 261, 160), Text(160, U'0'));  // the 1996-only row
+    EXPECT_TRUE(cum.notes.empty());
+    EXPECT_EQ(pitcher_year_lines(cum.table, pitcher_key(2, U"石井")),
+              (std::vector<Text>{U"1996年度   5勝  5敗  0Ｓ", U"2011年度   9勝  0敗  0Ｓ",
+                                 U"2026年度  12勝  4敗  0Ｓ",
+                                 U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
 }
 
 }  // namespace

@@ -27,6 +27,20 @@ TEST(YearLists, TheNewYearListLeavesOutTheRegisteredYears) {
     EXPECT_EQ(std::count(items.begin(), items.end(), U" 1996"), 0);
 }
 
+TEST(YearLists, TheNewYearListRunsToNextYearButNeverEndsBefore2010) {
+    EXPECT_EQ(last_offered_year(1996), 2010);
+    EXPECT_EQ(last_offered_year(2009), 2010);
+    EXPECT_EQ(last_offered_year(2010), 2011);
+    EXPECT_EQ(last_offered_year(2026), 2027);
+    const auto items = unregistered_year_items("Regi Year= 19962026", last_offered_year(2026));
+    ASSERT_EQ(items.size(), 42u);  // 1985..2027 without 1996 and 2026, then cancel
+    EXPECT_EQ(items[24], U" 2010");
+    EXPECT_EQ(items[25], U" 2011");
+    EXPECT_EQ(items[39], U" 2025");
+    EXPECT_EQ(items[40], U" 2027");
+    EXPECT_EQ(items[41], U"ｷｬﾝｾﾙ");
+}
+
 TEST(YearLists, AnItemsYearIsItsLastFourCharacters) {
     EXPECT_EQ(year_of_item(U" 1998"), "1998");
     EXPECT_EQ(year_of_item(U"2001"), "2001");
@@ -60,6 +74,10 @@ TEST_F(YearFolder, TheSearchFindsGameFilesOfEitherCaseInTheOfferedYears) {
         touch(name);
     spit(dir / "Tev_1999.dat", "");  // an empty file still counts
     EXPECT_EQ(years_with_game_file(dir.path()), (std::vector<std::string>{"1990", "1999", "2001"}));
+    touch("Tev_2027.DAT");
+    touch("Tev_2028.dat");
+    EXPECT_EQ(years_with_game_file(dir.path(), 2027),
+              (std::vector<std::string>{"1990", "1999", "2001", "2011", "2027"}));
 }
 
 TEST_F(YearFolder, ReadersAcceptEitherCaseOfTheExtension) {

@@ -25,6 +25,8 @@ class Side {
     void add(TextView key, int count, const std::string& year, std::size_t pos) {
         HomerunCumRow* row = row_of(key);
         if (row == nullptr) return;
+        if (row->years.size() < pos + kHomerunSlot - 1) row->years.resize(pos + kHomerunSlot - 1, U'0');
+        last_end_ = std::max(last_end_, pos + kHomerunSlot - 1);
         // A key twice in one year's table (only a damaged file has that) adds up in its slot too.
         const TextView slot = mid_view(row->years, pos, kHomerunSlot);
         const bool same_year = std::equal(year.begin(), year.end(), slot.begin(), slot.begin() + 4);
@@ -52,7 +54,13 @@ class Side {
                             U"人のホームランを入れていません");
     }
 
-    HomerunCum take() { return std::move(rows_); }
+    // The rows, each years string as long as the latest slot of either side needs.
+    HomerunCum take(std::size_t last_end) {
+        even_years(rows_, last_end);
+        return std::move(rows_);
+    }
+
+    std::size_t last_end() const { return last_end_; }
 
   private:
     HomerunCumRow* row_of(TextView key) {
@@ -72,6 +80,7 @@ class Side {
     std::unordered_map<Text, std::size_t> row_index_;
     std::unordered_set<Text> refused_;
     std::vector<std::string> overfull_;  // years whose slot of a player was cut to 99
+    std::size_t last_end_ = 0;           // the last character of the latest slot written
 };
 
 struct Builder {
@@ -84,7 +93,7 @@ struct Builder {
         if (!y.problem.empty() || y.tables == nullptr)
             return notes.push_back(year_note(y.year, y.problem));
         if (pos == 0)
-            return notes.push_back(year_note(y.year, U"累計に入る年度は1985年から2027年までです"));
+            return notes.push_back(year_note(y.year, U"累計に入る年度は1985年から2099年までです"));
         for (int i = 0; i < kHrBothEntries; ++i) {
             const Text& bat = y.tables->bat_all[i];
             const Text& pit = y.tables->pit_all[i];
@@ -101,7 +110,8 @@ struct Builder {
     HomerunCumBuild finish() {
         batters.note_refused(notes);
         pitchers.note_refused(notes);
-        return HomerunCumBuild{batters.take(), pitchers.take(), std::move(notes)};
+        const std::size_t last_end = std::max(batters.last_end(), pitchers.last_end());
+        return HomerunCumBuild{batters.take(last_end), pitchers.take(last_end), std::move(notes)};
     }
 };
 

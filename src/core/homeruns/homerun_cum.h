@@ -1,7 +1,9 @@
 // The cumulative home runs: every registered year's both-league home-run tallies added up, for
 // batters (`hr_bat_cum`) and for pitchers who gave them up (`hr_pit_cum`), one row per player key,
-// with the count of each year in a 260-character years string: six characters per year from
-// 1985 (the year and the count in two characters; "000000" for a year without an entry).
+// with the count of each year in a years string: six characters per year from 1985 (the year
+// and the count in two characters; "000000" for a year without an entry). The string is 260
+// characters while every year added lies before 2028 and grows to hold the last slot of a
+// later year, the same length in every row of one build.
 // Ordered by count, most first; equal counts keep their first appearance.
 #pragma once
 

@@ -15,9 +15,8 @@ namespace tev {
 std::size_t year_slot_position(const std::string& year, std::size_t slot) {
     if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) return 0;
     const int y = std::stoi(year);
-    if (y < kFirstCumYear) return 0;
-    const std::size_t pos = static_cast<std::size_t>(y - kFirstCumYear) * slot + 1;
-    return pos + slot - 1 <= kYearsLength ? pos : 0;
+    if (y < kFirstCumYear || y > kLastCumYear) return 0;
+    return static_cast<std::size_t>(y - kFirstCumYear) * slot + 1;
 }
 
 namespace {
@@ -82,6 +81,7 @@ class CumBuilder {
             row->losses = static_cast<std::int16_t>(row->losses + line.losses);
             row->saves = static_cast<std::int16_t>(row->saves + line.saves);
             write_slot(row->years, pos, year, {line.wins, line.losses, line.saves});
+            last_end_ = std::max(last_end_, pos + kPitcherSlot - 1);
         }
         if (too_big > 0)
             notes.push_back(year_note(year, U"勝・敗・セーブの数が99を超える投手" +
@@ -93,6 +93,7 @@ class CumBuilder {
             notes.push_back(U"累計の表が" + plain_num(kCumRows) + U"人で一杯のため、" +
                             plain_num(static_cast<long long>(refused_.size())) +
                             U"人の投手成績を入れていません");
+        even_years(rows_, last_end_);
         return PitcherCumBuild{std::move(rows_), std::move(notes)};
     }
 
@@ -102,6 +103,7 @@ class CumBuilder {
     // Writes the year and its three counts, right-aligned in two characters each, at `pos`.
     static void write_slot(Text& years, std::size_t pos, const std::string& year,
                            std::initializer_list<int> counts) {
+        if (years.size() < pos + kPitcherSlot - 1) years.resize(pos + kPitcherSlot - 1, U'0');
         char32_t* at = years.data() + (pos - 1);
         for (char c : year) *at++ = static_cast<char32_t>(c);
         for (int count : counts) {  // 0..99, as fits_slot checked
@@ -113,6 +115,7 @@ class CumBuilder {
     PitcherCum rows_;
     std::unordered_map<Text, std::size_t> row_index_;
     std::unordered_set<Text> refused_;
+    std::size_t last_end_ = 0;  // the last character of the latest slot written
 };
 
 void sort_cum(PitcherCum& rows) {
@@ -132,7 +135,7 @@ PitcherCumBuild make(const std::vector<PitcherYear>& years,
         if (!y.problem.empty() || y.table == nullptr) {
             notes.push_back(year_note(y.year, y.problem));
         } else if (pos == 0) {
-            notes.push_back(year_note(y.year, U"累計に入る年度は1985年から2010年までです"));
+            notes.push_back(year_note(y.year, U"累計に入る年度は1985年から2099年までです"));
         } else {
             builder.add_year(y.year, pos, *y.table, notes);
         }

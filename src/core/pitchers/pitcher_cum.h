@@ -1,7 +1,9 @@
 // The cumulative pitcher records `pitcher_cum`: every registered year's both-league pitcher table
 // added up, one row per pitcher key (a pitcher who changed clubs has a row per club), with his
-// line of each year in a 260-character years string: ten characters per year from 1985 (the
-// year, then wins, losses and saves in two characters each; "0000000000" for a year not played).
+// line of each year in a years string: ten characters per year from 1985 (the year, then wins,
+// losses and saves in two characters each; "0000000000" for a year not played). The string is
+// 260 characters while every year added lies before 2011 and grows to hold the last slot of a
+// later year, the same length in every row of one build.
 // Ordered as a season table: wins (most first), losses (fewest first), first appearance.
 #pragma once
 
@@ -18,6 +20,9 @@ namespace tev {
 inline constexpr int kCumRows = 1000;
 inline constexpr int kFirstCumYear = 1985;
 inline constexpr std::size_t kYearsLength = 260;
+// The last year that still gets a slot; a slot per year up to it keeps a row within 1,150
+// characters, where a misread four-digit year would otherwise ask for 80,000.
+inline constexpr int kLastCumYear = 2099;
 inline constexpr std::size_t kPitcherSlot = 10;
 
 struct PitcherCumRow {
@@ -61,7 +66,22 @@ PitcherCumBuild pitcher_rui(const std::filesystem::path& dir, const std::vector<
                             const std::function<void(CumStep)>& progress = {});
 
 // Character position (1-based) of the slot of `year` in a years string with slots of `slot`
-// characters, or 0 when the year is not four digits or its slot does not fit.
+// characters, or 0 when the year is not four digits or lies outside 1985..kLastCumYear.
 std::size_t year_slot_position(const std::string& year, std::size_t slot);
+
+// The length of the years strings of a build whose last slot ends at character `last_end`
+// (0 when nothing was written): 260, or more when a later year needs it.
+constexpr std::size_t years_length(std::size_t last_end) {
+    return last_end > kYearsLength ? last_end : kYearsLength;
+}
+
+// Pads every row's years string with "0" to the same length, so that each row has a slot for
+// every year up to the latest one added.
+template <class Rows>
+void even_years(Rows& rows, std::size_t last_end) {
+    const std::size_t length = years_length(last_end);
+    for (auto& row : rows)
+        if (row.years.size() < length) row.years.resize(length, U'0');
+}
 
 }  // namespace tev

@@ -37,9 +37,9 @@ std::vector<Text> registered_year_items(const std::string& rec_year) {
     return items;
 }
 
-std::vector<Text> unregistered_year_items(const std::string& rec_year) {
+std::vector<Text> unregistered_year_items(const std::string& rec_year, int last_year) {
     std::vector<Text> items;
-    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year)
+    for (int year = kFirstOfferedYear; year <= last_year; ++year)
         items.push_back(num_text(year));
     items.emplace_back(kCancelItem);
     for (const std::string& year : registered_years(rec_year)) {
@@ -88,10 +88,10 @@ Status delete_year_files(const fs::path& dir, const std::string& year) {
     return ok_status();
 }
 
-std::vector<std::string> years_with_game_file(const fs::path& dir) {
+std::vector<std::string> years_with_game_file(const fs::path& dir, int last_year) {
     std::vector<std::string> years;
     std::error_code ec;
-    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year) {
+    for (int year = kFirstOfferedYear; year <= last_year; ++year) {
         const std::string name = "Tev_" + std::to_string(year) + ".dat";
         if (fs::exists(dir / name_on_disk(dir, name), ec)) years.push_back(std::to_string(year));
     }

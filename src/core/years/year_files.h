@@ -12,9 +12,16 @@
 
 namespace tev {
 
-// The first and last year the program offers for a new year or looks for in the folder.
+// The first year the program offers for a new year or looks for in the folder, and the last one
+// it offers at least, whatever the clock says.
 inline constexpr int kFirstOfferedYear = 1985;
 inline constexpr int kLastOfferedYear = 2010;
+
+// The last year offered when the clock reads `this_year`: next year, so that a season can be
+// set up before it starts, and never before 2010.
+constexpr int last_offered_year(int this_year) {
+    return this_year + 1 > kLastOfferedYear ? this_year + 1 : kLastOfferedYear;
+}
 
 // The year the program starts with: always registered, never deleted.
 inline constexpr const char* kFirstSeasonYear = "1996";
@@ -26,9 +33,10 @@ inline constexpr const char32_t* kCancelItem = U"ｷｬﾝｾﾙ";
 // registration order, then "ｷｬﾝｾﾙ".
 std::vector<Text> registered_year_items(const std::string& rec_year);
 
-// The year list of "新規作成" (set_list3): " 1985" ... " 2010" with a leading blank, without the
-// registered years, then "ｷｬﾝｾﾙ".
-std::vector<Text> unregistered_year_items(const std::string& rec_year);
+// The year list of "新規作成" (set_list3): " 1985" ... " <last_year>" with a leading blank,
+// without the registered years, then "ｷｬﾝｾﾙ".
+std::vector<Text> unregistered_year_items(const std::string& rec_year,
+                                          int last_year = kLastOfferedYear);
 
 // The year an item of the year list names: its last four characters (the whole item when it is
 // shorter), as plain ASCII.
@@ -48,9 +56,10 @@ std::vector<std::string> year_files_present(const std::filesystem::path& dir,
 // deleted (the others are still tried); success when there was nothing to delete.
 Status delete_year_files(const std::filesystem::path& dir, const std::string& year);
 
-// The years 1985..2010, ascending, whose game file "Tev_<year>.dat" (either case of the
+// The years 1985..last_year, ascending, whose game file "Tev_<year>.dat" (either case of the
 // extension) is in `dir`.
-std::vector<std::string> years_with_game_file(const std::filesystem::path& dir);
+std::vector<std::string> years_with_game_file(const std::filesystem::path& dir,
+                                              int last_year = kLastOfferedYear);
 
 // The text of the year-file search dialog after `added` years were registered: `title`, the
 // searching line and either the count registered or "no new files".

@@ -55,7 +55,7 @@ void MainWindow::show_year_list(std::vector<Text> items, const Text& prompt,
 }
 
 void MainWindow::set_list3() {
-    show_year_list(unregistered_year_items(settings_.rec_year),
+    show_year_list(unregistered_year_items(settings_.rec_year, last_offered_year(services_.now().year)),
                    U"新規登録データ年度を選択して下さい。", YearOperation::new_year);
 }
 

@@ -21,7 +21,7 @@ void MainWindow::mnudat_add_Click() {
 void MainWindow::file_reference() {
     const std::vector<std::string> registered = registered_years(settings_.rec_year);
     int added = 0;
-    for (const std::string& year : years_with_game_file(dir_)) {
+    for (const std::string& year : years_with_game_file(dir_, last_offered_year(services_.now().year))) {
         if (std::find(registered.begin(), registered.end(), year) != registered.end()) continue;
         settings_.rec_year = rec_year_with(settings_.rec_year, year);
         ++added;
