@@ -105,6 +105,29 @@ TEST(HomerunReports, DetailListsThePlayersHomeRunsGameByGame) {
                                  U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
 }
 
+TEST(HomerunCum, AYearPast2027GrowsEveryRowsYearsString) {
+    auto y1996 = std::make_unique<HomerunTables>();
+    auto y2026 = std::make_unique<HomerunTables>();
+    fill(y1996->bat_all, {entry(1, U"松井秀", 30), entry(7, U"ｲﾁﾛｰ", 60)});
+    fill(y2026->bat_all, {entry(1, U"松井秀", 5)});
+    fill(y2026->pit_all, {entry(4, U"藪", 3)});
+    const HomerunCumBuild cum = homerun_cum_make({{"1996", y1996.get(), Text()}, {"2026", y2026.get(), Text()},
+                                                  {"2028", y2026.get(), Text()}});
+    EXPECT_TRUE(cum.notes.empty());
+    ASSERT_EQ(cum.batters.size(), 2u);
+    EXPECT_EQ(cum.batters[0].count, 60);
+    EXPECT_EQ(cum.batters[1].count, 40);
+    EXPECT_EQ(mid(cum.batters[1].years, 247, 6), U"2026 5");
+    EXPECT_EQ(mid(cum.batters[1].years, 259, 6), U"2028 5");
+    for (const auto* side : {&cum.batters, &cum.pitchers})
+        for (const HomerunCumRow& row : *side) EXPECT_EQ(row.years.size(), 264u);
+    EXPECT_EQ(homerun_year_lines(cum.batters, key(1, U"松井秀")),
+              (std::vector<Text>{U"1996年度  30本 ", U"2026年度   5本 ", U"2028年度   5本 ",
+                                 U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
+    EXPECT_EQ(homerun_year_lines(cum.batters, key(7, U"ｲﾁﾛｰ")),
+              (std::vector<Text>{U"1996年度  60本 ", U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
+}
+
 TEST(HomerunCum, YearsAddUpWithTheirSlots) {
     auto y1996 = std::make_unique<HomerunTables>();
     auto y1997 = std::make_unique<HomerunTables>();
@@ -114,25 +137,20 @@ TEST(HomerunCum, YearsAddUpWithTheirSlots) {
     // An empty batter entry beside a pitcher's does not end the year.
     fill(y1997->pit_all, {entry(4, U"藪", 3), entry(9, U"野茂", 1), entry(1, U"槙原", 1), entry(2, U"高津", 1)});
     const HomerunCumBuild cum = homerun_cum_make({{"1996", y1996.get(), Text()}, {"1997", y1997.get(), Text()},
-                                                  {"2100", y1997.get(), Text()}, {"2027", y1996.get(), Text()},
-                                                  {"2028", y1997.get(), Text()}});
+                                                  {"2100", y1997.get(), Text()}, {"2027", y1996.get(), Text()}});
     ASSERT_EQ(cum.batters.size(), 3u);
     EXPECT_EQ(cum.batters[0].key, key(7, U"ｲﾁﾛｰ"));
-    EXPECT_EQ(cum.batters[0].count, 200);  // 60 + 40 + 60 in 2027 + 40 in 2028
-    EXPECT_EQ(cum.batters[1].count, 110);  // 30 + 25 + 30 in 2027 + 25 in 2028
+    EXPECT_EQ(cum.batters[0].count, 160);
+    EXPECT_EQ(cum.batters[1].count, 85);  // 30 + 25 + 30 in 2027
     EXPECT_EQ(mid(cum.batters[1].years, 67, 6), U"199630");
     EXPECT_EQ(mid(cum.batters[1].years, 73, 6), U"199725");
     EXPECT_EQ(mid(cum.batters[1].years, 253, 6), U"202730");
-    // 2028 is the first year past the 260 characters: every row grows to hold its slot.
-    EXPECT_EQ(mid(cum.batters[1].years, 259, 6), U"202825");
-    for (const HomerunCumRow& row : cum.batters) EXPECT_EQ(row.years.size(), 264u);
-    for (const HomerunCumRow& row : cum.pitchers) EXPECT_EQ(row.years.size(), 264u);
-    EXPECT_EQ(mid(cum.batters[2].years, 259, 6), U"202802");
     EXPECT_EQ(cum.pitchers.size(), 4u);
     EXPECT_EQ(cum.notes, std::vector<Text>{U"2100年: 累計に入る年度は1985年から2099年までです"});
+    for (const HomerunCumRow& row : cum.batters) EXPECT_EQ(row.years.size(), 260u);  // 2027 still fits
     EXPECT_EQ(homerun_year_lines(cum.batters, key(1, U"松井秀")),
               (std::vector<Text>{U"1996年度  30本 ", U"1997年度  25本 ", U"2027年度  30本 ",
-                                 U"2028年度  25本 ", U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
+                                 U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
     for (int size : {0, 1, 2})
         EXPECT_TRUE(test::matches_golden("homeruns/cum_menu_size" + std::to_string(size) + ".txt",
                                          pane_lines(homerun_cum_report(cum.batters, 1, HrSide::batters, HrCumCaption::menu, size))));
