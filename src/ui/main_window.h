@@ -311,6 +311,9 @@ private:
     bool remember_settings();  // false when the settings file could not be written (told)
     void registered_years_changed();
 
+    // The season's club names: ui/shell/club_captions.cpp.
+    void show_club_names();  // the season's names into every caption that shows a club
+
     // Saving: ui/shell/saving.cpp. Every save runs between open_save and close_save (false when
     // the save did not complete; the user has been told). write_save_files writes one group of
     // files of the save, telling `failure` when it cannot, and nothing after a failure.

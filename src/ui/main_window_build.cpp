@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/text/fixed_width.h"
+#include "ui/shell/club_captions.h"
 #include "ui/main_window.h"
 
 namespace tev::ui {
@@ -30,6 +31,10 @@ void MainWindow::build_menus() {
     auto menu = [&](const char* name, const char32_t* caption, const char* parent) {
         main_.add(make(ControlKind::menu, name, caption, -1, parent));
     };
+    // The club items start with the default names; show_club_names puts the season's in.
+    auto club_menu = [&](const char* name, const char* parent) {
+        main_.add(make(ControlKind::menu, name, Text(), -1, parent));
+    };
     int separators = 0;
     auto separator = [&](const char* parent) {
         main_.add(make(ControlKind::separator, "menu_separator", Text(), ++separators, parent));
@@ -56,41 +61,17 @@ void MainWindow::build_menus() {
 
     menu("home_runall", U"ホームラン(&H)", "");
     menu("h_sentraru", U"ｾﾝﾄﾗﾙ　ﾘｰｸﾞ(&S)", "home_runall");
-    for (const MenuItem& item : std::array<MenuItem, 6>{{{"h_giant", U"巨　人"},
-                                                          {"h_yakuruto", U"ヤクルト"},
-                                                          {"h_yokohama", U"横　浜"},
-                                                          {"h_hanshin", U"阪　神"},
-                                                          {"h_hiroshima", U"広　島"},
-                                                          {"h_cyunichi", U"中　日"}}})
-        menu(item.name, item.caption, "h_sentraru");
+    for (int team = 1; team <= 6; ++team) club_menu(kHomerunClubItems[team - 1], "h_sentraru");
     menu("h_pasific", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ(&P)", "home_runall");
-    for (const MenuItem& item : std::array<MenuItem, 6>{{{"h_oriku", U"ｵﾘｯｸｽ"},
-                                                          {"h_seibu", U"西武"},
-                                                          {"h_kintetu", U"近　鉄"},
-                                                          {"h_hamu", U"日本ﾊﾑ"},
-                                                          {"h_rotte", U"ロッテ"},
-                                                          {"h_daie", U"ﾀﾞｲｴｰ"}}})
-        menu(item.name, item.caption, "h_pasific");
+    for (int team = 7; team <= 12; ++team) club_menu(kHomerunClubItems[team - 1], "h_pasific");
     separator("home_runall");
     menu("h_ruikei", U"成績累計(&R)", "home_runall");
 
     menu("mnupicher_rec", U"投手成績(&T)", "");
     menu("mnusentraru", U"ｾﾝﾄﾗﾙ  ﾘｰｸﾞ(&S)", "mnupicher_rec");
-    for (const MenuItem& item : std::array<MenuItem, 6>{{{"mnugiant", U"巨    人"},
-                                                          {"mnuyakuruto", U"ヤクルト"},
-                                                          {"mnuyokohama", U"横    浜"},
-                                                          {"mnuhanshin", U"阪    神"},
-                                                          {"mnuhiroshima", U"広    島"},
-                                                          {"mnucyunichi", U"中    日"}}})
-        menu(item.name, item.caption, "mnusentraru");
+    for (int team = 1; team <= 6; ++team) club_menu(kPitcherClubItems[team - 1], "mnusentraru");
     menu("mnupasific", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ(&P)", "mnupicher_rec");
-    for (const MenuItem& item : std::array<MenuItem, 6>{{{"mnuoricsu", U"ｵﾘｯｸｽ "},
-                                                          {"mnuseibu", U"西    武"},
-                                                          {"mnukintetu", U"近    鉄"},
-                                                          {"mnuhamu", U"日本ﾊﾑ"},
-                                                          {"mnurotte", U"ロ ッ テ"},
-                                                          {"mnudaiei", U"ﾀﾞｲｴｰ"}}})
-        menu(item.name, item.caption, "mnupasific");
+    for (int team = 7; team <= 12; ++team) club_menu(kPitcherClubItems[team - 1], "mnupasific");
     separator("mnupicher_rec");
     menu("mnusei_rui", U"成績累計(&R)", "mnupicher_rec");
 
@@ -109,14 +90,12 @@ void MainWindow::build_input_panel() {
     main_.add(make(ControlKind::option, "Option3", U"ｾﾝﾄﾗﾙﾘｰｸﾞ", 0));
     main_.add(make(ControlKind::option, "Option3", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ", 1));
     text("Text4");
-    const std::array<Text, 6> central = {U"巨人", U"ﾔｸﾙﾄ", U"横浜", U"阪神", U"広島", U"中日"};
-    const std::array<Text, 6> pacific = {U"ｵﾘｯｸｽ", U"西武", U"近鉄", U"日ﾊﾑ", U"ロッテ", U"ﾀﾞｲｴｰ"};
     const std::array<std::pair<const char*, const char*>, 4> frames = {
         {{"Frame1", "Option1"}, {"Frame2", "Option2"}, {"Frame3", "Option4"}, {"Frame4", "Option5"}}};
     for (int f = 0; f < 4; ++f) {
         main_.add(make(ControlKind::frame, frames[f].first, f % 2 == 0 ? U"先攻" : U"後攻"));
         for (int i = 0; i < 6; ++i)
-            main_.add(make(ControlKind::option, frames[f].second, (f < 2 ? central : pacific)[i], i, frames[f].first));
+            main_.add(make(ControlKind::option, frames[f].second, Text(), i, frames[f].first));
     }
     for (const char* name : {"Text9", "Text10", "Text12", "Text13", "Text7", "Text8", "Text14", "Text17"}) text(name);
     for (int i = 0; i < 15; ++i) label("Label12", plain_num(i + 1), i);
@@ -185,6 +164,7 @@ void MainWindow::build_main_window() {
     build_menus();
     build_input_panel();
     build_report_controls();
+    show_club_names();
     main_.add(make(ControlKind::text, "Text1"));
     main_.add(make(ControlKind::label, "Label5", Text(), 0));
     main_.add(make(ControlKind::label, "Label5", Text(), 1));

@@ -121,11 +121,13 @@ TEST(Teams, NamesAndIndexes) {
     EXPECT_EQ(league_index(8), 2);
     EXPECT_EQ(league_index(6), 6);
     EXPECT_EQ(league_of(7), 2);
-    EXPECT_EQ(team_name(1), U"巨　人　　");
-    EXPECT_EQ(team_name(13), U"　　　　　");
-    EXPECT_EQ(team_short(8), U"西  武");
+    const ClubNames& names = default_club_names();
+    EXPECT_EQ(names.team_name(1), U"巨　人　　");
+    EXPECT_EQ(names.team_name(13), U"　　　　　");
+    EXPECT_EQ(names.team_short(8), U"西  武");
     EXPECT_EQ(league_name(3), U"両リーグ");
-    for (int t = 1; t <= 13; ++t) EXPECT_EQ(team_name(t).size(), 5u) << t;
+    for (int t = 1; t <= 13; ++t) EXPECT_EQ(names.team_name(t).size(), 5u) << t;
+    EXPECT_EQ(Season().clubs, names);  // a season starts with the default names
     EXPECT_EQ(slot_line({2, 4, 7}), 277);
 }
 

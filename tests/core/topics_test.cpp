@@ -158,8 +158,8 @@ TEST(PitcherTopics, ANameIsCutToSixCharactersAndABadClubShowsBlank) {
     season.pitcher_c[0] = {U" 1長い名前の投手です", 3, 0, 0};
     season.pitcher_c[1] = {U"99誰か", 3, 1, 0};
     const auto lines = pitcher_topics(season);
-    EXPECT_EQ(lines[1], Text(23, U' ') + U"長い名前の投" + team_name(1));
-    EXPECT_EQ(lines[2], Text(23, U' ') + U"誰か　　　　" + team_name(13));
+    EXPECT_EQ(lines[1], Text(23, U' ') + U"長い名前の投" + default_club_names().team_name(1));
+    EXPECT_EQ(lines[2], Text(23, U' ') + U"誰か　　　　" + default_club_names().team_name(13));
 }
 
 TEST(ScoreTopics, AnEmptyListShowsTheHeadingsWithoutCounts) {
@@ -282,7 +282,7 @@ TEST(TeamTopics, TallyEntriesOfNoClubAreLeftOut) {
     season.homeruns.bat_all[3] = tally(12, U"小久保", 9);  // after an empty entry
     const auto lines = team_homerun_topic(season);
     for (int team = 1; team <= 11; ++team)
-        EXPECT_EQ(lines[team + 1 + (team >= 7 ? 1 : 0)], U"   " + team_name(team) + U"　　  0本　　　  0本");
+        EXPECT_EQ(lines[team + 1 + (team >= 7 ? 1 : 0)], U"   " + default_club_names().team_name(team) + U"　　  0本　　　  0本");
     EXPECT_EQ(lines[14], U"   ダイエー　　　  9本　　　  0本");
 }
 

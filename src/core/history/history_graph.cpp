@@ -45,13 +45,6 @@ std::uint32_t palette_color(int k) {
 
 int graph_height(GraphMode mode) { return mode == GraphMode::rank ? kGraphRankHeight : kGraphPctHeight; }
 
-const Text& graph_club_name(int team) {
-    static const std::array<Text, 13> names = {U"",       U"巨　人", U"ヤクルト", U"横　浜", U"阪　神",
-                                               U"広　島", U"中　日", U"ｵﾘｯｸｽ",   U"西　武", U"近　鉄",
-                                               U"日本ﾊﾑ", U"ロッテ", U"ﾀﾞｲｴｰ"};
-    return names[team >= 1 && team <= 12 ? team : 0];
-}
-
 int graph_place_y(GraphMode mode, int place) {
     return mode == GraphMode::rank ? 840 * place + 420 : 3300 + 2000 * (place - 1);
 }
@@ -84,7 +77,7 @@ void make_grph2(GraphPicture& picture, const History& history, GraphMode mode, i
     draw_polyline(picture, history, mode, first_day, team);
 }
 
-GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team) {
+GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team, const ClubNames& clubs) {
     GraphPicture picture;
     const int end_day = last_day(first_day);
     for (int team = first_team; team < first_team + 6; ++team) {
@@ -100,7 +93,7 @@ GraphPicture make_grph(const History& history, GraphMode mode, int first_day, in
             picture.lines.push_back({kLeftX, kReferenceY, kGraphTailX, kReferenceY, palette_color(kReferenceColor),
                                      kGraphLineWidth});
         }
-        if (placed) picture.place_names[static_cast<std::size_t>(place - 1)] = graph_club_name(team);
+        if (placed) picture.place_names[static_cast<std::size_t>(place - 1)] = clubs.form(ClubForm::graph, team);
     }
     return picture;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/history/history.h"
+#include "core/store/club_names.h"
 #include "core/text/text.h"
 
 namespace tev {
@@ -44,9 +45,6 @@ std::uint32_t palette_color(int k);
 // The vertical units of the drawing area of `mode`.
 int graph_height(GraphMode mode);
 
-// The graph's own name of team 1..12 ("巨　人" ... "ﾀﾞｲｴｰ").
-const Text& graph_club_name(int team);
-
 // The y of the name box of place 1..6: where the percentage lines' tails end, and the level of
 // the rank graph's lines.
 int graph_place_y(GraphMode mode, int place);
@@ -58,7 +56,7 @@ void make_grph2(GraphPicture& picture, const History& history, GraphMode mode, i
 // make_grph: the full drawing of the six clubs from `first_team` (1 or 7) for the window
 // starting at `first_day`: the picture is cleared, then each club's polyline, and in the
 // percentage graph its tail and the reference line, then its name at its place of the last day.
-GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team);
+GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team, const ClubNames& clubs = default_club_names());
 
 // The date at the window's left end: month, "/", day in two characters ("3/20", "4/ 1").
 Text graph_left_date(int first_day);

@@ -5,8 +5,8 @@
 
 namespace tev {
 
-std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team) {
-    std::vector<Text> rows{team_name(team) + U"ホームラン打者名", Text()};
+std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team, const ClubNames& clubs) {
+    std::vector<Text> rows{clubs.team_name(team) + U"ホームラン打者名", Text()};
     int rank = 0;
     for (int i = 0; i < kHrLeagueEntries && !table[i].empty(); ++i) {
         const Text& entry = table[i];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/homeruns/homerun_tables.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
@@ -15,7 +16,7 @@ inline constexpr const char32_t* kHrEndRow = U"***] ＨＲ入力終了";
 
 // Rows for the batters of `team` in the league tally `table` (hr_bat_c for clubs 1..6, hr_bat_p
 // for 7..12).
-std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team);
+std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team, const ClubNames& clubs = default_club_names());
 
 enum class BatterPick { none, batter, keyboard, end };
 

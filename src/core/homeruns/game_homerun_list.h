@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/store/club_names.h"
 #include "core/text/text.h"
 
 namespace tev {
@@ -19,6 +20,6 @@ struct PendingBatter {
 // home-run records `records` in entry order, and the pending batter (if any) at the end of his
 // club's section.
 std::vector<Text> game_homerun_lines(int first, int second, const std::vector<Text>& records,
-                                     const std::optional<PendingBatter>& pending = std::nullopt);
+                                     const std::optional<PendingBatter>& pending = std::nullopt, const ClubNames& clubs = default_club_names());
 
 }  // namespace tev

@@ -30,7 +30,7 @@ const std::array<Text, 3> kPitcherTitles = {U"        セントラルリーグ�
 }  // namespace
 
 ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how,
-                              int disp_size) {
+                              int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     const int mode = disp_size == 1 || disp_size == 2 ? disp_size : 0;
     const Text title = how == HrCumCaption::menu
@@ -47,7 +47,7 @@ ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, 
         previous = &row;
         pane.lines.push_back(right_num(r, 4) + U"] " + name_cell(row.key, 10) +
                              right_num_uncut(row.count, 3) + U"本    " +
-                             team_name(key_team(row.key)));
+                             clubs.team_name(key_team(row.key)));
     }
     return pane;
 }

@@ -17,7 +17,7 @@ enum class HrCumCaption { menu, switches };
 // The cumulative list of `table` for `league` (1, 2, 3) and `side`, its caption chosen by `how`
 // and `disp_size`, and the status text.
 ReportPane homerun_cum_report(const HomerunCum& table, int league, HrSide side, HrCumCaption how,
-                              int disp_size);
+                              int disp_size, const ClubNames& clubs = default_club_names());
 
 // The keys of the rows the list of `league` shows, line by line.
 std::vector<Text> homerun_cum_keys(const HomerunCum& table, int league);

@@ -20,12 +20,6 @@ const std::array<Text, 3> kPitcherTitles = {U"　　　　　　セントラル�
                                             U"　　　　　　パシフィックリーグ被ホームラン投手一覧",
                                             U"　　　　　　　　両リーグ被ホームラン投手一覧"};
 
-const std::array<Text, 12> kClubPrefixes = {
-    U"             　　  巨人", U"               ヤクルト",  U"               　　横浜",
-    U"              　 　阪神", U"          　　     広島",  U"               　　中日",
-    U"             オリックス", U"             　　  西武",  U"             　　  近鉄",
-    U"           　  日本ﾊﾑ",   U"           　　   ロッテ", U"               ダイエー"};
-
 const std::array<Text, 3> kClubHeaders = {U"  総合順位　 バッター名          ホームラン数",
                                           U"  総合順位　 バッター名    　ホームラン数",
                                           U"  総合順位　 バッター名     ホームラン数"};
@@ -55,7 +49,7 @@ std::span<const Text> used_entries(std::span<const Text> table) {
     return table.first(n);
 }
 
-ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide side) {
+ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide side, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = side == HrSide::batters ? kBatterHint : kPitcherHint;
     pane.caption =
@@ -65,19 +59,19 @@ ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int r = rank.next(i > 0 && count_of(entries[i]) == count_of(entries[i - 1]));
         pane.lines.push_back(right_num(r, 3) + U"]  " + name_cell(entries[i], 10) +
-                             count_of(entries[i]) + U"本    " + team_name(key_team(entries[i])));
+                             count_of(entries[i]) + U"本    " + clubs.team_name(key_team(entries[i])));
     }
     return pane;
 }
 
-const Text& homerun_club_prefix(int team) {
-    return kClubPrefixes[(team >= 1 && team <= 12 ? team : 1) - 1];
+const Text& homerun_club_prefix(int team, const ClubNames& clubs) {
+    return clubs.form(ClubForm::hr_title, team >= 1 && team <= 12 ? team : 1);
 }
 
-ReportPane homerun_club_report(const HomerunTables& tables, int team, int disp_size) {
+ReportPane homerun_club_report(const HomerunTables& tables, int team, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = kBatterHint;
-    pane.caption = homerun_club_prefix(team) + U"ホームラン成績一覧" + kLineBreak +
+    pane.caption = homerun_club_prefix(team, clubs) + U"ホームラン成績一覧" + kLineBreak +
                    kClubHeaders[disp_size == 1 || disp_size == 2 ? disp_size : 0];
     const auto entries = used_entries(homerun_table(tables, league_of(team), HrSide::batters));
     CompetitionRank league_rank, club_rank;
@@ -120,7 +114,7 @@ std::vector<Text> homerun_detail_lines(const Season& season, const Text& key, Hr
                     const Text record = hr_at(game, j);
                     if (mid(record, batter ? 1 : 13, 12) != key) continue;
                     const Text other = mid(record, batter ? 13 : 1, 12);
-                    lines.push_back(month_day_text(game) + U"  対　" + team_name(key_team(other)) +
+                    lines.push_back(month_day_text(game) + U"  対　" + season.clubs.team_name(key_team(other)) +
                                     right_num(slot.meet, 4) + U"回戦　　" + mid(other, 3, 10));
                 }
             });

@@ -25,14 +25,14 @@ std::span<const Text> used_entries(std::span<const Text> table);
 
 // The league list of `league` and `side`: the caption (an empty first line, then the title),
 // one ranked line per used entry, and the hint for Text1.
-ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide side);
+ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide side, const ClubNames& clubs = default_club_names());
 
 // The caption prefix of club `team` (1..12) in the home-run club list.
-const Text& homerun_club_prefix(int team);
+const Text& homerun_club_prefix(int team, const ClubNames& clubs = default_club_names());
 
 // The club list of `team`'s batters from its league's batter table: caption, one line per
 // batter of the club with club rank and league rank, and the hint.
-ReportPane homerun_club_report(const HomerunTables& tables, int team, int disp_size);
+ReportPane homerun_club_report(const HomerunTables& tables, int team, int disp_size, const ClubNames& clubs = default_club_names());
 
 // The player keys (characters 1-12) of the entries of `team` in its league's batter table.
 std::vector<Text> homerun_club_keys(const HomerunTables& tables, int team);

@@ -25,9 +25,9 @@ Text count3(int value) {
     return right_num_uncut(value, 3);
 }
 
-Text cum_line(const PitcherCumRow& row, int rank) {
+Text cum_line(const PitcherCumRow& row, int rank, const ClubNames& clubs) {
     return right_num(rank, 4) + U"] " + name_cell(row.key, 7) + count3(row.wins) + U"勝 " +
-           count3(row.losses) + U"敗 " + count3(row.saves) + U"Ｓ " + team_name(key_team(row.key));
+           count3(row.losses) + U"敗 " + count3(row.saves) + U"Ｓ " + clubs.team_name(key_team(row.key));
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ bool key_in_league(const Text& key, int league) {
     return true;
 }
 
-ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size) {
+ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.caption = kTitles[league - 1] + kLineBreak + pitcher_list_header(league, disp_size);
     pane.status = kStatus[league - 1];
@@ -49,7 +49,7 @@ ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size
         if (!key_in_league(row.key, league)) continue;
         const bool same =
             previous != nullptr && previous->wins == row.wins && previous->losses == row.losses;
-        pane.lines.push_back(cum_line(row, rank.next(same)));
+        pane.lines.push_back(cum_line(row, rank.next(same), clubs));
         previous = &row;
     }
     return pane;

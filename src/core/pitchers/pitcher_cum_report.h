@@ -6,12 +6,13 @@
 
 #include "core/pitchers/pitcher_cum.h"
 #include "core/stats/report_pane.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
 // The cumulative list of `league` (1 Central: clubs 1..6, 2 Pacific: 7..12, 3 both: every row)
 // with its caption and the status text saying which list is shown.
-ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size);
+ReportPane pitcher_cum_report(const PitcherCum& table, int league, int disp_size, const ClubNames& clubs = default_club_names());
 
 // The keys of the rows the list of `league` shows, line by line.
 std::vector<Text> pitcher_cum_keys(const PitcherCum& table, int league);

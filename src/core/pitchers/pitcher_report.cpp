@@ -16,12 +16,6 @@ const std::array<Text, 3> kTitles = {U"               セントラルリーグ�
                                      U"               パシフィックリーグ投手成績一覧",
                                      U"               両リーグ投手成績一覧"};
 
-const std::array<Text, 12> kClubPrefixes = {
-    U"             　　  巨人", U"               ヤクルト",  U"             　　  横浜",
-    U"             　　  阪神", U"             　　  広島",  U"             　　  中日",
-    U"             オリックス", U"             　　  西武",  U"             　　  近鉄",
-    U"           　  日本ﾊﾑ",   U"           　　   ロッテ", U"               ダイエー"};
-
 const std::array<Text, 3> kClubHeaders = {U"  総合順位　 投手名             勝      敗   セーブ",
                                           U"  総合順位　 投手名         勝      敗   セーブ",
                                           U"  総合順位　 投手名           勝     敗   セーブ"};
@@ -61,31 +55,31 @@ Text pitcher_list_header(int league, int disp_size) {
     return U"         投手名             勝      敗   セーブ  チーム";
 }
 
-Text pitcher_league_line(const PitcherRow& row, int rank, int league) {
+Text pitcher_league_line(const PitcherRow& row, int rank, int league, const ClubNames& clubs) {
     return right_num(rank, 3) + U"]  " + name_cell(row.key, 7) + count2(row.wins) + U"勝  " +
            count2(row.losses) + U"敗  " + count2(row.saves) + (league == 1 ? U"Ｓ  " : U"Ｓ ") +
-           team_name(key_team(row.key));
+           clubs.team_name(key_team(row.key));
 }
 
-ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size) {
+ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = kPitcherHint;
     pane.caption = kTitles[league - 1] + kLineBreak + pitcher_list_header(league, disp_size);
     CompetitionRank rank;
     for (int r = 0; r < used_rows(table); ++r)
         pane.lines.push_back(pitcher_league_line(
-            table[r], rank.next(r > 0 && same_record(table[r], table[r - 1])), league));
+            table[r], rank.next(r > 0 && same_record(table[r], table[r - 1])), league, clubs));
     return pane;
 }
 
-const Text& pitcher_club_prefix(int team) {
-    return kClubPrefixes[(team >= 1 && team <= 12 ? team : 1) - 1];
+const Text& pitcher_club_prefix(int team, const ClubNames& clubs) {
+    return clubs.form(ClubForm::pitcher_title, team >= 1 && team <= 12 ? team : 1);
 }
 
-ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int disp_size) {
+ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = kPitcherHint;
-    pane.caption = pitcher_club_prefix(team) + U"投手成績一覧" + kLineBreak +
+    pane.caption = pitcher_club_prefix(team, clubs) + U"投手成績一覧" + kLineBreak +
                    kClubHeaders[disp_size == 1 || disp_size == 2 ? disp_size : 0];
     CompetitionRank league_rank, club_rank;
     const PitcherRow* previous_club_row = nullptr;
@@ -114,11 +108,11 @@ namespace {
 
 // One detail line: the pitcher's club batted first (`first`) or second in `game`; `mark` is the
 // result or the save mark.
-Text detail_line(const Text& game, Slot slot, bool first, const Text& mark) {
+Text detail_line(const ClubNames& clubs, const Text& game, Slot slot, bool first, const Text& mark) {
     const int rival = first ? home_team(slot) : slot.team;
     const Text own = mid(game, first ? 1 : 3, 2);
     const Text other = mid(game, first ? 3 : 1, 2);
-    return month_day_text(game) + U" 対 " + team_name(rival) + right_num(slot.meet, 3) + U"回戦  " +
+    return month_day_text(game) + U" 対 " + clubs.team_name(rival) + right_num(slot.meet, 3) + U"回戦  " +
            mark + own + U"-" + other + U" 相手投手= " + mid(game, first ? 15 : 5, 10);
 }
 
@@ -143,9 +137,9 @@ std::vector<Text> pitcher_detail_lines(const Season& season, const Text& key) {
                     const bool won =
                         first ? first_score > second_score : second_score > first_score;
                     if (mid(game, first ? 5 : 15, 10) == name)
-                        lines.push_back(detail_line(game, slot, first, won ? U"○ " : U"● "));
+                        lines.push_back(detail_line(season.clubs, game, slot, first, won ? U"○ " : U"● "));
                     if (won && saves_count && mid(game, 25, 10) == name)
-                        lines.push_back(detail_line(game, slot, first, U"Ｓ "));
+                        lines.push_back(detail_line(season.clubs, game, slot, first, U"Ｓ "));
                 }
             });
     }

@@ -18,18 +18,18 @@ Text pitcher_list_header(int league, int disp_size);
 
 // The league list of `table` for `league` (1 Central, 2 Pacific, 3 both): caption (title and
 // header), one ranked line per used row, and the hint for Text1.
-ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size);
+ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size, const ClubNames& clubs = default_club_names());
 
 // The line of one row of a league list with its rank.
-Text pitcher_league_line(const PitcherRow& row, int rank, int league);
+Text pitcher_league_line(const PitcherRow& row, int rank, int league, const ClubNames& clubs = default_club_names());
 
 // The caption prefix of club `team` (1..12) in the pitcher club list ("             　　  巨人"
 // ...).
-const Text& pitcher_club_prefix(int team);
+const Text& pitcher_club_prefix(int team, const ClubNames& clubs = default_club_names());
 
 // The club list of `team` from its league's table: caption (prefix, title, header), one line
 // per row of the club with its club rank and league rank, and the hint.
-ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int disp_size);
+ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int disp_size, const ClubNames& clubs = default_club_names());
 
 // The keys of the rows of `team` in `league_table`, in the order the club list shows them.
 std::vector<Text> pitcher_club_keys(const PitcherTable& league_table, int team);

@@ -21,10 +21,10 @@ Text pitcher_cells(const Text& game) {
 
 namespace {
 
-Text club_game_line(const Text& game, int rival, int meet, bool batted_first) {
+Text club_game_line(const ClubNames& clubs, const Text& game, int rival, int meet, bool batted_first) {
     const Text own = mid(game, batted_first ? 1 : 3, 2);
     const Text other = mid(game, batted_first ? 3 : 1, 2);
-    return month_day_text(game) + U" 対 " + team_name(rival) + right_num(meet, 3) + U"回戦  " +
+    return month_day_text(game) + U" 対 " + clubs.team_name(rival) + right_num(meet, 3) + U"回戦  " +
            result_mark(own, other) + own + U"-" + other + U" " + pitcher_cells(game);
 }
 
@@ -40,7 +40,7 @@ std::vector<Text> club_game_lines(const Season& season, int team, const std::fun
                 const Text& game = batted_first ? season.game_at(team, rival_index, meet)
                                                 : season.game_at(rival, league_index(team), meet);
                 if (game.empty() || (keep && !keep(game))) continue;
-                lines.push_back(club_game_line(game, rival, meet, batted_first));
+                lines.push_back(club_game_line(season.clubs, game, rival, meet, batted_first));
             }
         }
     }
@@ -54,7 +54,7 @@ std::vector<Text> day_card_lines(const Season& season, int month, int day) {
     int number = 0;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         if (month_day_text(game) != key) return;
-        lines.push_back(num_text(++number) + U"]" + team_name(slot.team) + U" 対 " + team_name(home_team(slot)) +
+        lines.push_back(num_text(++number) + U"]" + season.clubs.team_name(slot.team) + U" 対 " + season.clubs.team_name(home_team(slot)) +
                         right_num(slot.meet, 2) + U"回戦" + mid(game, 1, 2) + U"-" + mid(game, 3, 2) + U" " +
                         pitcher_cells(game));
     });

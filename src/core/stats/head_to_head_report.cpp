@@ -34,9 +34,9 @@ const LeagueTable& table_of(int league, const LeagueTable& central, const League
 
 // One grid row: the club's name, its six cells with their separators, and its rank.
 template <class Cell>
-Text grid_row(const TeamTallies& tallies, int league, int club, int rank, const Text& after_name,
-              const Text& between, Cell cell) {
-    Text row = team_name(team_of(league, club)) + after_name;
+Text grid_row(const ClubNames& clubs, const TeamTallies& tallies, int league, int club, int rank,
+              const Text& after_name, const Text& between, Cell cell) {
+    Text row = clubs.team_name(team_of(league, club)) + after_name;
     for (int rival = 1; rival <= 6; ++rival) {
         row += cell(tallies.vs_dat(league - 1, club, rival), rival == club);
         row += rival < 6 ? between : Text(4, U' ');
@@ -47,14 +47,14 @@ Text grid_row(const TeamTallies& tallies, int league, int club, int rank, const 
 template <class Cell>
 std::vector<Text> grid_lines(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
                              const std::string& disp_year, int disp_size, bool percentages,
-                             const Text& after_name, const Text& between, Cell cell) {
+                             const Text& after_name, const Text& between, Cell cell, const ClubNames& clubs) {
     std::vector<Text> lines;
     for (int league : {1, 2}) {
         if (league == 2) lines.emplace_back();
-        lines.push_back(vs_grid_header(league, disp_size, percentages));
+        lines.push_back(vs_grid_header(league, disp_size, percentages, clubs));
         const auto ranks = club_ranks(table_of(league, central, pacific), league == 1 && wins_ranked_year(disp_year));
         for (int club = 1; club <= 6; ++club)
-            lines.push_back(grid_row(tallies, league, club, ranks[club], after_name, between, cell));
+            lines.push_back(grid_row(clubs, tallies, league, club, ranks[club], after_name, between, cell));
     }
     return lines;
 }
@@ -89,7 +89,32 @@ std::array<int, 7> club_ranks(const LeagueTable& table, bool wins_matter) {
     return ranks;
 }
 
-Text vs_grid_header(int league, int disp_size, bool percentages) {
+namespace {
+
+// True when the league's clubs carry the names the fixed headers spell.
+bool default_grid_names(int league, const ClubNames& clubs) {
+    for (int club = 1; club <= 6; ++club) {
+        const int team = team_of(league, club);
+        if (clubs.form(ClubForm::graph, team) != default_club_names().form(ClubForm::graph, team)) return false;
+    }
+    return true;
+}
+
+// A header of the league's graph names, each padded to nine columns, then "順位".
+Text built_grid_header(int league, const ClubNames& clubs) {
+    Text header(11, U' ');
+    for (int club = 1; club <= 6; ++club) {
+        const Text& name = clubs.form(ClubForm::graph, team_of(league, club));
+        const std::size_t columns = display_columns(name);
+        header += name + Text(columns < 9 ? 9 - columns : 1, U' ');
+    }
+    return header + U"順位";
+}
+
+}  // namespace
+
+Text vs_grid_header(int league, int disp_size, bool percentages, const ClubNames& clubs) {
+    if (!default_grid_names(league, clubs)) return built_grid_header(league, clubs);
     if (percentages && league == 2 && layout(disp_size) == 1) return kPctPacificHeader1;
     return kGridHeaders[layout(disp_size)][league == 2 ? 1 : 0];
 }
@@ -100,22 +125,22 @@ Text vs_pct_cell(const Tally& tally) {
 }
 
 ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
-                            const std::string& disp_year, int disp_size) {
+                            const std::string& disp_year, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"各チームの対戦カード別勝敗を表示中。";
     pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　敗　一　覧";
     pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, false, U" ", U"  ",
-                            [](const Tally& t, bool self) { return self ? Text(7, U' ') : tally_cell(t); });
+                            [](const Tally& t, bool self) { return self ? Text(7, U' ') : tally_cell(t); }, clubs);
     return pane;
 }
 
 ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
-                         const std::string& disp_year, int disp_size) {
+                         const std::string& disp_year, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"各チームの対戦カード別勝率を表示中。";
     pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　率　一　覧";
     pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, true, U"  ", U"   ",
-                            [](const Tally& t, bool self) { return self ? Text(6, U' ') : vs_pct_cell(t); });
+                            [](const Tally& t, bool self) { return self ? Text(6, U' ') : vs_pct_cell(t); }, clubs);
     return pane;
 }
 
@@ -126,11 +151,11 @@ ReportPane meeting_status_report(const Season& season, int disp_size) {
     const MarkTable marks = meeting_marks(season);
     for (int team = 1; team <= 12; ++team) {
         // The names are padded with full-width blanks, which the heading keeps.
-        pane.lines.push_back(U"【" + team_name(team) + U"　ＶＳ　】");
+        pane.lines.push_back(U"【" + season.clubs.team_name(team) + U"　ＶＳ　】");
         const int league = league_of(team);
         for (int club = 1; club <= 6; ++club) {
             const int rival = team_of(league, club);
-            if (rival != team) pane.lines.push_back(team_name(rival) + U"〕" + marks[team][club]);
+            if (rival != team) pane.lines.push_back(season.clubs.team_name(rival) + U"〕" + marks[team][club]);
         }
         pane.lines.emplace_back();
     }

@@ -9,6 +9,7 @@
 #include "core/stats/report_pane.h"
 #include "core/stats/standings.h"
 #include "core/stats/tallies.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
@@ -18,7 +19,8 @@ std::array<int, 7> club_ranks(const LeagueTable& table, bool wins_matter);
 
 // The column header of a grid report for `league` (1 or 2) in layout mode `disp_size` (0..2);
 // `percentages` selects the percentage grid's header (it differs for the Pacific League in 1).
-Text vs_grid_header(int league, int disp_size, bool percentages);
+// Clubs named otherwise than by default get a header of their graph names, nine columns each.
+Text vs_grid_header(int league, int disp_size, bool percentages, const ClubNames& clubs = default_club_names());
 
 // A percentage grid cell: six blanks when nothing was played, "0.0000" for draws only, "1.0000"
 // without a loss, else the single-precision quotient cut to four decimals.
@@ -26,11 +28,11 @@ Text vs_pct_cell(const Tally& tally);
 
 // 対戦別勝敗: status, caption and 15 lines (header, six rows, empty line, header, six rows).
 ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& central,
-                            const LeagueTable& pacific, const std::string& disp_year, int disp_size);
+                            const LeagueTable& pacific, const std::string& disp_year, int disp_size, const ClubNames& clubs = default_club_names());
 
 // 対戦別勝率: status, caption and 15 lines, laid out as the win-loss grid.
 ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central,
-                         const LeagueTable& pacific, const std::string& disp_year, int disp_size);
+                         const LeagueTable& pacific, const std::string& disp_year, int disp_size, const ClubNames& clubs = default_club_names());
 
 // 対戦状況: status, caption with the meeting ruler, and 84 lines: per team a heading, then per
 // rival its name, "〕" and a 61-character mark string holding "○", "●" or "△" (from the team's

@@ -19,7 +19,7 @@ InningTotals kaisuu_ten(const Season& season) {
     return totals;
 }
 
-Text inning_title(int team) { return team_short(team) + U"各回得点"; }
+Text inning_title(int team, const ClubNames& clubs) { return clubs.team_short(team) + U"各回得点"; }
 
 std::vector<Text> inning_boxes(const InningTotals& totals, int team, bool batted_first) {
     std::vector<Text> boxes;

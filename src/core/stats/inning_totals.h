@@ -27,7 +27,7 @@ struct InningTotals {
 InningTotals kaisuu_ten(const Season& season);
 
 // The title box's text for `team`: its short name and "各回得点".
-Text inning_title(int team);
+Text inning_title(int team, const ClubNames& clubs = default_club_names());
 
 // The fifteen inning boxes of `team` as plain digits, innings 1..15: batting first when
 // `batted_first`, else batting second.

@@ -19,9 +19,9 @@ Text meeting_line(const Text& game, int meet, bool club_batted_first) {
            other + U" " + pitcher_cells(game);
 }
 
-Text score_line(const Text& game, Slot slot) {
-    const Text& visitor = team_name(slot.team);
-    const Text& home = team_name(home_team(slot));
+Text score_line(const ClubNames& clubs, const Text& game, Slot slot) {
+    const Text& visitor = clubs.team_name(slot.team);
+    const Text& home = clubs.team_name(home_team(slot));
     Text line = month_day_text(game);
     switch (first_club_outcome(game)) {
         case 1: line += U" ○" + visitor + U" 対 " + U"●" + home; break;
@@ -50,13 +50,13 @@ std::optional<std::vector<Text>> listbox4_sub(const Season& season, int line, co
     return club_game_lines_as_of(season, *team, date);
 }
 
-std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines) {
+std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines, const ClubNames& clubs) {
     if (line < 1 || line > static_cast<int>(lines.size())) return std::nullopt;
     const int club = line / kMeetingBlock + 1;
     const Text& text = lines[line - 1];
     if (club > 12 || text.empty()) return std::nullopt;
     for (int rival = 1; rival <= 12; ++rival) {
-        if (team_name(rival).front() != text.front()) continue;
+        if (clubs.team_name(rival).front() != text.front()) continue;
         if (rival == club || league_of(rival) != league_of(club)) return std::nullopt;
         return MeetingPick{club, rival};
     }
@@ -65,7 +65,7 @@ std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text
 
 std::vector<Text> meeting_detail_lines(const Season& season, int club, int rival) {
     std::vector<Text> lines;
-    lines.push_back(U"       " + team_name(club) + U"VS　　" + team_name(rival) + U"　　対戦詳細一覧");
+    lines.push_back(U"       " + season.clubs.team_name(club) + U"VS　　" + season.clubs.team_name(rival) + U"　　対戦詳細一覧");
     if (club != rival && league_of(club) == league_of(rival)) {
         for (int meet = 1; meet <= kMeetings; ++meet) {
             if (const Text& game = season.game_at(club, league_index(rival), meet); !game.empty())
@@ -84,7 +84,7 @@ std::vector<Text> score_detail_lines(const Season& season, const Text& entry) {
     std::vector<Text> lines;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const Text runs = mid(game, 1, 4);
-        if (runs == high + low || runs == low + high) lines.push_back(score_line(game, slot));
+        if (runs == high + low || runs == low + high) lines.push_back(score_line(season.clubs, game, slot));
     });
     lines.emplace_back(kCloseLine);
     return lines;

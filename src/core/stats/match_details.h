@@ -10,6 +10,7 @@
 #include "core/stats/score_list.h"
 #include "core/stats/standings.h"
 #include "core/stats/standings_as_of.h"
+#include "core/store/club_names.h"
 #include "core/store/season.h"
 
 namespace tev {
@@ -37,7 +38,7 @@ struct MeetingPick {
 // The club and rival of line `line` (counting from 1) of the meeting status report `lines`: the
 // club of the 7-line block, the rival whose name begins the line; nothing for a heading, an
 // empty line or a line outside the report.
-std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines);
+std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines, const ClubNames& clubs = default_club_names());
 
 // All stored meetings of `club` and `rival` in meeting order under a heading naming both, each
 // line "NN回戦  date  mark runs-runs pitchers" from `club`'s side, then the closing line.

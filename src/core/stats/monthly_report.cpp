@@ -23,8 +23,8 @@ Text cut_quotient(double q) {
 }
 
 template <class Cell>
-Text month_row(const TeamTallies& tallies, int team, const Text& between, Cell cell) {
-    Text row = team_name(team) + U" ";
+Text month_row(const ClubNames& clubs, const TeamTallies& tallies, int team, const Text& between, Cell cell) {
+    Text row = clubs.team_name(team) + U" ";
     for (int column = kFirstMonthColumn; column <= kLastMonthColumn; ++column) {
         if (column > kFirstMonthColumn) row += between;
         row += cell(tallies.month_dat(team, column));
@@ -43,7 +43,7 @@ Text month_pct_cell(const Tally& tally) {
     return cut_quotient(static_cast<double>(tally.wins) / (tally.wins + tally.losses));
 }
 
-ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size) {
+ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"各チームの月別勝敗一覧を表示中。";
     pane.caption = Text(U"            　　       両リーグ  月別勝敗一覧") + kLineBreak + monthly_header(disp_size);
@@ -51,20 +51,20 @@ ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size) {
         if (league == 2) pane.lines.emplace_back();
         pane.lines.emplace_back(U" ");
         for (int team = first_team(league); team <= last_team(league); ++team)
-            pane.lines.push_back(month_row(tallies, team, U"  ", tally_cell));
+            pane.lines.push_back(month_row(clubs, tallies, team, U"  ", tally_cell));
     }
     return pane;
 }
 
-ReportPane monthly_pct_report(const TeamTallies& tallies, int disp_size) {
+ReportPane monthly_pct_report(const TeamTallies& tallies, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"各チームの月別率一覧を表示中。";
     pane.caption = Text(U"            　　       両リーグ  月別勝率一覧") + kLineBreak + monthly_header(disp_size);
     pane.lines.emplace_back();
-    for (int team = 1; team <= 6; ++team) pane.lines.push_back(month_row(tallies, team, U"   ", month_pct_cell));
+    for (int team = 1; team <= 6; ++team) pane.lines.push_back(month_row(clubs, tallies, team, U"   ", month_pct_cell));
     pane.lines.emplace_back();
     pane.lines.emplace_back();
-    for (int team = 7; team <= 12; ++team) pane.lines.push_back(month_row(tallies, team, U"   ", month_pct_cell));
+    for (int team = 7; team <= 12; ++team) pane.lines.push_back(month_row(clubs, tallies, team, U"   ", month_pct_cell));
     return pane;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/stats/report_pane.h"
 #include "core/stats/tallies.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
@@ -17,10 +18,10 @@ Text month_pct_cell(const Tally& tally);
 
 // 月別勝敗: status, caption and 15 lines (a line of one blank, six Central rows, an empty line, a
 // line of one blank, six Pacific rows).
-ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size);
+ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size, const ClubNames& clubs = default_club_names());
 
 // 月別勝率: status, caption and 15 lines (an empty line, six Central rows, two empty lines, six
 // Pacific rows).
-ReportPane monthly_pct_report(const TeamTallies& tallies, int disp_size);
+ReportPane monthly_pct_report(const TeamTallies& tallies, int disp_size, const ClubNames& clubs = default_club_names());
 
 }  // namespace tev

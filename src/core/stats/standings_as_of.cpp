@@ -35,11 +35,11 @@ Text as_of_title(const std::string& disp_year, AsOfDate date) {
 }
 
 ReportPane record_disp2(const LeagueTable& central_rec2, const LeagueTable& pacific_rec2,
-                        const std::string& disp_year, AsOfDate date, int disp_size) {
+                        const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"チーム名をクリックすると詳細が表示されます。";
     pane.caption = standings_title() + kLineBreak + standings_header(disp_size);
-    pane.lines = standings_lines(central_rec2, pacific_rec2, disp_year);
+    pane.lines = standings_lines(central_rec2, pacific_rec2, disp_year, clubs);
     pane.lines.front() = as_of_title(disp_year, date);  // the title takes the leading empty line's place
     return pane;
 }

@@ -10,6 +10,7 @@
 
 #include "core/stats/report_pane.h"
 #include "core/stats/standings.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
@@ -40,7 +41,7 @@ Text as_of_title(const std::string& disp_year, AsOfDate date);
 // line, six Central lines, an empty line, six Pacific lines, each as in the standings report)
 // and the hint for Text1.
 ReportPane record_disp2(const LeagueTable& central_rec2, const LeagueTable& pacific_rec2,
-                        const std::string& disp_year, AsOfDate date, int disp_size);
+                        const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs = default_club_names());
 
 // A day button (1..31): the chosen day becomes `day`, or nothing when the day is refused (31 in
 // April, June or September).

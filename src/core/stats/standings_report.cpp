@@ -24,10 +24,10 @@ Text average_field(int runs, int games) {
     return games == 0 ? average : U" " + average;
 }
 
-Text standings_line(int rank, int team, const StandingRow& row) {
+Text standings_line(int rank, int team, const StandingRow& row, const ClubNames& clubs) {
     const int diff = row_scored(row) - row_allowed(row);
     return join_cells(standings_columns(),
-                      {right_num(rank, 2), U"] ", team_name(team), U" " + mid(row, 3, 3), U" " + mid(row, 6, 3),
+                      {right_num(rank, 2), U"] ", clubs.team_name(team), U" " + mid(row, 3, 3), U" " + mid(row, 6, 3),
                        U" " + mid(row, 9, 3), mid(row, 12, 2), U"  " + mid(row, 30, 6), U" " + mid(row, 14, 4),
                        U" " + mid(row, 18, 4), U" " + right_num(diff, 4),
                        average_field(row_scored(row), row_games(row)),
@@ -83,14 +83,14 @@ std::array<int, 6> standings_ranks(const LeagueTable& table, bool wins_matter) {
 }
 
 std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,
-                                  const std::string& disp_year) {
+                                  const std::string& disp_year, const ClubNames& clubs) {
     std::vector<Text> lines;
     for (int league : {1, 2}) {
         const LeagueTable& table = league == 1 ? central : pacific;
         const auto ranks = standings_ranks(table, league == 1 && wins_ranked_year(disp_year));
         lines.emplace_back();
         for (int p = 0; p < 6; ++p)
-            lines.push_back(standings_line(ranks[p], team_of(league, row_club(table[p])), table[p]));
+            lines.push_back(standings_line(ranks[p], team_of(league, row_club(table[p])), table[p], clubs));
     }
     return lines;
 }

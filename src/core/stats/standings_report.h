@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/stats/standings.h"
+#include "core/store/club_names.h"
 #include "core/text/report_columns.h"
 
 namespace tev {
@@ -26,7 +27,7 @@ const ReportColumns& standings_columns();
 
 // The 14 lines of the report.
 std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,
-                                  const std::string& disp_year);
+                                  const std::string& disp_year, const ClubNames& clubs = default_club_names());
 
 // The ranks of a league table's rows in order: competition ranks on equal percentage text, and
 // in the Central League of 2001 on equal percentage and wins.

@@ -1,6 +1,5 @@
 #include "core/stats/streaks_report.h"
 
-#include "core/store/teams.h"
 #include "core/text/fixed_width.h"
 
 namespace tev {
@@ -18,15 +17,15 @@ Text streak_line(const Text& name, const StreakEntry& win, const Text& between, 
 
 }  // namespace
 
-ReportPane streaks_report(const Streaks& streaks) {
+ReportPane streaks_report(const Streaks& streaks, const ClubNames& clubs) {
     ReportPane pane;
     pane.caption = Text(kLineBreak) + U"　　　　　　　　両リーグ　連 勝、連 敗 一 覧";
     for (int team = 1; team <= 12; ++team) {
         const auto& wins = streaks.win_streaks[team];
         const auto& losses = streaks.lose_streaks[team];
-        pane.lines.push_back(streak_line(team_name(team), wins[0], U" 　", losses[0]));
-        pane.lines.push_back(streak_line(team_name(13), wins[1], U"　 ", losses[1]));
-        pane.lines.push_back(streak_line(team_name(13), wins[2], U"　 ", losses[2]));
+        pane.lines.push_back(streak_line(clubs.team_name(team), wins[0], U" 　", losses[0]));
+        pane.lines.push_back(streak_line(clubs.team_name(13), wins[1], U"　 ", losses[1]));
+        pane.lines.push_back(streak_line(clubs.team_name(13), wins[2], U"　 ", losses[2]));
         pane.lines.emplace_back();
     }
     return pane;

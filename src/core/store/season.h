@@ -1,5 +1,6 @@
 // The one season in memory: the game store `game_dat` and the tables saved with it (score list,
-// pitcher tables, home-run tallies, history). Plain data; the builders are free functions.
+// pitcher tables, home-run tallies, history) and the year's club names. Plain data; the builders
+// are free functions.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include "core/history/history.h"
 #include "core/homeruns/homerun_tables.h"
 #include "core/pitchers/pitcher_table.h"
+#include "core/store/club_names.h"
 #include "core/text/text.h"
 
 namespace tev {
@@ -38,6 +40,7 @@ struct Season {
     PitcherTable pitcher_c, pitcher_p, pitcher_all;
     HomerunTables homeruns;
     History history;
+    ClubNames clubs = default_club_names();  // the year's names of its clubs (club_file.h)
 
     // The GameString at (team, opp, meet), or empty.
     const Text& game_at(int team, int opp, int meet) const { return games[slot_line({team, opp, meet}) - 1]; }

@@ -2,7 +2,7 @@
 // League; a club's league index is its number within its league (1..6).
 #pragma once
 
-#include "core/text/text.h"
+#include "core/store/club_names.h"
 
 namespace tev {
 
@@ -24,13 +24,6 @@ constexpr int team_of(int league, int index) { return league == 2 ? index + 6 : 
 constexpr int first_team(int league) { return league == 2 ? 7 : 1; }
 constexpr int last_team(int league) { return league == 1 ? 6 : 12; }
 
-// Five full-width characters padded with U+3000; entry 13 is five blanks.
-const Text& team_name(int team_no);
-
-// The short form shown in the input panel ("巨人", "ﾔｸﾙﾄ", "西  武" ...); teams 1..12.
-const Text& team_short(int team_no);
-
-// "セントラルリーグ", "パシフィックリーグ", "両リーグ" for the selectors 1, 2, 3.
-const Text& league_name(int league);
+// The clubs' names are the season's own (club_names.h, Season::clubs).
 
 }  // namespace tev

@@ -20,7 +20,7 @@ std::vector<Text> smallest_crowd_topic(const Season& season) {
     std::vector<Text> lines = {U"【最小観客試合】" + Text(U"    観客数＝") + cell + U"人 "};
     if (!fewest) return lines;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
-        if (game_attendance(game) == *fewest) lines.push_back(topic_game_line(slot, game));
+        if (game_attendance(game) == *fewest) lines.push_back(topic_game_line(slot, game, season.clubs));
     });
     return lines;
 }
@@ -39,7 +39,7 @@ std::vector<Text> biggest_inning_topic(const Season& season) {
             }
     });
     std::vector<Text> lines = {U"【イニング最高得点】" + Text(U" ") + plain_num(most) + U"点"};
-    if (where) lines.push_back(topic_game_line(*where, season.game_at(*where)));
+    if (where) lines.push_back(topic_game_line(*where, season.game_at(*where), season.clubs));
     return lines;
 }
 

@@ -42,10 +42,10 @@ std::vector<const PitcherRow*> used_rows(const PitcherTable& table) {
 }
 
 // 23 blanks, the name in six full-width-padded characters, then the club.
-Text pitcher_line(const PitcherRow& row) {
+Text pitcher_line(const PitcherRow& row, const ClubNames& clubs) {
     const Text name = trim_right(mid(row.key, 3, 10));
     const int team = static_cast<int>(number_or_zero(mid(row.key, 1, 2)));
-    return Text(23, U' ') + pad_wide(name, 6) + team_name(team);
+    return Text(23, U' ') + pad_wide(name, 6) + clubs.team_name(team);
 }
 
 void add_leader(const Season& season, const Leader& leader, std::vector<Text>& lines) {
@@ -56,7 +56,7 @@ void add_leader(const Season& season, const Leader& leader, std::vector<Text>& l
     // Without a single win, loss or save nobody leads; every pitcher would tie at 0.
     if (most > 0)
         for (const PitcherRow* row : rows)
-            if (count_of(*row, leader.count) == most) lines.push_back(pitcher_line(*row));
+            if (count_of(*row, leader.count) == most) lines.push_back(pitcher_line(*row, season.clubs));
     lines.emplace_back();
 }
 

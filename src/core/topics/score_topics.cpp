@@ -62,7 +62,7 @@ std::vector<Text> slugfest_topic(const Season& season) {
         lines.push_back(std::move(score_line));
         for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
             const int a = first_runs(game), b = second_runs(game);
-            if (std::max(a, b) == higher && std::min(a, b) == lower) lines.push_back(topic_game_line(slot, game));
+            if (std::max(a, b) == higher && std::min(a, b) == lower) lines.push_back(topic_game_line(slot, game, season.clubs));
         });
     }
     return lines;

@@ -50,11 +50,11 @@ Text inning_cell(const InningPick& pick) {
     return num_text(pick.inning) + U"回 " + right_num_uncut(pick.runs, 2) + U"点";
 }
 
-std::vector<Text> inning_topic(const InningTotals& innings, const Text& heading, bool best) {
+std::vector<Text> inning_topic(const InningTotals& innings, const Text& heading, bool best, const ClubNames& clubs) {
     std::vector<Text> lines = {heading, U"   チーム" + Text(U"        先攻時") + U"     後攻時"};
     for (int team = 1; team <= kTeamCount; ++team) {
         if (team == 7) lines.emplace_back();
-        lines.push_back(U"   " + team_name(team) + U"  " + inning_cell(pick_inning(innings, team, true, best)) + U"  " +
+        lines.push_back(U"   " + clubs.team_name(team) + U"  " + inning_cell(pick_inning(innings, team, true, best)) + U"  " +
                         inning_cell(pick_inning(innings, team, false, best)));
     }
     return lines;
@@ -68,18 +68,18 @@ std::vector<Text> team_homerun_topic(const Season& season) {
     std::vector<Text> lines = {U"【チェーム別ホームラン数】", U"   チーム名" + Text(U"　　本塁打数") + U"　 被本塁打数"};
     for (int team = 1; team <= kTeamCount; ++team) {
         if (team == 7) lines.emplace_back();
-        lines.push_back(U"   " + team_name(team) + U"　　" + right_num_uncut(hit[team], 3) + U"本　　　" +
+        lines.push_back(U"   " + season.clubs.team_name(team) + U"　　" + right_num_uncut(hit[team], 3) + U"本　　　" +
                         right_num_uncut(allowed[team], 3) + U"本");
     }
     return lines;
 }
 
-std::vector<Text> best_inning_topic(const InningTotals& innings) {
-    return inning_topic(innings, U"【累計ビックイニング】", true);
+std::vector<Text> best_inning_topic(const InningTotals& innings, const ClubNames& clubs) {
+    return inning_topic(innings, U"【累計ビックイニング】", true, clubs);
 }
 
-std::vector<Text> worst_inning_topic(const InningTotals& innings) {
-    return inning_topic(innings, U"【累計プアーイニング】", false);
+std::vector<Text> worst_inning_topic(const InningTotals& innings, const ClubNames& clubs) {
+    return inning_topic(innings, U"【累計プアーイニング】", false, clubs);
 }
 
 }  // namespace tev

@@ -15,9 +15,9 @@ namespace tev {
 std::vector<Text> team_homerun_topic(const Season& season);
 
 // 【累計ビックイニング】: per club the inning with the most runs; ties go to the earlier inning.
-std::vector<Text> best_inning_topic(const InningTotals& innings);
+std::vector<Text> best_inning_topic(const InningTotals& innings, const ClubNames& clubs = default_club_names());
 
 // 【累計プアーイニング】: per club the inning with the fewest runs; ties go to the earlier inning.
-std::vector<Text> worst_inning_topic(const InningTotals& innings);
+std::vector<Text> worst_inning_topic(const InningTotals& innings, const ClubNames& clubs = default_club_names());
 
 }  // namespace tev

@@ -11,7 +11,7 @@ Text topic_cell(long long value, std::size_t width) {
     return padded.size() <= width ? padded : right_text(padded, width);
 }
 
-Text topic_game_line(Slot slot, TextView game) {
+Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs) {
     const int visitor_runs = first_runs(game);
     const int home_runs = second_runs(game);
     // The marks differ in width so that the club names stay in their columns: ○ and ● are
@@ -25,8 +25,8 @@ Text topic_game_line(Slot slot, TextView game) {
         visitor_mark = U" ●";
         home_mark = U"○";
     }
-    return U"   " + month_day_text(game) + visitor_mark + team_name(slot.team) + U" 対 " + home_mark +
-           team_name(home_team(slot)) + topic_cell(slot.meet, 3) + U"回戦  ";
+    return U"   " + month_day_text(game) + visitor_mark + clubs.team_name(slot.team) + U" 対 " + home_mark +
+           clubs.team_name(home_team(slot)) + topic_cell(slot.meet, 3) + U"回戦  ";
 }
 
 }  // namespace tev

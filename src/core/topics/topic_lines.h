@@ -15,6 +15,6 @@ namespace tev {
 Text topic_cell(long long value, std::size_t width);
 
 // "   " + month/day + marks and clubs + meeting + "回戦  " for the game `game` stored at `slot`.
-Text topic_game_line(Slot slot, TextView game);
+Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs = default_club_names());
 
 }  // namespace tev

@@ -25,8 +25,8 @@ std::vector<Text> topics_page(const Season& season, const InningTotals& innings)
     add_block(page, smallest_crowd_topic(season));
     add_block(page, biggest_inning_topic(season));
     add_block(page, team_homerun_topic(season));
-    add_block(page, best_inning_topic(innings));
-    add_block(page, worst_inning_topic(innings));
+    add_block(page, best_inning_topic(innings, season.clubs));
+    add_block(page, worst_inning_topic(innings, season.clubs));
     page.insert(page.end(), 4, Text());
     return page;
 }

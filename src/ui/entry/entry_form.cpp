@@ -103,10 +103,10 @@ void MainWindow::entry_team_click(const std::string& name, int index) {
             mine = previous;
             select_option(name, previous - (previous > 6 ? 7 : 1));
         }
-        for (const std::string& box : boxes) main_.at(box).text = team_short(mine);
+        for (const std::string& box : boxes) main_.at(box).text = season_->clubs.team_short(mine);
         return;
     }
-    for (const std::string& box : boxes) main_.at(box).text = team_short(team);
+    for (const std::string& box : boxes) main_.at(box).text = season_->clubs.team_short(team);
     if (other != 0) {
         if (entry_.ent_meet != 0) {
             status(kClickBoxes);
@@ -272,7 +272,7 @@ void MainWindow::draw_homerun_list() {
     std::optional<PendingBatter> pending;
     if (main_.at("List5").visible && !entry_.hr_batter.empty()) pending = PendingBatter{entry_.hr_batter, entry_.hr_side == 1};
     if (entry_.ent_first != 0 && entry_.ent_second != 0)
-        list.lines = game_homerun_lines(entry_.ent_first, entry_.ent_second, entry_.hr_list, pending);
+        list.lines = game_homerun_lines(entry_.ent_first, entry_.ent_second, entry_.hr_list, pending, season_->clubs);
     else
         list.lines = {U"*ホームラン*"};
 }
@@ -301,8 +301,8 @@ void MainWindow::dat_renew() {
     for (const char* box : {"Text7", "Text14"}) main_.at(box).text = plain_num(e.ent_first_runs);
     for (const char* box : {"Text8", "Text17"}) main_.at(box).text = plain_num(e.ent_second_runs);
     main_.at("Text4").text = league_name(e.ent_league);
-    for (const char* box : {"Text9", "Text12"}) main_.at(box).text = team_short(e.ent_first);
-    for (const char* box : {"Text10", "Text13"}) main_.at(box).text = team_short(e.ent_second);
+    for (const char* box : {"Text9", "Text12"}) main_.at(box).text = season_->clubs.team_short(e.ent_first);
+    for (const char* box : {"Text10", "Text13"}) main_.at(box).text = season_->clubs.team_short(e.ent_second);
     main_.at("Text11").text = plain_num(e.ent_meet);
     main_.at("Text18").text = right_num(e.ent_month, 2);
     main_.at("Text19").text = right_num(e.ent_day, 2);

@@ -67,7 +67,7 @@ void MainWindow::disp_homebat() {
     list.list_index = -1;
     const int team = hitting_team();
     list.lines =
-        homerun_batter_rows(team > 6 ? season_->homeruns.bat_p : season_->homeruns.bat_c, team);
+        homerun_batter_rows(team > 6 ? season_->homeruns.bat_p : season_->homeruns.bat_c, team, season_->clubs);
 }
 
 void MainWindow::reset_homerun_choice() {
@@ -105,7 +105,7 @@ void MainWindow::List5_Click() {
         case BatterPick::keyboard: {
             const ScreenMetrics screen = services_.screen();
             const Text name = services_.input(
-                team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力", U"  ",
+                season_->clubs.team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力", U"  ",
                 screen.width_twips / 4, screen.height_twips / 3);
             if (!name_can_be_stored(name)) return;
             entry_.hr_batter = name;

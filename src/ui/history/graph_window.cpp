@@ -33,7 +33,7 @@ std::vector<LineSegment> segments_of(const GraphPicture& picture) {
 void MainWindow::build_graph_window() {
     graph_.add(graph_control(ControlKind::option, "Option1", U"ｾﾝﾄﾗﾙ", 0));
     graph_.add(graph_control(ControlKind::option, "Option1", U"ﾊﾟｼﾌｨｯｸ", 1));
-    for (int i = 0; i < 6; ++i) graph_.add(graph_control(ControlKind::check, "Check1", graph_club_name(i + 1), i));
+    for (int i = 0; i < 6; ++i) graph_.add(graph_control(ControlKind::check, "Check1", season_->clubs.form(ClubForm::graph, i + 1), i));
     Control bar = graph_control(ControlKind::scrollbar, "HScroll1");
     bar.scroll_min = 1;
     bar.scroll_max = kGraphFirstMax;
@@ -71,7 +71,7 @@ void MainWindow::graph_Form_Load() {
     graph_.scale_height = graph_height(mode);
     for (int i = 0; i < 6; ++i) {
         Control& box = graph_.at("Check1", i);
-        box.caption = graph_club_name(i + 1);
+        box.caption = season_->clubs.form(ClubForm::graph, i + 1);
         box.value = true;
     }
     graph_.at("Option1", 0).value = true;
@@ -94,7 +94,8 @@ void MainWindow::graph_dates() {
 void MainWindow::make_grph(int first) {
     graph_clear();
     const GraphPicture picture =
-        tev::make_grph(season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, first);
+        tev::make_grph(season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, first,
+                       season_->clubs);
     graph_.drawing = segments_of(picture);
     for (int p = 0; p < 6; ++p) graph_.at("Text" + std::to_string(p + 1)).text = picture.place_names[p];
     graph_dates();
@@ -114,7 +115,7 @@ void MainWindow::graph_Option1_Click(int index) {
     g.graph_league = index == 0 ? 1 : 7;
     for (int i = 0; i < 6; ++i) {
         Control& box = graph_.at("Check1", i);
-        box.caption = graph_club_name(g.graph_league + i);
+        box.caption = season_->clubs.form(ClubForm::graph, g.graph_league + i);
         box.value = true;
     }
     // graph_all keeps its value: after an unchecked box, scrolling draws the clubs one by one

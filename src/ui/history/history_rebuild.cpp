@@ -73,7 +73,7 @@ void MainWindow::tell_left_out_games() {
         const std::string key = season_->disp_year + " " + std::to_string(slot.team) + " " +
                                 std::to_string(slot.opp) + " " + std::to_string(slot.meet) + " " + to_utf8(date);
         if (!hist_.told_left_out.insert(key).second) continue;
-        names += U"\r\n" + team_short(slot.team) + U" 対 " + team_short(home_team(slot)) + U" " + plain_num(slot.meet) +
+        names += U"\r\n" + season_->clubs.team_short(slot.team) + U" 対 " + season_->clubs.team_short(home_team(slot)) + U" " + plain_num(slot.meet) +
                  U"回戦 (" + date + U")";
     }
     if (names.empty()) return;

@@ -53,7 +53,7 @@ void MainWindow::draw_homerun_cum(int league, HrCumCaption how) {
         homeruns_.side == HrSide::batters ? homeruns_.cum->batters : homeruns_.cum->pitchers;
     // The caption keeps its colour when the league or the side changes.
     const Color caption = main_.at("Label6").fore_color;
-    show_list1_report(homerun_cum_report(table, league, homeruns_.side, how, disp_size_), caption,
+    show_list1_report(homerun_cum_report(table, league, homeruns_.side, how, disp_size_, season_->clubs), caption,
                       ListView::home_runs);
     homeruns_.league = league;
     homeruns_.line_keys = homerun_cum_keys(table, league);

@@ -41,7 +41,7 @@ void MainWindow::bind_homeruns() {
     click("Command19", [this](int) { Command19_Click(); });
     for (const ClubItem& item : kClubItems)
         click(item.name,
-              [this, item](int) { homerun_team_item(item.team, homerun_club_prefix(item.team)); });
+              [this, item](int) { homerun_team_item(item.team, homerun_club_prefix(item.team, season_->clubs)); });
     click("h_ruikei", [this](int) { h_ruikei_Click(); });
 }
 
@@ -57,7 +57,7 @@ void MainWindow::Command18_Click() {
 void MainWindow::draw_homerun_league(int league) {
     // The caption keeps its colour when the league or the side changes.
     const Color caption = main_.at("Label6").fore_color;
-    show_list1_report(homerun_league_report(season_->homeruns, league, homeruns_.side), caption,
+    show_list1_report(homerun_league_report(season_->homeruns, league, homeruns_.side, season_->clubs), caption,
                       ListView::home_runs);
     home_ichi_ = 1;
     homeruns_.league = league;
@@ -97,7 +97,7 @@ void MainWindow::homerun_team_item(int team, const Text& title) {
 void MainWindow::homerun_team() {
     const int team = homeruns_.club;
     open_record_view();
-    show_list1_report(homerun_club_report(season_->homeruns, team, disp_size_),
+    show_list1_report(homerun_club_report(season_->homeruns, team, disp_size_, season_->clubs),
                       team <= 6 ? kRed : kOrange, ListView::home_runs);
     homeruns_.league = league_of(team);
     homeruns_.side = HrSide::batters;

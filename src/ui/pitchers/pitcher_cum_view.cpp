@@ -66,7 +66,7 @@ void MainWindow::mnusei_rui_Click() {
 }
 
 void MainWindow::draw_pitcher_cum(int league) {
-    show_list1_report(pitcher_cum_report(*pitchers_.cum, league, disp_size_),
+    show_list1_report(pitcher_cum_report(*pitchers_.cum, league, disp_size_, season_->clubs),
                       league == 1   ? kRed
                       : league == 2 ? kYellow
                                     : kOrange,

@@ -48,7 +48,7 @@ void MainWindow::bind_pitchers() {
     click("Option6", [this](int i) { Option6_Click(i); });
     for (const ClubItem& item : kClubItems)
         click(item.name,
-              [this, item](int) { picher_team_item(item.team, pitcher_club_prefix(item.team)); });
+              [this, item](int) { picher_team_item(item.team, pitcher_club_prefix(item.team, season_->clubs)); });
     click("mnusei_rui", [this](int) { mnusei_rui_Click(); });
 }
 
@@ -63,7 +63,7 @@ void MainWindow::draw_pitcher_list(int league) {
     const PitcherTable& table = league == 1   ? season_->pitcher_c
                                 : league == 2 ? season_->pitcher_p
                                               : season_->pitcher_all;
-    show_list1_report(pitcher_league_report(table, league, disp_size_), league_color(league),
+    show_list1_report(pitcher_league_report(table, league, disp_size_, season_->clubs), league_color(league),
                       ListView::pitchers);
     pitchers_.league = league;
     pitchers_.club_view = false;
@@ -125,7 +125,7 @@ void MainWindow::picher_team() {
     const int league = league_of(team);
     open_record_view();
     const PitcherTable& table = league == 1 ? season_->pitcher_c : season_->pitcher_p;
-    show_list1_report(pitcher_club_report(table, team, disp_size_), league == 1 ? kRed : kOrange,
+    show_list1_report(pitcher_club_report(table, team, disp_size_, season_->clubs), league == 1 ? kRed : kOrange,
                       ListView::pitchers);
     pitchers_.league = league;
     pitchers_.club_view = true;

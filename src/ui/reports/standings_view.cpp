@@ -13,7 +13,7 @@ void MainWindow::Command9_Click() {
     ReportPane pane;
     pane.status = U"チーム名をクリックすると詳細が表示されます。";
     pane.caption = standings_title() + kLineBreak + standings_header(disp_size_);
-    pane.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year);
+    pane.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year, season_->clubs);
     show_list4_report(pane, ListView::standings);
 }
 
@@ -62,7 +62,7 @@ void MainWindow::List4_Click(int line) {
     } else if (list4_view_ == ListView::standings_as_of) {
         detail = listbox4_sub(*season_, line, central_rec2_, pacific_rec2_, asof_);
     } else if (list4_view_ == ListView::meeting_status) {
-        if (const auto pick = meeting_status_click(line, main_.at("List4").lines))
+        if (const auto pick = meeting_status_click(line, main_.at("List4").lines, season_->clubs))
             detail = meeting_detail_lines(*season_, pick->club, pick->rival);
     }
     if (detail) show_detail(*detail);

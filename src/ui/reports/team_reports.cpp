@@ -65,12 +65,12 @@ void MainWindow::show_list1_report(const ReportPane& pane, Color caption_color, 
 }
 
 void MainWindow::Command10_Click() {
-    show_list4_report(vs_record_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_),
+    show_list4_report(vs_record_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_, season_->clubs),
                       ListView::none);
 }
 
 void MainWindow::Command13_Click() {
-    show_list4_report(vs_pct_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_),
+    show_list4_report(vs_pct_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_, season_->clubs),
                       ListView::none);
 }
 
@@ -78,12 +78,12 @@ void MainWindow::Command15_Click() {
     show_list4_report(meeting_status_report(*season_, disp_size_), ListView::meeting_status);
 }
 
-void MainWindow::Command5_Click() { show_list4_report(monthly_record_report(tallies_, disp_size_), ListView::none); }
+void MainWindow::Command5_Click() { show_list4_report(monthly_record_report(tallies_, disp_size_, season_->clubs), ListView::none); }
 
-void MainWindow::Command14_Click() { show_list4_report(monthly_pct_report(tallies_, disp_size_), ListView::none); }
+void MainWindow::Command14_Click() { show_list4_report(monthly_pct_report(tallies_, disp_size_, season_->clubs), ListView::none); }
 
 void MainWindow::Command17_Click() {
-    show_list1_report(streaks_report(*streaks_), kRed, ListView::streaks);
+    show_list1_report(streaks_report(*streaks_, season_->clubs), kRed, ListView::streaks);
     ren_kachimake_ = 1;
 }
 
@@ -108,7 +108,7 @@ void MainWindow::Command16_Click() {
 void MainWindow::record_disp2_refresh() {
     central_rec2_ = record_make2(*season_, 1, 6, asof_);
     pacific_rec2_ = record_make2(*season_, 7, 12, asof_);
-    fill_report("List4", "Label7", record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_), kRed);
+    fill_report("List4", "Label7", record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_, season_->clubs), kRed);
 }
 
 void MainWindow::as_of_calendar(int command4_index, int month) {
@@ -147,7 +147,7 @@ void MainWindow::mnukaiten_Click() {
 void MainWindow::show_inning_totals(int team) {
     select_option("Option1", team <= 6 ? team - 1 : -1);
     select_option("Option4", team > 6 ? team - 7 : -1);
-    main_.at("Text4").text = inning_title(team);
+    main_.at("Text4").text = inning_title(team, season_->clubs);
     const auto first = inning_boxes(*innings_, team, true);
     const auto second = inning_boxes(*innings_, team, false);
     const auto first_boxes = main_.array("Text6");

@@ -37,10 +37,10 @@ void MainWindow::Disp_Data(int team, int opp, int meet) {
     const auto set = [this](const std::string& name, const Text& text, int index = -1) {
         main_.at(name, index).text = text;
     };
-    set("Text9", team_short(first));
-    set("Text12", team_short(first));
-    set("Text10", team_short(second));
-    set("Text13", team_short(second));
+    set("Text9", season_->clubs.team_short(first));
+    set("Text12", season_->clubs.team_short(first));
+    set("Text10", season_->clubs.team_short(second));
+    set("Text13", season_->clubs.team_short(second));
     set("Text7", plain_num(f.first_runs));
     set("Text8", plain_num(f.second_runs));
     set("Text14", plain_num(f.first_runs));
@@ -56,7 +56,7 @@ void MainWindow::Disp_Data(int team, int opp, int meet) {
     set("Text18", mid(game, 105, 2));
     set("Text19", mid(game, 108, 2));
     set("Text20", weekday_name_of(season_->disp_year, f.month, f.day));
-    main_.at("List6").lines = game_homerun_lines(first, second, f.hr_records);
+    main_.at("List6").lines = game_homerun_lines(first, second, f.hr_records, std::nullopt, season_->clubs);
 
     const Text r1 = mid(game, 1, 2), r2 = mid(game, 3, 2);
     const Color first_color = r1 > r2 ? kRed : (r1 < r2 ? kBlue : kBlack);
@@ -135,7 +135,7 @@ void MainWindow::show_meeting(int k) {
         o = turned_o;
     }
     if (season_->game_at(t, o, k).empty()) {
-        services_.message(team_name(t) + U" VS " + team_name(team_of(view_.view_league, o)) + U"の " + num_text(k) +
+        services_.message(season_->clubs.team_name(t) + U" VS " + season_->clubs.team_name(team_of(view_.view_league, o)) + U"の " + num_text(k) +
                           U" 回戦のデータはありません ");
         return;
     }
@@ -260,7 +260,7 @@ void MainWindow::pitcher_tooltip(const std::string& box) {
         const PitcherRow& row = table[r];
         if (trim_both(mid(row.key, 3, 10)) != name) continue;
         control.tooltip = num_text(r + 1) + U"）  " + num_text(row.wins) + U"勝  " + num_text(row.losses) + U"敗  " +
-                          num_text(row.saves) + U"Ｓ  " + team_name(static_cast<int>(number_or_zero(mid(row.key, 1, 2))));
+                          num_text(row.saves) + U"Ｓ  " + season_->clubs.team_name(static_cast<int>(number_or_zero(mid(row.key, 1, 2))));
         return;
     }
 }
