@@ -311,8 +311,12 @@ private:
     bool remember_settings();  // false when the settings file could not be written (told)
     void registered_years_changed();
 
-    // The season's club names: ui/shell/club_captions.cpp.
+    // The season's club names: ui/shell/club_captions.cpp and ui/shell/club_file_io.cpp.
     void show_club_names();  // the season's names into every caption that shows a club
+    void read_year_clubs();  // the year's club file into the season (told and defaults when unusable)
+    // The club file's writer when the year has one to write (names not the defaults, or a file
+    // there already), else nothing.
+    std::optional<ItemWriter> club_file_to_write() const;
 
     // Saving: ui/shell/saving.cpp. Every save runs between open_save and close_save (false when
     // the save did not complete; the user has been told). write_save_files writes one group of

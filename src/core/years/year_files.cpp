@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/settings/settings.h"
+#include "core/store/club_file.h"
 #include "core/text/data_file.h"
 #include "core/text/fixed_width.h"
 
@@ -58,7 +59,7 @@ std::string year_of_item(const Text& item) {
 std::vector<std::string> own_file_names(const std::string& year) {
     const FileNames names = paht_set(year);
     return {names.game_file, names.best_file, names.pitcher_file, names.homerun_file,
-            names.history_file};
+            names.history_file, club_file_name(year)};
 }
 
 std::vector<std::string> year_files_present(const fs::path& dir, const std::string& year) {

@@ -42,8 +42,8 @@ std::vector<Text> unregistered_year_items(const std::string& rec_year,
 // shorter), as plain ASCII.
 std::string year_of_item(const Text& item);
 
-// The five files of `year` as the program writes them: Tev_, Best100_, Pitcher_, homerun_ and
-// RIRE, each ending in ".DAT".
+// The files of `year` as the program writes them: Tev_, Best100_, Pitcher_, homerun_, RIRE and
+// the club file Clubs_ (written only for a year with names of its own), each ending in ".DAT".
 std::vector<std::string> own_file_names(const std::string& year);
 
 // The files of `dir` that are one of the five files of `year` with either letter case of the

@@ -43,8 +43,11 @@ bool MainWindow::save_season(bool events) {
     const ItemWriter games = game_file_writer(*season_, names_.game_file);
     const ItemWriter best = best_file_writer(*season_, names_.best_file);
     const ItemWriter pitchers = pitcher_file_writer(*season_, names_.pitcher_file);
+    const std::optional<ItemWriter> clubs = club_file_to_write();
+    std::vector<const ItemWriter*> writers = {&best, &pitchers, &games};
+    if (clubs) writers.insert(writers.begin(), &*clubs);
     // The game file last: derived files never run ahead of the games they follow.
-    return write_save_files({&best, &pitchers, &games},
+    return write_save_files(writers,
                             U"データを保存できませんでした。入力したデータはまだ保存されていません。");
 }
 

@@ -60,6 +60,7 @@ void MainWindow::Form_Load() {
     auto homeruns = read_dat3(dir_, names_.homerun_file);
     if (!homeruns) return fatal(kFilesMissing, &homeruns.error());
     season_->homeruns = *homeruns;
+    read_year_clubs();
 
     central_rec_ = record_make(*season_, 1, 6);
     pacific_rec_ = record_make(*season_, 7, 12);

@@ -3,6 +3,7 @@
 // and rebuilds the tables, keeping the year in use when the chosen year's files cannot be read.
 #include "core/history/history_file.h"
 #include "core/homeruns/homerun_file.h"
+#include "core/store/club_file.h"
 #include "core/store/season_files.h"
 #include "core/text/fixed_width.h"
 #include "core/years/year_files.h"
@@ -44,6 +45,7 @@ bool MainWindow::new_year_undone(const std::string& year, std::unique_ptr<Season
     if (delete_year_files(dir_, year)) end_save(dir_, year);
     saving_.open = false;
     season_ = std::move(previous);
+    show_club_names();
     names_ = paht_set(season_->disp_year);
     settings_.disp_year = season_->disp_year;
     settings_.rec_year = rec_year_without(settings_.rec_year, year);
@@ -68,6 +70,7 @@ void MainWindow::new_year(const std::string& year) {
     std::unique_ptr<Season> previous = std::move(season_);
     season_ = std::make_unique<Season>();
     season_->disp_year = year;
+    season_->clubs = club_names_of_new_year(year);
     datbox_clear();
     names_ = paht_set(year);
     // The files come first: a year registered without its files could not be started.
@@ -94,6 +97,7 @@ void MainWindow::new_year(const std::string& year) {
     main_.at("Label10").text = U"Tevardin " + shown;
     main_.caption = U"Tevardin  " + shown;
     registered_years_changed();
+    show_club_names();
     dat_changed_ = 1;  // the next 入力終了 rebuilds everything
     newdat_disp();
     years_.pending = YearOperation::none;
@@ -156,7 +160,8 @@ void MainWindow::read_year(const std::string& year) {
     main_.at("List3").visible = false;
     status(U"選択されたデータを読み込み中です。");
     pump();
-    read_year_season(year, leaving);
+    if (read_year_season(year, leaving)) read_year_clubs();
+    show_club_names();
     read_dat2(true);
     read_year_homeruns();
     if (history_state_ == 5) rireki_make();
