@@ -2,9 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "qt/look.h"
 #include "qt/qt_text.h"
 
 namespace tev::qt {
@@ -33,6 +35,12 @@ SmallWindowView::SmallWindowView(ui::Window& window, std::function<void()> after
             label->setAlignment(Qt::AlignCenter);
             layout->addWidget(label, 1);
             binder_->bind(*control, label);
+        } else if (control->kind == ui::ControlKind::list) {
+            auto* list = new QListWidget(this);
+            list->setFont(report_font());
+            list->setMinimumSize(420, 300);
+            layout->addWidget(list, 4);
+            binder_->bind(*control, list);
         } else if (control->kind == ui::ControlKind::button) {
             auto* button = new QPushButton(this);
             button->setMinimumWidth(96);
@@ -53,9 +61,12 @@ void SmallWindowView::sync() {
 }
 
 void SmallWindowView::reject() {
-    for (auto& control : window_.controls()) {
-        if (control->kind == ui::ControlKind::button && window_.usable(*control)) {
-            binder_->forward(control->name, control->index, ui::Event::click);
+    // The last button: the only one of the dialog window, the cancel button of the others.
+    const auto& controls = window_.controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        const ui::Control& control = **it;
+        if (control.kind == ui::ControlKind::button && window_.usable(control)) {
+            binder_->forward(control.name, control.index, ui::Event::click);
             return;
         }
     }

@@ -1,5 +1,6 @@
 // The small windows of the model: the notice shown while the season loads and the dialog
-// window (version box, year-file search). Each shows its labels above a row of its buttons.
+// window (version box, year-file search) and the club-name window. Each shows its labels (and
+// a list, in fixed-width type) above a row of its buttons.
 #pragma once
 
 #include <QDialog>

@@ -63,7 +63,9 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
       graph_(new GraphView(
           model, [this] { after_event(); }, this)),
       summary_(new SummaryView(
-          model.summary(), [this] { after_event(); }, this)) {
+          model.summary(), [this] { after_event(); }, this)),
+      clubs_(new SmallWindowView(
+          model.clubs(), [this] { after_event(); }, this)) {
     setCentralWidget(form_);
     notice_->setModal(false);
     dialog_->setModal(true);
@@ -250,6 +252,8 @@ void FormView::sync_all() {
     if (!model_.graph().visible && graph_->isVisible()) graph_->done(QDialog::Accepted);
     summary_->sync();
     if (!model_.summary().visible && summary_->isVisible()) summary_->done(QDialog::Accepted);
+    clubs_->sync();
+    if (!model_.clubs().visible && clubs_->isVisible()) clubs_->done(QDialog::Accepted);
 
     if (main.visible && !isVisible())
         show_centred();
@@ -277,6 +281,7 @@ void FormView::after_event() {
     if (model_.dialog().visible && !dialog_running_) run_dialog();
     if (model_.graph().visible && !graph_->isVisible()) run_modal(*graph_, model_.graph());
     if (model_.summary().visible && !summary_->isVisible()) run_modal(*summary_, model_.summary());
+    if (model_.clubs().visible && !clubs_->isVisible()) run_modal(*clubs_, model_.clubs());
 }
 
 void FormView::run_modal(QDialog& view, const ui::Window& window) {
@@ -323,6 +328,7 @@ void FormView::finish() {
     if (dialog_->isVisible()) dialog_->done(QDialog::Rejected);
     if (graph_->isVisible()) graph_->done(QDialog::Rejected);
     if (summary_->isVisible()) summary_->done(QDialog::Rejected);
+    if (clubs_->isVisible()) clubs_->done(QDialog::Rejected);
     hide();
     emit finished();
 }

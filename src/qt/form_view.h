@@ -67,6 +67,7 @@ class FormView : public QMainWindow {
     SmallWindowView* dialog_;
     GraphView* graph_;
     SummaryView* summary_;
+    SmallWindowView* clubs_;
     QTimer clock_;
     double applied_scale_ = 0;
     bool dialog_running_ = false;

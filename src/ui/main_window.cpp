@@ -70,6 +70,7 @@ void MainWindow::bind_handlers() {
     bind_homeruns();
     bind_history();
     bind_years();
+    bind_club_dialog();
     bind_topics();
 }
 

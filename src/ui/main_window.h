@@ -53,9 +53,11 @@ public:
     Window& dialog() { return dialog_; }
     Window& graph() { return graph_; }
     Window& summary() { return summary_; }
-    // The windows a user can act on, by name: "main", "notice", "dialog", "graph", "summary".
+    Window& clubs() { return clubs_; }
+    // The windows a user can act on, by name: "main", "notice", "dialog", "graph", "summary",
+    // "clubs".
     Window* window(const std::string& name);
-    std::vector<Window*> windows() { return {&main_, &notice_, &dialog_, &graph_, &summary_}; }
+    std::vector<Window*> windows() { return {&main_, &notice_, &dialog_, &graph_, &summary_, &clubs_}; }
 
     // A request to close the main window from its frame or the system (Form_QueryUnload).
     void request_close();
@@ -310,6 +312,16 @@ private:
     void file_reference();
     bool remember_settings();  // false when the settings file could not be written (told)
     void registered_years_changed();
+    void bind_club_dialog();
+    void mnuclub_names_Click();
+    void clubs_List1_Click();
+    void clubs_Command1_Click();  // 今の12球団
+    void clubs_Command2_Click();  // 元の12球団
+    void clubs_Command3_Click();  // ＯＫ: the names apply at once and are saved with the year
+    void clubs_Command4_Click();  // ｷｬﾝｾﾙ
+    void show_club_draft();
+    void type_club_name(int team);
+    void type_meetings();
 
     // The season's club names: ui/shell/club_captions.cpp and ui/shell/club_file_io.cpp.
     void show_club_names();  // the season's names into every caption that shows a club
@@ -380,6 +392,9 @@ private:
 
     // State of the year-file subsystem.
     YearFileState years_;
+    // The club-name dialog "球団名設定" (ui/years/club_dialog.cpp) and the names it is editing.
+    Window clubs_{"clubs"};
+    ClubNames club_draft_;
 
     // State of the save in progress.
     SaveState saving_;

@@ -45,6 +45,7 @@ void MainWindow::build_menus() {
     separator("mnuFile");
     menu("mnudat_add", U"ﾃﾞｰﾀﾌｧｲﾙ登録(&A)", "mnuFile");
     menu("mnudatfile_del", U"ﾃﾞｰﾀﾌｧｲﾙ削除(&D)", "mnuFile");
+    menu("mnuclub_names", U"球団名設定", "mnuFile");
     separator("mnuFile");
     menu("mnuEndPrgItem", U"終　了(&X)", "mnuFile");
 

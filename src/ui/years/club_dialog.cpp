@@ -1,0 +1,129 @@
+// "球団名設定" under "ファイル(&F)": the year's club names and meetings per pair. The window lists
+// the twelve clubs and the meetings; clicking a line asks for a new name (or number), the two
+// buttons put in today's twelve clubs or the names the program has always shown, and ＯＫ makes
+// the names the season's at once and writes the year's club file. Whatever cannot be held (too
+// long, a double quote, a character code page 932 lacks, a first character another club's name
+// starts with) is refused with a message and the names stay as they were.
+#include "core/store/club_file.h"
+#include "core/text/fixed_width.h"
+#include "ui/main_window.h"
+
+namespace tev::ui {
+
+namespace {
+
+constexpr int kMeetingsLine = 12;  // List1's line (0-based) of the meetings per pair
+
+const Text kTitle = U"球団名設定";
+
+Control club_control(ControlKind kind, std::string name, Text caption = Text()) {
+    Control c;
+    c.kind = kind;
+    c.name = std::move(name);
+    c.caption = caption;
+    c.text = std::move(caption);
+    return c;
+}
+
+// One line of the club list: team number, five-character name and short form.
+Text club_line(const ClubNames& names, int team) {
+    return right_num(team, 2) + U"  " + names.team_name(team) + U"  " + names.team_short(team);
+}
+
+}  // namespace
+
+void MainWindow::bind_club_dialog() {
+    clubs_.caption = kTitle;
+    clubs_.add(club_control(ControlKind::label, "Label1",
+                            U"名前を変える球団（または対戦数）の行をクリックして下さい。"));
+    clubs_.add(club_control(ControlKind::list, "List1"));
+    clubs_.add(club_control(ControlKind::button, "Command1", U"今の12球団"));
+    clubs_.add(club_control(ControlKind::button, "Command2", U"元の12球団"));
+    clubs_.add(club_control(ControlKind::button, "Command3", U"ＯＫ"));
+    clubs_.add(club_control(ControlKind::button, "Command4", U"ｷｬﾝｾﾙ"));
+    clubs_.visible = false;
+    main_.on("mnuclub_names", Event::click, [this](int) { mnuclub_names_Click(); });
+    clubs_.on("List1", Event::click, [this](int) { clubs_List1_Click(); });
+    clubs_.on("Command1", Event::click, [this](int) { clubs_Command1_Click(); });
+    clubs_.on("Command2", Event::click, [this](int) { clubs_Command2_Click(); });
+    clubs_.on("Command3", Event::click, [this](int) { clubs_Command3_Click(); });
+    clubs_.on("Command4", Event::click, [this](int) { clubs_Command4_Click(); });
+    clubs_.on(kFormName, Event::close, [this](int) { clubs_Command4_Click(); });
+}
+
+void MainWindow::mnuclub_names_Click() {
+    // The names change every pane; not while a game is entered or a pane waits for its click.
+    if (year_menus_blocked()) return;
+    hide_year_list();
+    club_draft_ = season_->clubs;
+    show_club_draft();
+    clubs_.visible = true;
+}
+
+void MainWindow::show_club_draft() {
+    Control& list = clubs_.at("List1");
+    list.lines.clear();
+    for (int team = 1; team <= 12; ++team) list.lines.push_back(club_line(club_draft_, team));
+    list.lines.push_back(U"対戦数  " + plain_num(club_draft_.meetings) + U"回");
+    list.list_index = -1;
+}
+
+void MainWindow::clubs_List1_Click() {
+    const int line = clubs_.at("List1").list_index;
+    if (line >= 0 && line < 12) type_club_name(line + 1);
+    if (line == kMeetingsLine) type_meetings();
+}
+
+void MainWindow::type_club_name(int team) {
+    const Text before = trim_right(club_draft_.team_name(team));
+    const Text typed = services_.input(U"球団" + plain_num(team) + U"の名前を入力して下さい（5文字まで）。", kTitle,
+                                       before, -1, -1);
+    if (typed.empty() || typed == before) return;  // Cancel, or nothing changed
+    Text why;
+    const auto forms = club_forms_from(typed, why);
+    if (!forms) return services_.message(why, kTitle, Icon::exclamation);
+    ClubNames changed = club_draft_;
+    for (int f = 0; f < kClubForms; ++f) changed.forms[f][team - 1] = (*forms)[f];
+    if (const Text problem = club_names_problem(changed); !problem.empty())
+        return services_.message(problem, kTitle, Icon::exclamation);
+    club_draft_ = std::move(changed);
+    show_club_draft();
+}
+
+void MainWindow::type_meetings() {
+    const Text typed = services_.input(U"1つの組み合わせの対戦数を入力して下さい（1から" + plain_num(kMostMeetings) + U"まで）。",
+                                       kTitle, plain_num(club_draft_.meetings), -1, -1);
+    if (typed.empty()) return;
+    const std::optional<long long> number = read_number(trim_both(typed));
+    if (!number || *number < 1 || *number > kMostMeetings)
+        return services_.message(U"対戦数は1から" + plain_num(kMostMeetings) + U"までです。", kTitle, Icon::exclamation);
+    club_draft_.meetings = static_cast<int>(*number);
+    show_club_draft();
+}
+
+void MainWindow::clubs_Command1_Click() {
+    club_draft_ = todays_club_names();
+    show_club_draft();
+}
+
+void MainWindow::clubs_Command2_Click() {
+    club_draft_ = default_club_names();
+    show_club_draft();
+}
+
+void MainWindow::clubs_Command3_Click() {
+    clubs_.visible = false;
+    if (club_draft_ == season_->clubs) return;
+    const ClubNames kept = season_->clubs;
+    season_->clubs = padded(club_draft_);
+    const std::optional<ItemWriter> file = club_file_to_write();
+    if (file && !write_save_files({&*file}, U"球団名を保存できませんでした。球団名は元のままです。")) {
+        season_->clubs = kept;
+        return;
+    }
+    show_club_names();
+}
+
+void MainWindow::clubs_Command4_Click() { clubs_.visible = false; }
+
+}  // namespace tev::ui
