@@ -325,7 +325,8 @@ private:
 
     // The season's club names: ui/shell/club_captions.cpp and ui/shell/club_file_io.cpp.
     void show_club_names();  // the season's names into every caption that shows a club
-    void read_year_clubs();  // the year's club file into the season (told and defaults when unusable)
+    // The year's club file into the season and the captions (told, and the defaults, when unusable).
+    void read_year_clubs();
     // The club file's writer when the year has one to write (names not the defaults, or a file
     // there already), else nothing.
     std::optional<ItemWriter> club_file_to_write() const;
@@ -395,6 +396,8 @@ private:
     // The club-name dialog "球団名設定" (ui/years/club_dialog.cpp) and the names it is editing.
     Window clubs_{"clubs"};
     ClubNames club_draft_;
+    // The year's club file could not be used: saves leave it alone until the dialog sets names.
+    bool club_file_refused_ = false;
 
     // State of the save in progress.
     SaveState saving_;

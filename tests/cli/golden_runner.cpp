@@ -9,6 +9,7 @@
 //   hr 1 4 7 1 松井 4 藪             (a home-run record appended to the stored game of first,
 //                                  second, meeting: batter's club and name, pitcher's club and name)
 //   damage Tev_1996.DAT 5 "x"      (replace a line of a written file with raw text)
+//   clubs 2026                     (the club file of 2026 with today's twelve clubs)
 //   bytes Tev_1996.DAT 98          (after the last run, line 98 of the file decoded from code page
 //                                  932, then its bytes in hexadecimal)
 //   remove RIRE1996.DAT            (delete a written file)
@@ -40,6 +41,7 @@
 #include <sstream>
 
 #include "core/homeruns/homerun_file.h"
+#include "core/store/club_file.h"
 #include "core/settings/settings.h"
 #include "core/text/cp932.h"
 #include "driver.h"
@@ -78,7 +80,7 @@ Session read_session(const fs::path& file) {
     return s;
 }
 
-// Words of a recipe line; a word in double quotes may hold blanks.
+// Words of a recipe line; a word in double quotes may hold blanks, and \" for a double quote.
 std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> out;
     std::size_t i = 0;
@@ -86,9 +88,14 @@ std::vector<std::string> words(const std::string& line) {
         while (i < line.size() && line[i] == ' ') ++i;
         if (i >= line.size()) break;
         if (line[i] == '"') {
-            const std::size_t close = line.find('"', i + 1);
-            out.push_back(line.substr(i + 1, close - i - 1));
-            i = close == std::string::npos ? line.size() : close + 1;
+            std::string word;
+            std::size_t j = i + 1;
+            for (; j < line.size() && line[j] != '"'; ++j) {
+                if (line[j] == '\\' && j + 1 < line.size() && line[j + 1] == '"') ++j;
+                word += line[j];
+            }
+            out.push_back(word);
+            i = j >= line.size() ? line.size() : j + 1;
         } else {
             const std::size_t end = std::min(line.find(' ', i), line.size());
             out.push_back(line.substr(i, end - i));
@@ -222,7 +229,8 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             tables.at(w[1])[tally_count[w[1]]++] = from_utf8(w[2]);
         }
         if (w[0] == "nofiles") write = false;
-        if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file")
+        if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file" ||
+            w[0] == "clubs")
             after_write.push_back(w);
         if (w[0] == "listing") p.listing = true;
         if (w[0] == "print") p.prints.push_back(w);
@@ -251,6 +259,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         if (w[0] == "shipped") copy_shipped(w[1], w.size() > 2 ? std::stoi(w[2]) : -1, dir);
         if (w[0] == "copy") fs::copy_file(dir / w[1], dir / w[2]);
         if (w[0] == "file") test::spit(dir / w[1], w[2] + "\r\n");
+        if (w[0] == "clubs") {
+            const ItemWriter clubs = club_file_writer(todays_club_names(), club_file_name(w[1]));
+            EXPECT_TRUE(commit_writers(dir, {&clubs}).ok());
+        }
     }
     return p;
 }

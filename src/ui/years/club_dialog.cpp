@@ -115,10 +115,13 @@ void MainWindow::clubs_Command3_Click() {
     clubs_.visible = false;
     if (club_draft_ == season_->clubs) return;
     const ClubNames kept = season_->clubs;
+    const bool refused = club_file_refused_;
     season_->clubs = padded(club_draft_);
+    club_file_refused_ = false;  // the names the user chose replace the file that was refused
     const std::optional<ItemWriter> file = club_file_to_write();
     if (file && !write_save_files({&*file}, U"球団名を保存できませんでした。球団名は元のままです。")) {
         season_->clubs = kept;
+        club_file_refused_ = refused;
         return;
     }
     show_club_names();

@@ -71,6 +71,7 @@ void MainWindow::new_year(const std::string& year) {
     season_ = std::make_unique<Season>();
     season_->disp_year = year;
     season_->clubs = club_names_of_new_year(year);
+    club_file_refused_ = false;
     datbox_clear();
     names_ = paht_set(year);
     // The files come first: a year registered without its files could not be started.
