@@ -19,6 +19,8 @@
 #include <functional>
 #include <memory>
 
+#include "core/store/club_file.h"
+#include "core/years/year_files.h"
 #include "core/text/cp932.h"
 #include "qt/dialog_view.h"
 #include "qt/form_layout.h"
@@ -53,7 +55,8 @@ class NoticeWatchingServices : public tev::qt::QtServices {
     }
 };
 
-// A started program on a generated 1996 season in a folder of its own.
+// A started program on a generated season (1996 unless told; a year from 2005 on carries the
+// club file of its era) in a folder of its own.
 struct Session {
     tev::test::TempDir dir;
     std::unique_ptr<NoticeWatchingServices> services;
@@ -61,11 +64,16 @@ struct Session {
     std::unique_ptr<FormView> view;
     bool started = false;
 
-    Session() {
+    explicit Session(const std::string& year = "1996") {
         const tev::Status written =
-            tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
+            tev::gen::write_generated(dir.path(), tev::gen::generate_season(year, 7));
         if (!written)
             qFatal("cannot write the generated season: %s", written.error().describe().c_str());
+        if (year != "1996") {
+            const tev::ItemWriter clubs =
+                tev::club_file_writer(tev::club_names_of_new_year(year), tev::club_file_name(year));
+            if (!tev::commit_writers(dir.path(), {&clubs})) qFatal("cannot write the club file");
+        }
         services = std::make_unique<NoticeWatchingServices>(dir.path());
         model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
         view = std::make_unique<FormView>(*model, *services);
@@ -150,6 +158,42 @@ class FormViewTest : public QObject {
         QVERIFY(screen.twips_per_pixel_x == 15 || screen.twips_per_pixel_x == 12);
         QCOMPARE(screen.width_twips,
                  QGuiApplication::primaryScreen()->size().width() * screen.twips_per_pixel_x);
+    }
+
+    void a_2026_season_names_todays_clubs_everywhere() {
+        Session s("2026");
+        QVERIFY(s.started);
+        QCOMPARE(s.view->windowTitle(), QStringLiteral("Tevardin  2026"));
+        QCOMPARE(s.widget<QRadioButton>("Option4", 2)->text(), QStringLiteral("楽天"));
+        QCOMPARE(s.widget<QRadioButton>("Option5", 5)->text(), QStringLiteral("ｿﾌﾄB"));
+        QCOMPARE(s.widget<QRadioButton>("Option1", 2)->text(), QStringLiteral("DeNA"));
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command9"), Qt::LeftButton);
+        auto* list4 = s.widget<QListWidget>("List4");
+        QVERIFY(list4->isVisible());
+        QStringList lines;
+        for (int i = 0; i < list4->count(); ++i) lines << list4->item(i)->text();
+        const QString all = lines.join('\n');
+        QVERIFY(all.contains(QStringLiteral("楽　天　　")));
+        QVERIFY(all.contains(QStringLiteral("ソフトＢ　")));
+        QVERIFY(all.contains(QStringLiteral("ＤｅＮＡ　")));
+        QVERIFY(!all.contains(QStringLiteral("近　鉄")));
+        save_picture(s.view.get(), "tevardin-2026-standings.png");
+    }
+
+    void the_club_name_window_lists_the_clubs_and_escape_cancels() {
+        Session s("2026");
+        bool shown = false;
+        on_next_modal([&](QWidget* w) {
+            auto* list = w->findChild<QListWidget*>();
+            shown = list != nullptr && list->count() == 13 &&
+                    list->item(8)->text() == QStringLiteral(" 9  楽　天　　  楽  天");
+            save_picture(w, "tevardin-club-names.png");
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        s.view->binder().action("mnuclub_names")->trigger();
+        QVERIFY(shown);
+        QVERIFY(!s.model->clubs().visible);
     }
 
     void standings_fill_the_report_pane_and_a_club_line_opens_its_games() {
@@ -477,7 +521,10 @@ class FormViewTest : public QObject {
         QVERIFY(years->isVisible());
         QVERIFY(!homeruns->isVisible());
         QVERIFY(years->geometry().contains(homeruns->geometry().topLeft()));
-        QCOMPARE(years->count(), 26);
+        // 1985 up to next year by the clock (at least 2010), without 1996, then ｷｬﾝｾﾙ.
+        const int last = tev::last_offered_year(s.services->now().year);
+        QCOMPARE(years->count(), last - 1985 + 1);
+        QCOMPARE(years->item(years->count() - 2)->text(), QStringLiteral(" %1").arg(last));
         QCOMPARE(years->item(0)->text(), QStringLiteral(" 1985"));
         save_picture(s.view.get(), "tevardin-year-list.png");
         QTest::mouseClick(years->viewport(), Qt::LeftButton, {},
