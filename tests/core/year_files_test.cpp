@@ -57,10 +57,10 @@ class YearFolder : public ::testing::Test {
 TEST_F(YearFolder, OnlyTheYearsOwnFilesInEitherCaseBelongToIt) {
     for (const char* name :
          {"Tev_1997.DAT", "Best100_1997.dat", "Pitcher_1997.DAT", "homerun_1997.Dat",
-          "RIRE1997.DAT", "old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"})
+          "RIRE1997.DAT", "Clubs_1997.DAT", "old1997.dat", "Tev_19970.DAT", "xTev_1997.DAT", "Tev_1996.DAT"})
         touch(name);
     EXPECT_EQ(year_files_present(dir.path(), "1997"),
-              (std::vector<std::string>{"Best100_1997.dat", "Pitcher_1997.DAT", "RIRE1997.DAT",
+              (std::vector<std::string>{"Best100_1997.dat", "Clubs_1997.DAT", "Pitcher_1997.DAT", "RIRE1997.DAT",
                                         "Tev_1997.DAT", "homerun_1997.Dat"}));
     ASSERT_TRUE(delete_year_files(dir.path(), "1997").ok());
     EXPECT_TRUE(year_files_present(dir.path(), "1997").empty());
