@@ -41,6 +41,10 @@ void MainWindow::build_menus() {
     menu("mnudat_add", U"ﾃﾞｰﾀﾌｧｲﾙ登録(&A)", "mnuFile");
     menu("mnudatfile_del", U"ﾃﾞｰﾀﾌｧｲﾙ削除(&D)", "mnuFile");
     separator("mnuFile");
+    menu("mnuSavePane", U"表示中の表を保存(&S)…", "mnuFile");
+    menu("mnuPrintPane", U"印刷(&P)…", "mnuFile");
+    menu("mnuPdfPane", U"PDFに保存…", "mnuFile");
+    separator("mnuFile");
     menu("mnuEndPrgItem", U"終　了(&X)", "mnuFile");
 
     menu("mnudat", U"データ操作(&D)", "");
