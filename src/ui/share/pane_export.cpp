@@ -52,10 +52,4 @@ std::string pane_text(const ShownPane& pane) {
 
 PanePage pane_page(const ShownPane& pane) { return PanePage{pane.caption, pane.lines}; }
 
-std::optional<std::string> list4_csv(const MainWindow& window) {
-    const auto pane = list_pane(window, "List4");
-    if (!pane) return std::nullopt;
-    return pane_csv(*pane);
-}
-
 }  // namespace tev::ui

@@ -36,7 +36,4 @@ std::string pane_text(const ShownPane& pane);
 // The pane as a printed page shows it.
 PanePage pane_page(const ShownPane& pane);
 
-// The CSV bytes of List4's report when List4 is on display; nothing otherwise.
-std::optional<std::string> list4_csv(const MainWindow& window);
-
 }  // namespace tev::ui

@@ -1,7 +1,8 @@
 // The ファイル menu's items for taking the pane on display away: saved as a table (CSV) or as
 // text, printed, or saved as a PDF. They can be used only while a report pane is on display;
 // the dialogs, the printer and the PDF are the services' business.
-#include "core/text/csv.h"
+#include <cctype>
+
 #include "core/text/data_file.h"
 #include "ui/main_window.h"
 #include "ui/share/pane_export.h"
