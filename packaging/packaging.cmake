@@ -40,6 +40,17 @@ add_test(NAME packaging_install_layout
                  -DPREFIX=${CMAKE_BINARY_DIR}/packaging/install-test
                  -DWINDOW_PROGRAM=${TEVARDIN_WINDOW_PROGRAM}
                  -P ${TEVARDIN_PACKAGING_DIR}/check_install.cmake)
+# Started through the installed desktop entry's Exec line under a virtual display with an empty
+# data home, the program makes the user's data folder and opens its main window.
+find_program(XVFB_RUN xvfb-run)
+find_program(XWININFO xwininfo)
+if(TEVARDIN_WINDOW_PROGRAM AND XVFB_RUN AND XWININFO)
+  add_test(NAME packaging_desktop_launch
+           COMMAND ${TEVARDIN_PACKAGING_DIR}/check_launch.sh ${CMAKE_BINARY_DIR} ${TEVARDIN_APP_ID}
+                   ${CMAKE_BINARY_DIR}/packaging/launch-test)
+  # Both install into the build tree's packaging folder; one at a time.
+  set_tests_properties(packaging_desktop_launch packaging_install_layout PROPERTIES RESOURCE_LOCK tevardin_install)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tevardin)

@@ -29,6 +29,7 @@ struct Options {
     std::vector<std::string> events;
     std::vector<std::pair<std::string, std::filesystem::path>> exports;  // --export NAME FILE
     std::optional<ui::DateTime> date;  // --date: the clock stands on this day at noon
+    std::deque<std::filesystem::path> save_files;                        // --save-as FILE
 };
 
 struct UsageError {
@@ -71,6 +72,8 @@ Options parse_options(const std::vector<std::string>& args) {
             o.exports.emplace_back(name, std::filesystem::path(value()));
         } else if (a == "--date") {
             o.date = parse_date(value());
+        } else if (a == "--save-as") {
+            o.save_files.emplace_back(value());
         } else if (a == "--screen") {
             o.screen = parse_screen(value());
         } else if (a == "--answer") {
@@ -107,6 +110,8 @@ public:
         return taken;
     }
     ui::DateTime now() const override { return date_ ? *date_ : local_now(); }
+    // Drawing a page needs the window program's toolkit; the driver has none.
+    bool write_pdf(const ui::PanePage&, const std::filesystem::path&) override { return false; }
 
 private:
     std::filesystem::path dir_;
@@ -277,18 +282,20 @@ std::vector<std::string> default_shows(ui::MainWindow& program) {
 
 }  // namespace
 
-// Writes the pane `name` to `file` as CSV; false (after saying why) when it cannot.
+// Writes the pane `name` to `file`: its lines as shown for a .txt file, its table for a .csv file
+// (one field per line when its report has no columns); false (after saying why) when it cannot.
 bool export_pane(ui::MainWindow& program, const std::string& name, const std::filesystem::path& file,
                  std::ostream& err) {
-    if (name != "List4" || file.extension() != ".csv")
-        throw UsageError{"--export " + name + ": only List4 to a .csv file can be exported"};
-    const std::optional<std::string> csv = ui::list4_csv(program);
-    if (!csv) {
-        err << "tevardin-cli: List4 holds no report that can be saved as a table\n";
+    const std::string ext = file.extension().string();
+    if (ext != ".csv" && ext != ".txt")
+        throw UsageError{"--export " + name + " " + file.string() + ": the file must end in .csv or .txt"};
+    const std::optional<ui::ShownPane> pane = ui::list_pane(program, name);
+    if (!pane) {
+        err << "tevardin-cli: " << name << " is not a list pane on display\n";
         return false;
     }
     std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    stream << *csv;
+    stream << (ext == ".txt" ? ui::pane_text(*pane) : ui::pane_csv(*pane));
     stream.close();
     if (!stream) {
         err << "tevardin-cli: " << file.string() << " cannot be written\n";
@@ -309,6 +316,7 @@ int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ost
     services.screen_metrics = options.screen;
     services.answers = options.answers;
     services.inputs = options.inputs;
+    services.save_files = options.save_files;
     services.on_line = [&out](const std::string& line) { out << line << "\n" << std::flush; };
     ui::MainWindow program(options.dir, services);
     if (!program.start()) return 1;

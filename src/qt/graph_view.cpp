@@ -1,7 +1,11 @@
 #include "qt/graph_view.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -92,7 +96,33 @@ GraphView::GraphView(ui::MainWindow& model, std::function<void()> after_event, Q
         widget->setObjectName(QString::fromStdString(c->key()));
         binder_->bind(*c, widget);
     }
-    setFixedSize(std::max(x_of(kNameX) + kNameWidth, check_x) + kMargin, choice_y + kBoxHeight + kMargin);
+    // Saving the picture is the view's own business: the model's window has no such control.
+    const int width = std::max(x_of(kNameX) + kNameWidth, check_x) + kMargin;
+    const int save_y = choice_y + kBoxHeight + 6;
+    auto* save = new QPushButton(QStringLiteral("画像を保存(&S)…"), this);
+    save->setObjectName(QStringLiteral("save_png"));
+    save->setAutoDefault(false);
+    save->setGeometry(width - kMargin - 120, save_y, 120, 26);
+    connect(save, &QPushButton::clicked, this, &GraphView::choose_png);
+    setFixedSize(width, save_y + 26 + kMargin);
+}
+
+bool GraphView::save_png(const QString& file) {
+    // The picture is the graph, not the window's own button.
+    QWidget* save = findChild<QWidget*>(QStringLiteral("save_png"));
+    if (save != nullptr) save->hide();
+    const QPixmap picture = grab();
+    if (save != nullptr) save->show();
+    return picture.save(file, "PNG");
+}
+
+void GraphView::choose_png() {
+    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("画像を保存"), QString(),
+                                                QStringLiteral("PNG (*.png)"));
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".png");
+    if (!save_png(file))
+        QMessageBox::warning(this, QStringLiteral("Tevardin"), QStringLiteral("画像を保存できませんでした。\n") + file);
 }
 
 void GraphView::place_name_boxes() {

@@ -2,7 +2,8 @@
 // graph's own units to the drawing area (x in twips, y in the window's vertical scale), and
 // places the model's name boxes at the ends of the lines, the date boxes under the ends of the
 // window, the scroll bar between them and the league and club choices below. It decides
-// nothing: every click, scroll and close goes to the model's handlers.
+// nothing: every click, scroll and close goes to the model's handlers. Its own button saves the
+// picture as PNG.
 #pragma once
 
 #include <QDialog>
@@ -31,12 +32,17 @@ class GraphView : public QDialog {
     // boxes for the graph's mode.
     void sync();
 
+    // Writes what the window shows (the lines, their names and dates) to `file` as PNG; false
+    // when it could not be written. Its button asks for the file first.
+    bool save_png(const QString& file);
+
   protected:
     // Escape and the frame's close button close the window as the model's close does.
     void reject() override;
 
   private:
     void place_name_boxes();
+    void choose_png();
 
     ui::MainWindow& model_;
     ui::Window& window_;

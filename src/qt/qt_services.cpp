@@ -2,12 +2,20 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
 #include "qt/help_window.h"
+#include "qt/page_painter.h"
 #include "qt/qt_text.h"
 #include "ui/shell/file_patterns.h"
 
@@ -37,6 +45,40 @@ QString box_title(const Text& title) {
 }
 
 }  // namespace
+
+QString filter_extension(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.[A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+std::filesystem::path QtServices::choose_save_file(const Text& title, const std::vector<Text>& filters) {
+    QStringList types;
+    for (const Text& filter : filters) types << to_qstring(filter);
+    QString chosen_type = types.isEmpty() ? QString() : types.front();
+    QString file = QFileDialog::getSaveFileName(dialog_parent(), to_qstring(title), QString::fromStdString(dir_.string()),
+                                                types.join(QStringLiteral(";;")), &chosen_type);
+    if (file.isEmpty()) return {};
+    if (QFileInfo(file).suffix().isEmpty()) file += filter_extension(chosen_type);
+    return std::filesystem::path(file.toStdString());
+}
+
+bool QtServices::print_page(const ui::PanePage& page) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, dialog_parent());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    return paint_pane_page(printer, page);
+}
+
+bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path& file) {
+    QPdfWriter writer(QString::fromStdString(file.string()));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                     QPageLayout::Millimeter));
+    writer.setResolution(300);
+    writer.setCreator(QStringLiteral("Tevardin"));
+    if (!page.caption.empty()) writer.setTitle(to_qstring(page.caption.front()).trimmed());
+    return paint_pane_page(writer, page);
+}
 
 int twips_per_pixel(double logical_dpi) {
     return logical_dpi >= 120 ? 12 : 15;

@@ -1,9 +1,11 @@
 // The window model's outside world in the window program: real message boxes, questions and
 // input boxes, the event loop, the primary screen, the system clock, the help window, the
-// single-instance guard (shared with the headless driver) and file deletion.
+// single-instance guard (shared with the headless driver), file deletion, the save dialog, the
+// printer and PDF files.
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -39,6 +41,9 @@ class QtServices : public ui::Services {
     void open_help(const std::filesystem::path& file) override;
     bool acquire_single_instance() override;
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
+    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) override;
+    bool print_page(const ui::PanePage& page) override;
+    bool write_pdf(const ui::PanePage& page, const std::filesystem::path& file) override;
 
     // The help window, once opened (tests look at it).
     HelpWindow* help_window() const { return help_.get(); }
@@ -52,6 +57,10 @@ class QtServices : public ui::Services {
     QPointer<QWidget> owner_;
     std::unique_ptr<HelpWindow> help_;
 };
+
+// The extension of the first pattern of a file type filter ("CSV (*.csv)" gives ".csv"); empty
+// when it has none.
+QString filter_extension(const QString& filter);
 
 // The twips per pixel of a screen with `logical_dpi` dots per inch: 12 with large fonts
 // (120 dpi and more), 15 otherwise.

@@ -72,6 +72,7 @@ void MainWindow::bind_handlers() {
     bind_years();
     bind_club_dialog();
     bind_topics();
+    bind_share();
 }
 
 }  // namespace tev::ui

@@ -25,6 +25,7 @@
 #include "ui/history/history_ui_state.h"
 #include "ui/homeruns/homerun_view_state.h"
 #include "ui/pitchers/pitcher_view_state.h"
+#include "ui/share/share_state.h"
 #include "ui/view/game_view_state.h"
 #include "ui/years/year_state.h"
 #include "ui/shell/save_state.h"
@@ -49,6 +50,7 @@ public:
     bool ended() const { return ended_; }
 
     Window& main() { return main_; }
+    const Window& main() const { return main_; }
     Window& notice() { return notice_; }
     Window& dialog() { return dialog_; }
     Window& graph() { return graph_; }
@@ -88,6 +90,7 @@ public:
     const PitcherViewState& pitcher_view() const { return pitchers_; }
     const HomerunViewState& homerun_view() const { return homeruns_; }
     int home_ichi() const { return home_ichi_; }
+    const ShareState& share() const { return share_; }
 
 private:
     // Building the controls of each window.
@@ -344,6 +347,14 @@ private:
     void bind_topics();
     void mnutopic_Click();
 
+    // Saving, printing and PDF of the pane on display: ui/share/.
+    void bind_share();
+    void refresh_share_menus();
+    void mnuSavePane_Click();
+    void mnuPrintPane_Click();
+    void mnuPdfPane_Click();
+    void tell_not_saved(const Text& what, const std::filesystem::path& file, const std::string& why);
+
     // Helpers.
     void status(const Text& text);
     void pump();
@@ -403,6 +414,9 @@ private:
     SaveState saving_;
 
     // State of the topics subsystem.
+
+    // What the last report drawn into a pane looked like, for saving it as a table.
+    ShareState share_;
 };
 
 }  // namespace tev::ui

@@ -47,6 +47,10 @@ void MainWindow::build_menus() {
     menu("mnudatfile_del", U"ﾃﾞｰﾀﾌｧｲﾙ削除(&D)", "mnuFile");
     menu("mnuclub_names", U"球団名設定", "mnuFile");
     separator("mnuFile");
+    menu("mnuSavePane", U"表示中の表を保存(&S)…", "mnuFile");
+    menu("mnuPrintPane", U"印刷(&P)…", "mnuFile");
+    menu("mnuPdfPane", U"PDFに保存…", "mnuFile");
+    separator("mnuFile");
     menu("mnuEndPrgItem", U"終　了(&X)", "mnuFile");
 
     menu("mnudat", U"データ操作(&D)", "");

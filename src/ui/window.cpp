@@ -62,6 +62,7 @@ bool Window::fire(const std::string& name, int index, Event event) {
     auto it = handlers_.find({name, event});
     if (it == handlers_.end()) return false;
     it->second(index);
+    if (after_event_) after_event_();
     return true;
 }
 

@@ -77,11 +77,16 @@ public:
     // when the control is not usable or has no such handler. Returns whether a handler ran.
     bool fire(const std::string& name, int index, Event event);
 
+    // Runs `after` whenever a handler of this window has run, so that state derived from what
+    // the handler left (the share menu items' enabled state) follows every action.
+    void after_event(std::function<void()> after) { after_event_ = std::move(after); }
+
 private:
     std::string name_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*> by_key_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::function<void()> after_event_;
 };
 
 }  // namespace tev::ui

@@ -23,7 +23,10 @@
 //   past 1997 5                    (another registered year: a generated season from seed 5)
 //   date 2026/04/01                (the driver's clock for every run; 2009/04/01 when absent, so
 //                                  that the new-year list and the search end at 2010)
+//   exported out.csv               (after the last run, "### out.csv", what the file starts with
+//                                  and how its lines end, then its lines)
 //   args --screen 800x600 Command11 Command9
+//                                  (a word "@NAME" stands for the file NAME in the data folder)
 //   args Command11                 (a further run on the same folder, after "### run 2")
 //   exit 0                         (the status of the last run; earlier runs must give 0)
 //   --- output
@@ -132,6 +135,7 @@ struct Prepared {
     bool listing = false;
     std::vector<std::vector<std::string>> prints;
     std::string date = "2009/04/01";  // the clock of every run
+    std::vector<std::string> exported;
 };
 
 // Lines `from`..`to` (1-based) of a data file, decoded, each ending in a line feed.
@@ -234,6 +238,7 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             after_write.push_back(w);
         if (w[0] == "listing") p.listing = true;
         if (w[0] == "print") p.prints.push_back(w);
+        if (w[0] == "exported") p.exported.push_back(w[1]);
         if (w[0] == "args") p.runs.emplace_back(w.begin() + 1, w.end());
         if (w[0] == "exit") p.exit = std::stoi(w[1]);
         if (w[0] == "date") p.date = w[1];
@@ -267,6 +272,29 @@ Prepared prepare(const Session& session, const fs::path& dir) {
     return p;
 }
 
+// A file the session saved: "### NAME", whether it starts with a byte-order mark and ends its
+// lines with CR LF, then its lines as UTF-8 text.
+std::string exported_file(const fs::path& dir, const std::string& name) {
+    if (!fs::exists(dir / name)) return "### " + name + " (not written)\n";
+    std::string bytes = test::slurp(dir / name);
+    std::string out = "### " + name;
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
+        out += " (byte-order mark)";
+        bytes.erase(0, 3);
+    }
+    const bool crlf = bytes.find("\r\n") != std::string::npos;
+    if (crlf) out += " (CR LF)";
+    std::erase(bytes, '\r');
+    return out + "\n" + bytes;
+}
+
+// The driver's arguments of a run, "@NAME" naming the file NAME in the data folder.
+std::vector<std::string> run_args(const std::vector<std::string>& words, const fs::path& dir) {
+    std::vector<std::string> args;
+    for (const std::string& w : words) args.push_back(w.size() > 1 && w[0] == '@' ? (dir / w.substr(1)).string() : w);
+    return args;
+}
+
 void rewrite_output(const fs::path& file, const Session& session, const std::string& output) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     for (const std::string& line : session.recipe) out << line << "\n";
@@ -288,12 +316,14 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
             out << "### run " << run + 1 << "\n";
         }
         std::vector<std::string> args = {"--dir", dir.path().string(), "--date", p.date};
-        args.insert(args.end(), p.runs[run].begin(), p.runs[run].end());
+        const std::vector<std::string> words = run_args(p.runs[run], dir.path());
+        args.insert(args.end(), words.begin(), words.end());
         status = cli::run_driver(args, out, err);
         if (p.listing) out << folder_listing(dir.path());
     }
     for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));
     for (const auto& [name, line] : p.bytes) out << print_line(dir.path(), name, line);
+    for (const std::string& name : p.exported) out << exported_file(dir.path(), name);
     const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
         rewrite_output(file, session, out.str());

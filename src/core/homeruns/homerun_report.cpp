@@ -34,6 +34,20 @@ Text name_of(const Text& entry) {
 
 }  // namespace
 
+const ReportColumns& homerun_list_columns(HrSide side) {
+    static const auto columns = [](const char32_t* who) {
+        return ReportColumns{{U"順位", 3}, {U"", 3}, {who, 10}, {U"ホームラン数", 2}, {U"", 5}, {U"チーム", 5}};
+    };
+    static const ReportColumns batters = columns(U"バッター名"), pitchers = columns(U"投手名");
+    return side == HrSide::batters ? batters : pitchers;
+}
+
+const ReportColumns& homerun_club_columns() {
+    static const ReportColumns columns = {{U"チーム内順位", 3}, {U"", 2},          {U"総合順位", 3}, {U"", 3},
+                                          {U"バッター名", 10},  {U"ホームラン数", 2}, {U"", 2}};
+    return columns;
+}
+
 std::span<const Text> homerun_table(const HomerunTables& tables, int league, HrSide side) {
     const bool bat = side == HrSide::batters;
     if (league == 1)
@@ -58,9 +72,11 @@ ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide
     CompetitionRank rank;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int r = rank.next(i > 0 && count_of(entries[i]) == count_of(entries[i - 1]));
-        pane.lines.push_back(right_num(r, 3) + U"]  " + name_cell(entries[i], 10) +
-                             count_of(entries[i]) + U"本    " + clubs.team_name(key_team(entries[i])));
+        pane.lines.push_back(join_cells(homerun_list_columns(side),
+                                        {right_num(r, 3), U"]  ", name_cell(entries[i], 10), count_of(entries[i]),
+                                         U"本    ", clubs.team_name(key_team(entries[i]))}));
     }
+    pane.table.columns = homerun_list_columns(side);
     return pane;
 }
 
@@ -83,9 +99,11 @@ ReportPane homerun_club_report(const HomerunTables& tables, int team, int disp_s
         const int in_club = club_rank.next(previous_club_entry != nullptr &&
                                            count_of(entries[i]) == count_of(*previous_club_entry));
         previous_club_entry = &entries[i];
-        pane.lines.push_back(right_num(in_club, 3) + U") " + right_num(in_league, 3) + U"]  " +
-                             name_of(entries[i]) + count_of(entries[i]) + U"本 ");
+        pane.lines.push_back(join_cells(homerun_club_columns(),
+                                        {right_num(in_club, 3), U") ", right_num(in_league, 3), U"]  ",
+                                         name_of(entries[i]), count_of(entries[i]), U"本 "}));
     }
+    pane.table.columns = homerun_club_columns();
     return pane;
 }
 

@@ -23,6 +23,12 @@ std::span<const Text> homerun_table(const HomerunTables& tables, int league, HrS
 // The used entries of a tally table: those before the first empty one.
 std::span<const Text> used_entries(std::span<const Text> table);
 
+// The columns of a league list's line for `side`: rank, name, home runs, club.
+const ReportColumns& homerun_list_columns(HrSide side);
+
+// The columns of a club list's line: club rank, league rank, name, home runs.
+const ReportColumns& homerun_club_columns();
+
 // The league list of `league` and `side`: the caption (an empty first line, then the title),
 // one ranked line per used entry, and the hint for Text1.
 ReportPane homerun_league_report(const HomerunTables& tables, int league, HrSide side, const ClubNames& clubs = default_club_names());

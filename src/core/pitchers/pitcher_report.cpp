@@ -55,16 +55,35 @@ Text pitcher_list_header(int league, int disp_size) {
     return U"         投手名             勝      敗   セーブ  チーム";
 }
 
+const ReportColumns& pitcher_list_columns(int league) {
+    // The Central list has one blank more after the saves than the others.
+    static const auto columns = [](std::size_t after_saves) {
+        return ReportColumns{{U"順位", 3}, {U"", 3}, {U"投手名", 7}, {U"勝", 2}, {U"", 3},
+                             {U"敗", 2},   {U"", 3}, {U"セーブ", 2}, {U"", after_saves}, {U"チーム", 5}};
+    };
+    static const ReportColumns central = columns(3), others = columns(2);
+    return league == 1 ? central : others;
+}
+
+const ReportColumns& pitcher_club_columns() {
+    static const ReportColumns columns = {{U"チーム内順位", 3}, {U"", 2}, {U"総合順位", 3}, {U"", 3},
+                                          {U"投手名", 8},       {U"勝", 2}, {U"", 3},        {U"敗", 2},
+                                          {U"", 3},             {U"セーブ", 2}, {U"", 4}};
+    return columns;
+}
+
 Text pitcher_league_line(const PitcherRow& row, int rank, int league, const ClubNames& clubs) {
-    return right_num(rank, 3) + U"]  " + name_cell(row.key, 7) + count2(row.wins) + U"勝  " +
-           count2(row.losses) + U"敗  " + count2(row.saves) + (league == 1 ? U"Ｓ  " : U"Ｓ ") +
-           clubs.team_name(key_team(row.key));
+    return join_cells(pitcher_list_columns(league),
+                      {right_num(rank, 3), U"]  ", name_cell(row.key, 7), count2(row.wins), U"勝  ",
+                       count2(row.losses), U"敗  ", count2(row.saves), league == 1 ? U"Ｓ  " : U"Ｓ ",
+                       clubs.team_name(key_team(row.key))});
 }
 
 ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = kPitcherHint;
     pane.caption = kTitles[league - 1] + kLineBreak + pitcher_list_header(league, disp_size);
+    pane.table.columns = pitcher_list_columns(league);
     CompetitionRank rank;
     for (int r = 0; r < used_rows(table); ++r)
         pane.lines.push_back(pitcher_league_line(
@@ -81,6 +100,7 @@ ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int d
     pane.status = kPitcherHint;
     pane.caption = pitcher_club_prefix(team, clubs) + U"投手成績一覧" + kLineBreak +
                    kClubHeaders[disp_size == 1 || disp_size == 2 ? disp_size : 0];
+    pane.table.columns = pitcher_club_columns();
     CompetitionRank league_rank, club_rank;
     const PitcherRow* previous_club_row = nullptr;
     for (int r = 0; r < used_rows(league_table); ++r) {
@@ -90,9 +110,10 @@ ReportPane pitcher_club_report(const PitcherTable& league_table, int team, int d
         const int in_club =
             club_rank.next(previous_club_row != nullptr && same_record(row, *previous_club_row));
         previous_club_row = &row;
-        pane.lines.push_back(right_num(in_club, 3) + U") " + right_num(in_league, 3) + U"]  " +
-                             name_cell(row.key, 8) + count2(row.wins) + U"勝  " +
-                             count2(row.losses) + U"敗  " + count2(row.saves) + U"Ｓ   ");
+        pane.lines.push_back(join_cells(
+            pitcher_club_columns(),
+            {right_num(in_club, 3), U") ", right_num(in_league, 3), U"]  ", name_cell(row.key, 8),
+             count2(row.wins), U"勝  ", count2(row.losses), U"敗  ", count2(row.saves), U"Ｓ   "}));
     }
     return pane;
 }

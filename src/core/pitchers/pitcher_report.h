@@ -20,6 +20,13 @@ Text pitcher_list_header(int league, int disp_size);
 // header), one ranked line per used row, and the hint for Text1.
 ReportPane pitcher_league_report(const PitcherTable& table, int league, int disp_size, const ClubNames& clubs = default_club_names());
 
+// The columns of a league list's line for `league` (1, 2, 3); a count too wide for its two
+// characters keeps its digits and pushes the columns after it aside.
+const ReportColumns& pitcher_list_columns(int league);
+
+// The columns of a club list's line: club rank, league rank, name, wins, losses, saves.
+const ReportColumns& pitcher_club_columns();
+
 // The line of one row of a league list with its rank.
 Text pitcher_league_line(const PitcherRow& row, int rank, int league, const ClubNames& clubs = default_club_names());
 

@@ -32,29 +32,48 @@ const LeagueTable& table_of(int league, const LeagueTable& central, const League
     return league == 1 ? central : pacific;
 }
 
+// The columns of a grid: the club, its six cells against the rivals in club order, and its
+// rank; the separators are blank cells that the columns' widths fill.
+ReportColumns grid_columns(bool percentages) {
+    const std::size_t cell = percentages ? 6 : 7;
+    ReportColumns columns = {{U"チーム", 5}, {U"", percentages ? 2u : 1u}};
+    for (int rival = 1; rival <= 6; ++rival) {
+        columns.push_back({U"相手" + plain_num(rival), cell});
+        columns.push_back({U"", rival < 6 ? (percentages ? 3u : 2u) : 4u});
+    }
+    columns.push_back({U"順位", 1});
+    return columns;
+}
+
+const ReportColumns& grid_columns_of(bool percentages) {
+    static const ReportColumns record = grid_columns(false), pct = grid_columns(true);
+    return percentages ? pct : record;
+}
+
 // One grid row: the club's name, its six cells with their separators, and its rank.
 template <class Cell>
 Text grid_row(const ClubNames& clubs, const TeamTallies& tallies, int league, int club, int rank,
-              const Text& after_name, const Text& between, Cell cell) {
-    Text row = clubs.team_name(team_of(league, club)) + after_name;
+              bool percentages, Cell cell) {
+    std::vector<Text> cells = {clubs.team_name(team_of(league, club)), Text()};
     for (int rival = 1; rival <= 6; ++rival) {
-        row += cell(tallies.vs_dat(league - 1, club, rival), rival == club);
-        row += rival < 6 ? between : Text(4, U' ');
+        cells.push_back(cell(tallies.vs_dat(league - 1, club, rival), rival == club));
+        cells.emplace_back();
     }
-    return row + plain_num(rank);
+    cells.push_back(plain_num(rank));
+    return join_cells(grid_columns_of(percentages), cells);
 }
 
 template <class Cell>
 std::vector<Text> grid_lines(const TeamTallies& tallies, const LeagueTable& central, const LeagueTable& pacific,
-                             const std::string& disp_year, int disp_size, bool percentages,
-                             const Text& after_name, const Text& between, Cell cell, const ClubNames& clubs) {
+                             const std::string& disp_year, int disp_size, bool percentages, Cell cell,
+                             const ClubNames& clubs) {
     std::vector<Text> lines;
     for (int league : {1, 2}) {
         if (league == 2) lines.emplace_back();
         lines.push_back(vs_grid_header(league, disp_size, percentages, clubs));
         const auto ranks = club_ranks(table_of(league, central, pacific), league == 1 && wins_ranked_year(disp_year));
         for (int club = 1; club <= 6; ++club)
-            lines.push_back(grid_row(clubs, tallies, league, club, ranks[club], after_name, between, cell));
+            lines.push_back(grid_row(clubs, tallies, league, club, ranks[club], percentages, cell));
     }
     return lines;
 }
@@ -119,6 +138,17 @@ Text vs_grid_header(int league, int disp_size, bool percentages, const ClubNames
     return kGridHeaders[layout(disp_size)][league == 2 ? 1 : 0];
 }
 
+ReportTable vs_grid_table(int disp_size, bool percentages, const ClubNames& clubs) {
+    ReportTable table{grid_columns_of(percentages), {}};
+    for (int league : {1, 2}) {
+        ReportHeading heading{vs_grid_header(league, disp_size, percentages, clubs), {U"チーム"}};
+        for (int club = 1; club <= 6; ++club) heading.fields.push_back(trim_right(clubs.team_name(team_of(league, club))));
+        heading.fields.push_back(U"順位");
+        table.headings.push_back(heading);
+    }
+    return table;
+}
+
 Text vs_pct_cell(const Tally& tally) {
     if (!tally.played()) return Text(6, U' ');
     return pct_text(tally.wins, tally.wins + tally.losses);
@@ -129,8 +159,9 @@ ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& centr
     ReportPane pane;
     pane.status = U"各チームの対戦カード別勝敗を表示中。";
     pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　敗　一　覧";
-    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, false, U" ", U"  ",
+    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, false,
                             [](const Tally& t, bool self) { return self ? Text(7, U' ') : tally_cell(t); }, clubs);
+    pane.table = vs_grid_table(disp_size, false, clubs);
     return pane;
 }
 
@@ -139,8 +170,9 @@ ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central,
     ReportPane pane;
     pane.status = U"各チームの対戦カード別勝率を表示中。";
     pane.caption = Text(kLineBreak) + U"       　　       両リーグ 　対　戦　別　勝　率　一　覧";
-    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, true, U"  ", U"   ",
+    pane.lines = grid_lines(tallies, central, pacific, disp_year, disp_size, true,
                             [](const Tally& t, bool self) { return self ? Text(6, U' ') : vs_pct_cell(t); }, clubs);
+    pane.table = vs_grid_table(disp_size, true, clubs);
     return pane;
 }
 

@@ -22,6 +22,10 @@ std::array<int, 7> club_ranks(const LeagueTable& table, bool wins_matter);
 // Clubs named otherwise than by default get a header of their graph names, nine columns each.
 Text vs_grid_header(int league, int disp_size, bool percentages, const ClubNames& clubs = default_club_names());
 
+// The table of a grid report in layout mode `disp_size`: a club's row cut into its name, six
+// cells and rank, and each league's column header read as the rivals' names.
+ReportTable vs_grid_table(int disp_size, bool percentages, const ClubNames& clubs = default_club_names());
+
 // A percentage grid cell: six blanks when nothing was played, "0.0000" for draws only, "1.0000"
 // without a loss, else the single-precision quotient cut to four decimals.
 Text vs_pct_cell(const Tally& tally);

@@ -16,6 +16,9 @@ Text monthly_header(int disp_size);
 // no win, "1.0000" without a loss, else the double-precision quotient cut to four decimals.
 Text month_pct_cell(const Tally& tally);
 
+// The columns of a 月別勝敗 row: the club and its seven months.
+const ReportColumns& monthly_record_columns();
+
 // 月別勝敗: status, caption and 15 lines (a line of one blank, six Central rows, an empty line, a
 // line of one blank, six Pacific rows).
 ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size, const ClubNames& clubs = default_club_names());

@@ -1,8 +1,15 @@
 #include "core/text/csv.h"
 
+#include <algorithm>
+
+#include "core/text/fixed_width.h"
+
 namespace tev {
 
 namespace {
+
+// Empty lines (or lines of blanks only) only part a pane's blocks.
+bool is_blank(TextView line) { return line.find_first_not_of(U" \u3000") == TextView::npos; }
 
 bool needs_quotes(TextView field) {
     return field.find_first_of(U",\"\r\n") != TextView::npos;
@@ -29,18 +36,40 @@ std::string csv_field(TextView field) {
     return quoted + '"';
 }
 
-std::string csv_document(const CsvRow& header, const std::vector<CsvRow>& rows) {
+std::string csv_records(const std::vector<CsvRow>& records) {
     std::string out = "\xEF\xBB\xBF";
-    append_record(out, header);
-    for (const CsvRow& row : rows) append_record(out, row);
+    for (const CsvRow& record : records) append_record(out, record);
     return out;
 }
 
+std::string csv_document(const CsvRow& header, const std::vector<CsvRow>& rows) {
+    std::vector<CsvRow> records = {header};
+    records.insert(records.end(), rows.begin(), rows.end());
+    return csv_records(records);
+}
+
 std::string report_csv(const ReportColumns& columns, const std::vector<Text>& lines) {
-    std::vector<CsvRow> rows;
+    return report_csv(ReportTable{columns, {}}, lines);
+}
+
+std::string report_csv(const ReportTable& table, const std::vector<Text>& lines) {
+    std::vector<CsvRow> records;
+    if (table.headings.empty()) records.push_back(column_names(table.columns));
+    for (const Text& line : lines) {
+        if (is_blank(line)) continue;
+        const auto heading = std::find_if(table.headings.begin(), table.headings.end(),
+                                          [&](const ReportHeading& h) { return h.line == line; });
+        records.push_back(heading != table.headings.end() ? heading->fields
+                                                          : split_line(table.columns, line));
+    }
+    return csv_records(records);
+}
+
+std::string lines_csv(const std::vector<Text>& lines) {
+    std::vector<CsvRow> records = {{U"内容"}};
     for (const Text& line : lines)
-        if (line.find_first_not_of(U" \u3000") != Text::npos) rows.push_back(split_line(columns, line));
-    return csv_document(column_names(columns), rows);
+        if (!is_blank(line)) records.push_back({trim_right(line)});
+    return csv_records(records);
 }
 
 }  // namespace tev

@@ -17,6 +17,23 @@ struct ReportColumn {
 
 using ReportColumns = std::vector<ReportColumn>;
 
+// A pane line that is no row of the columns but a block's own heading (a grid names its rivals
+// above each league), exported as the fields given here.
+struct ReportHeading {
+    Text line;
+    std::vector<Text> fields;
+};
+
+// What a table export needs to know of a report: its columns and its headings. A report without
+// headings gets the columns' names as the table's header row; a report with headings has them
+// stand where they stand in the pane instead. Empty columns: the report is not described.
+struct ReportTable {
+    ReportColumns columns;
+    std::vector<ReportHeading> headings;
+
+    bool described() const { return !columns.empty(); }
+};
+
 // The header row: the names of the columns that are exported.
 std::vector<Text> column_names(const ReportColumns& columns);
 

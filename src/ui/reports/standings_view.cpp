@@ -14,6 +14,7 @@ void MainWindow::Command9_Click() {
     pane.status = U"チーム名をクリックすると詳細が表示されます。";
     pane.caption = standings_title() + kLineBreak + standings_header(disp_size_);
     pane.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year, season_->clubs);
+    pane.table.columns = standings_columns();
     show_list4_report(pane, ListView::standings);
 }
 

@@ -42,6 +42,7 @@ void MainWindow::fill_report(const std::string& list, const std::string& label, 
     lines.list_index = -1;
     lines.visible = true;
     if (!pane.status.empty()) status(pane.status);
+    share_ = ShareState{list, label, pane.lines, pane.table};
     // The league choice belongs to the pitcher and home-run lists only.
     disable_league_choice();
 }

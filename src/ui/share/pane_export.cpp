@@ -1,27 +1,55 @@
 #include "ui/share/pane_export.h"
 
-#include "core/stats/standings_report.h"
 #include "core/text/csv.h"
 
 namespace tev::ui {
 
 namespace {
 
-// The columns of the report `view`; null for a report not yet described.
-const ReportColumns* columns_of(ListView view) {
-    switch (view) {
-        case ListView::standings: return &standings_columns();
-        default: return nullptr;
+// The lines of a caption label's text, joined by CR LF in the label.
+std::vector<Text> caption_lines(const Text& text) {
+    std::vector<Text> lines;
+    std::size_t at = 0;
+    while (true) {
+        const std::size_t end = text.find(kLineBreak, at);
+        lines.push_back(text.substr(at, end == Text::npos ? Text::npos : end - at));
+        if (end == Text::npos) break;
+        at = end + 2;
     }
+    return lines;
 }
 
 }  // namespace
 
-std::optional<std::string> list4_csv(MainWindow& window) {
-    const ReportColumns* columns = columns_of(window.list4_view());
-    const Control* pane = window.main().find("List4");
-    if (columns == nullptr || pane == nullptr || !pane->visible) return std::nullopt;
-    return report_csv(*columns, pane->lines);
+std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
+    const std::string label = list == "List4" ? "Label7" : list == "List1" ? "Label6" : "";
+    const Control* pane = window.main().find(list);
+    if (pane == nullptr || !pane->visible) return std::nullopt;
+    ShownPane shown;
+    shown.lines = pane->lines;
+    const Control* caption = label.empty() ? nullptr : window.main().find(label);
+    if (caption != nullptr && caption->visible && !caption->text.empty()) shown.caption = caption_lines(caption->text);
+    const ShareState& share = window.share();
+    if (share.list == list && share.lines == pane->lines) shown.table = share.table;
+    return shown;
 }
+
+std::optional<ShownPane> shown_pane(const MainWindow& window) {
+    if (auto pane = list_pane(window, "List4")) return pane;
+    return list_pane(window, "List1");
+}
+
+std::string pane_csv(const ShownPane& pane) {
+    return pane.table.described() ? report_csv(pane.table, pane.lines) : lines_csv(pane.lines);
+}
+
+std::string pane_text(const ShownPane& pane) {
+    std::string out;
+    for (const auto* part : {&pane.caption, &pane.lines})
+        for (const Text& line : *part) out += to_utf8(line) + "\n";
+    return out;
+}
+
+PanePage pane_page(const ShownPane& pane) { return PanePage{pane.caption, pane.lines}; }
 
 }  // namespace tev::ui

@@ -1,15 +1,39 @@
-// Saving the pane on display as a table: the CSV of the main window's list pane List4, cut at the
-// columns of the report it holds. Only reports that describe their columns can be saved.
+// The report pane on display as the user can take it away: its caption and lines, as a CSV
+// table cut at the report's columns, as the plain text the pane shows, or as a page to print.
+// The pane on display is List4 or List1, whichever is visible; a pane whose report does not
+// describe its columns (or that was filled by other means) becomes a table of one field per line.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/text/report_columns.h"
 #include "ui/main_window.h"
 
 namespace tev::ui {
 
-// The CSV bytes of List4's report; nothing when List4 holds no report with known columns.
-std::optional<std::string> list4_csv(MainWindow& window);
+struct ShownPane {
+    std::vector<Text> caption;  // the caption label's lines; empty when it is hidden
+    std::vector<Text> lines;
+    ReportTable table;          // not described when the report has no columns
+};
+
+// The list pane `list` with its caption (List4 under Label7, List1 under Label6) and its report's
+// table; nothing when it is not visible or there is no such pane.
+std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list);
+
+// The report pane on display; nothing when neither report pane is visible.
+std::optional<ShownPane> shown_pane(const MainWindow& window);
+
+// The CSV file of the pane: cut at its columns when it has them, else one field per line.
+std::string pane_csv(const ShownPane& pane);
+
+// The pane as text in UTF-8: the caption's lines, then the pane's lines, each ended by a line
+// feed, blanks kept, so that a fixed-width font shows it as the pane does.
+std::string pane_text(const ShownPane& pane);
+
+// The pane as a printed page shows it.
+PanePage pane_page(const ShownPane& pane);
 
 }  // namespace tev::ui

@@ -1,5 +1,6 @@
 #include "ui/shell/scripted_services.h"
 
+#include "core/text/fixed_width.h"
 #include "ui/shell/file_patterns.h"
 
 namespace tev::ui {
@@ -51,6 +52,40 @@ void ScriptedServices::process_events(const Text& status) { statuses.push_back(s
 void ScriptedServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {
     deleted_patterns.push_back(pattern);
     delete_matching_files(dir, pattern);
+}
+
+namespace {
+
+// The caption's last line (a report's column header or its title), trimmed, to name a page.
+std::string page_name(const PanePage& page) {
+    return page.caption.empty() ? std::string() : to_utf8(trim_both(page.caption.back()));
+}
+
+}  // namespace
+
+// The transcript names files without their folder, so that it reads the same in any folder.
+std::filesystem::path ScriptedServices::choose_save_file(const Text& title, const std::vector<Text>&) {
+    std::filesystem::path file;
+    if (!save_files.empty()) {
+        file = save_files.front();
+        save_files.pop_front();
+    }
+    record("SAVE AS: " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string()));
+    return file;
+}
+
+bool ScriptedServices::print_page(const PanePage& page) {
+    record("PRINT: " + page_name(page) + " (" + std::to_string(page.lines.size()) + " lines)" +
+           (printer_ready ? "" : " -> Cancel"));
+    if (printer_ready) printed.push_back(page);
+    return printer_ready;
+}
+
+bool ScriptedServices::write_pdf(const PanePage& page, const std::filesystem::path& file) {
+    record("PDF: " + file.filename().string() + " (" + std::to_string(page.lines.size()) + " lines)" +
+           (pdf_writable ? "" : " -> failed"));
+    if (pdf_writable) pdfs.push_back(page);
+    return pdf_writable;
 }
 
 }  // namespace tev::ui

@@ -3,6 +3,9 @@
 //   MSG: <text>
 //   ASK: <title>: <text> -> Yes|No
 //   INPUT: <title>: <prompt> -> <answer>
+//   SAVE AS: <title> -> <file>|Cancel
+//   PRINT: <caption's last line, trimmed> (<n> lines)
+//   PDF: <file> (<n> lines)
 // with line breaks inside a text written as the two characters \n.
 #pragma once
 
@@ -22,6 +25,10 @@ public:
     // question takes its default button and an input box is cancelled.
     std::deque<bool> answers;
     std::deque<Text> inputs;
+    // Files for the coming save dialogs, in order; an empty queue cancels the dialog.
+    std::deque<std::filesystem::path> save_files;
+    bool printer_ready = true;  // false: every print is cancelled
+    bool pdf_writable = true;   // false: every PDF fails to be written
 
     ScreenMetrics screen_metrics;
     DateTime clock;
@@ -34,6 +41,7 @@ public:
     int beeps = 0;
     std::vector<std::filesystem::path> help_opened;
     std::vector<std::string> deleted_patterns;
+    std::vector<PanePage> printed, pdfs;
 
     void message(const Text& text, const Text& title, Icon icon) override;
     bool ask(const Text& title, const Text& text, Icon icon, bool default_yes) override;
@@ -45,6 +53,9 @@ public:
     void open_help(const std::filesystem::path& file) override { help_opened.push_back(file); }
     bool acquire_single_instance() override { return instance_free; }
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
+    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) override;
+    bool print_page(const PanePage& page) override;
+    bool write_pdf(const PanePage& page, const std::filesystem::path& file) override;
 
     // Called with each transcript line as it is recorded (the driver prints it at once).
     std::function<void(const std::string&)> on_line;

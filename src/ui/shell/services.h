@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/text/text.h"
 
@@ -23,6 +24,13 @@ struct ScreenMetrics {
 
 struct DateTime {
     int year = 1996, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// A report pane as a printed page or a PDF shows it: the caption's lines on top, then the pane's
+// lines, all in the panes' fixed-width font so that the columns stay aligned.
+struct PanePage {
+    std::vector<Text> caption;
+    std::vector<Text> lines;
 };
 
 class Services {
@@ -53,6 +61,17 @@ public:
 
     // Deletes every file of `dir` whose name matches `pattern` ('*' and '?' wildcards).
     virtual void delete_files(const std::filesystem::path& dir, const std::string& pattern) = 0;
+
+    // The file the user chose in a save dialog titled `title` that offers the file types
+    // `filters` ("CSV (*.csv)"), its extension supplied from the chosen type when the user typed
+    // none; empty when the user cancelled.
+    virtual std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) = 0;
+
+    // Prints `page` after the print dialog; false when the user cancelled or it could not print.
+    virtual bool print_page(const PanePage& page) = 0;
+
+    // Writes `page` as a PDF file `file`; false when the file could not be written.
+    virtual bool write_pdf(const PanePage& page, const std::filesystem::path& file) = 0;
 };
 
 // The short date and time texts of the clock labels ("1996/04/05", "13:05:09").

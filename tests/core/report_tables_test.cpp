@@ -1,0 +1,129 @@
+// Reports saved as tables: the head-to-head grids and the pitcher lists cut at their own
+// columns, their headings read as the rivals' names, golden CSV files of a generated season, and
+// what a standard CSV reader makes of them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "core/pitchers/pitcher_make.h"
+#include "core/pitchers/pitcher_report.h"
+#include "core/stats/head_to_head_report.h"
+#include "core/stats/standings.h"
+#include "core/text/csv.h"
+#include "season_gen.h"
+#include "support/temp_dir.h"
+
+namespace tev {
+namespace {
+
+// The records a standard CSV reader (Python's csv module) finds in `bytes`, as JSON.
+std::string read_back_with_python(const std::string& bytes) {
+    test::TempDir tmp;
+    test::spit(tmp / "t.csv", bytes);
+    const std::string command = "python3 " TEVARDIN_TEST_SUPPORT "/csv_echo.py " + (tmp / "t.csv").string() +
+                                " > " + (tmp / "out.json").string();
+    if (std::system(command.c_str()) != 0) return "python3 failed";
+    return test::slurp(tmp / "out.json");
+}
+
+// Compares `bytes` with the golden file `name` under data/export (rewritten on request).
+::testing::AssertionResult matches_csv_golden(const std::string& name, const std::string& bytes) {
+    const std::string file = std::string(TEVARDIN_TEST_DATA) + "/export/" + name;
+    if (std::getenv("TEVARDIN_UPDATE_GOLDEN") != nullptr) test::spit(file, bytes);
+    if (test::slurp(file) == bytes) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << name << " differs; actual:\n" << bytes;
+}
+
+// The number of fields of each record of the reader's JSON, in order.
+std::vector<int> field_counts(const std::string& json) {
+    std::vector<int> counts;
+    int depth = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (quoted) {
+            if (c == '\\') ++i;
+            else if (c == '"') quoted = false;
+            continue;
+        }
+        if (c == '"') quoted = true;
+        if (c == '[' && ++depth == 2) counts.push_back(1);
+        if (c == ']') --depth;
+        if (c == ',' && depth == 2) ++counts.back();
+    }
+    return counts;
+}
+
+struct GeneratedSeason {
+    std::unique_ptr<Season> season = std::make_unique<Season>(gen::generate_season("1996", 11));
+    LeagueTable central = record_make(*season, 1, 6);
+    LeagueTable pacific = record_make(*season, 7, 12);
+    TeamTallies tallies = monthdat_make(*season);
+};
+
+TEST(GridCsv, TheWinLossGridHasEachLeaguesRivalsAboveItsSixClubs) {
+    const GeneratedSeason g;
+    const ReportPane pane = vs_record_report(g.tallies, g.central, g.pacific, "1996", 0);
+    const std::string bytes = report_csv(pane.table, pane.lines);
+    EXPECT_TRUE(matches_csv_golden("vs_record_1996_11.csv", bytes));
+    EXPECT_NE(bytes.find("\r\nチーム,オリックス,西　武,近　鉄,日本ハム,ロッテ,ダイエー,順位\r\n"), std::string::npos);
+    const std::string json = read_back_with_python(bytes);
+    EXPECT_EQ(field_counts(json), std::vector<int>(14, 8)) << json;
+    EXPECT_EQ(json.rfind("[[\"チーム\", \"巨　人\", \"ヤクルト\", \"横　浜\", \"阪　神\", \"広　島\", \"中　日\", \"順位\"], [\"巨　人\", \"\", ", 0), 0u)
+        << json;
+}
+
+TEST(GridCsv, ThePercentageGridSavesTheSameInEveryLayout) {
+    const GeneratedSeason g;
+    std::vector<std::string> files;
+    for (int size : {0, 1, 2}) {
+        const ReportPane pane = vs_pct_report(g.tallies, g.central, g.pacific, "1996", size);
+        files.push_back(report_csv(pane.table, pane.lines));
+    }
+    EXPECT_TRUE(matches_csv_golden("vs_pct_1996_11.csv", files[0]));
+    EXPECT_EQ(files[1], files[0]);  // the Pacific header of layout 1 differs on screen only
+    EXPECT_EQ(files[2], files[0]);
+    EXPECT_EQ(field_counts(read_back_with_python(files[0])), std::vector<int>(14, 8));
+}
+
+TEST(PitcherCsv, TheCentralListHasARowPerPitcherWithHisClub) {
+    const GeneratedSeason g;
+    const PitcherTable table = tousyu_datmake(*g.season, 1, 6).table;
+    const ReportPane pane = pitcher_league_report(table, 1, 0);
+    const std::string bytes = report_csv(pane.table, pane.lines);
+    EXPECT_TRUE(matches_csv_golden("pitchers_central_1996_11.csv", bytes));
+    const std::vector<int> counts = field_counts(read_back_with_python(bytes));
+    EXPECT_EQ(counts.size(), pane.lines.size() + 1);
+    EXPECT_EQ(counts, std::vector<int>(counts.size(), 6));
+}
+
+PitcherRow row(int team, const char32_t* name, int wins, int losses, int saves) {
+    return PitcherRow{pitcher_key(team, name), static_cast<std::int16_t>(wins), static_cast<std::int16_t>(losses),
+                      static_cast<std::int16_t>(saves)};
+}
+
+TEST(PitcherCsv, CommasAndQuotesInNamesSurviveAStandardReader) {
+    PitcherTable table{};
+    table[0] = row(8, U"郭,泰源", 12, 3, 0);
+    table[1] = row(11, U"\"伊良部\"", 9, 4, 1);
+    const ReportPane pane = pitcher_league_report(table, 2, 0);
+    EXPECT_EQ(read_back_with_python(report_csv(pane.table, pane.lines)),
+              "[[\"順位\", \"投手名\", \"勝\", \"敗\", \"セーブ\", \"チーム\"], "
+              "[\"1\", \"郭,泰源\", \"12\", \"3\", \"0\", \"西　武\"], "
+              "[\"2\", \"\\\"伊良部\\\"\", \"9\", \"4\", \"1\", \"ロッテ\"]]\n");
+}
+
+TEST(PitcherCsv, AClubListGivesBothRanksOfItsPitchers) {
+    PitcherTable table{};
+    table[0] = row(2, U"石井一", 10, 2, 0);
+    table[1] = row(1, U"斎藤雅", 10, 2, 0);
+    table[2] = row(1, U"桑田", 8, 5, 3);
+    const ReportPane pane = pitcher_club_report(table, 1, 0);
+    EXPECT_EQ(read_back_with_python(report_csv(pane.table, pane.lines)),
+              "[[\"チーム内順位\", \"総合順位\", \"投手名\", \"勝\", \"敗\", \"セーブ\"], "
+              "[\"1\", \"1\", \"斎藤雅\", \"10\", \"2\", \"0\"], [\"2\", \"3\", \"桑田\", \"8\", \"5\", \"3\"]]\n");
+}
+
+}  // namespace
+}  // namespace tev

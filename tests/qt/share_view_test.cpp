@@ -1,0 +1,143 @@
+// Offscreen tests of taking a report away in the window program: the share items of the
+// ファイル menu follow the model, the pane on display becomes a PDF of one page or more with the
+// caption on top, and the graph window saves what it shows as PNG. Set TEVARDIN_SCREENSHOTS to a
+// folder to keep the standings' PDF and the graph's PNG there.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "qt/form_view.h"
+#include "qt/graph_view.h"
+#include "qt/look.h"
+#include "qt/page_painter.h"
+#include "qt/qt_services.h"
+#include "qt_support.h"
+#include "season_gen.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/share/pane_export.h"
+
+namespace {
+
+using tev::qt::FormView;
+
+struct Session {
+    tev::test::TempDir dir;
+    std::unique_ptr<tev::qt::QtServices> services;
+    std::unique_ptr<tev::ui::MainWindow> model;
+    std::unique_ptr<FormView> view;
+
+    Session() {
+        const tev::Status written = tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
+        if (!written) qFatal("cannot write the season: %s", written.error().describe().c_str());
+        services = std::make_unique<tev::qt::QtServices>(dir.path());
+        model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
+        view = std::make_unique<FormView>(*model, *services);
+        if (!model->start()) qFatal("the program did not start");
+        view->sync_all();
+    }
+
+    void click(const char* name) {
+        qobject_cast<QPushButton*>(view->binder().widget(name))->click();
+    }
+};
+
+// The pages of a PDF file as its page objects count them; 0 when it is no PDF.
+int pdf_pages(const QString& file) {
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray bytes = pdf.readAll();
+    if (!bytes.startsWith("%PDF-")) return 0;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(bytes).count(page));
+}
+
+// `file` in the TEVARDIN_SCREENSHOTS folder when it is set, else in `dir`.
+QString picture_file(const tev::test::TempDir& dir, const char* file) {
+    const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
+    const std::filesystem::path in = folder.isEmpty() ? dir.path() : std::filesystem::path(folder.toStdString());
+    return QString::fromStdString((in / file).string());
+}
+
+}  // namespace
+
+class ShareViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { tev::qt::apply_application_look(*qApp); }
+
+    void full_width_characters_take_two_columns() {
+        QCOMPARE(tev::qt::text_columns(U"巨　人　　"), 10);
+        QCOMPARE(tev::qt::text_columns(U" 1] ﾁｰﾑ"), 7);
+    }
+
+    void the_share_items_follow_the_pane_on_display() {
+        Session s;
+        QAction* save = s.view->binder().action("mnuSavePane");
+        QVERIFY(save != nullptr);
+        QCOMPARE(save->text(), QStringLiteral("表示中の表を保存(&S)…"));
+        QVERIFY(!save->isEnabled());
+        s.click("Command11");
+        s.click("Command9");
+        QVERIFY(save->isEnabled());
+        QVERIFY(s.view->binder().action("mnuPdfPane")->isEnabled());
+        s.click("Command7");
+        QVERIFY(!s.view->binder().action("mnuPrintPane")->isEnabled());
+    }
+
+    void the_standings_become_a_pdf_page() {
+        Session s;
+        s.click("Command11");
+        s.click("Command9");
+        const auto pane = tev::ui::shown_pane(*s.model);
+        QVERIFY(pane.has_value());
+        const QString file = picture_file(s.dir, "tevardin-standings.pdf");
+        QVERIFY(s.services->write_pdf(tev::ui::pane_page(*pane), std::filesystem::path(file.toStdString())));
+        QCOMPARE(pdf_pages(file), 1);
+    }
+
+    void a_long_pane_goes_on_to_further_pages() {
+        Session s;
+        tev::ui::PanePage page{{U"表題", U"見出し"}, {}};
+        for (int i = 1; i <= 300; ++i) page.lines.push_back(U"行" + tev::from_utf8(std::to_string(i)));
+        const std::filesystem::path file = s.dir / "long.pdf";
+        QVERIFY(s.services->write_pdf(page, file));
+        QVERIFY(pdf_pages(QString::fromStdString(file.string())) >= 3);
+    }
+
+    void a_pdf_that_cannot_be_written_is_refused() {
+        Session s;
+        QVERIFY(!s.services->write_pdf(tev::ui::PanePage{{U"表題"}, {U"行"}}, s.dir / "no such folder" / "x.pdf"));
+    }
+
+    void the_graph_window_saves_its_picture() {
+        Session s;
+        tev::qt::GraphView& graph = s.view->graph_view();
+        bool saved = false;
+        tev::test::on_next_modal([&](QWidget* modal) {
+            if (modal != &graph) return;
+            QVERIFY(graph.findChild<QPushButton*>(QStringLiteral("save_png")) != nullptr);
+            const QString file = picture_file(s.dir, "tevardin-rank-graph-saved.png");
+            QVERIFY(graph.save_png(file));
+            const QImage picture(file);
+            QCOMPARE(picture.size(), graph.grab().size());
+            // The lines are drawn: the picture is not one colour.
+            QVERIFY(picture.pixelColor(0, 0) != picture.pixelColor(picture.width() / 2, picture.height() / 3) ||
+                    picture.pixelColor(picture.width() / 3, picture.height() / 4) != picture.pixelColor(0, 0));
+            saved = true;
+            graph.close();
+        });
+        s.view->binder().action("mnurank_make")->trigger();
+        QVERIFY(saved);
+    }
+};
+
+QTEST_MAIN(ShareViewTest)
+#include "share_view_test.moc"
