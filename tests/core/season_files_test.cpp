@@ -159,6 +159,29 @@ TEST_F(DamagedFiles, AGameOfTheWrongShapeIsRefused) {
     EXPECT_EQ(read_damaged().line, line);
 }
 
+// A game file written by another hand (blanks around the quotes, a comma-free bare line end,
+// trailing empty lines) is read item by item and gives the same games as the program's own.
+TEST_F(DamagedFiles, AGameFileNotAsTheProgramWritesItReadsTheSameGames) {
+    int line = 1;
+    while (saved->games[line - 1].empty()) ++line;
+    const std::string game = *encode_cp932(saved->games[line - 1]);
+    replace_line("Tev_1996.DAT", line, "  \"" + game + "\"\t");
+    spit(dir / "Tev_1996.DAT", slurp(dir / "Tev_1996.DAT") + "\r\n\r\n\x1a");
+    ASSERT_TRUE(read_dat(dir.path(), kNames, *memory).ok());
+    EXPECT_EQ(memory->games, saved->games);
+}
+
+// Faults are told in line order whatever their kind: a bad shape before a bare item.
+TEST_F(DamagedFiles, TheFirstFaultingLineOfTheGameFileIsTold) {
+    int line = 1;
+    while (saved->games[line - 1].empty()) ++line;
+    replace_line("Tev_1996.DAT", line, "\" 3 2\"");
+    replace_line("Tev_1996.DAT", 2000, "12");
+    const Error e = read_damaged();
+    EXPECT_EQ(e.line, line);
+    EXPECT_EQ(e.detail, "試合データが109文字より短くなっています");
+}
+
 TEST_F(DamagedFiles, ANonNumericCountIsRefused) {
     replace_line("Pitcher_1996.DAT", 1, "\"\",x,0,0,\"\",0,0,0,\"\",0,0,0");
     EXPECT_EQ(read_damaged().line, 1);

@@ -13,7 +13,7 @@ namespace tev {
 namespace {
 
 struct Tally {
-    Text key;  // team number and name field, 12 characters
+    TextView key;  // team number and name field, 12 characters, a view into the season's game
     int count = 0;
 };
 
@@ -22,19 +22,19 @@ class LeagueTally {
   public:
     explicit LeagueTally(std::size_t capacity) : capacity_(capacity) {}
 
+    // `key` is a view into a game of the season, which outlives the tally: keys stay views
+    // until the tables are filled, so that a season's tally allocates only its index.
     void add(TextView key) {
-        // A reused key buffer and an index keep a season's lookups from allocating or scanning.
-        key_.assign(key);
-        if (const auto it = index_.find(key_); it != index_.end()) {
+        if (const auto it = index_.find(key); it != index_.end()) {
             ++rows_[it->second].count;
             return;
         }
         if (rows_.size() == capacity_) {
-            refused_.insert(key_);
+            refused_.insert(key);
             return;
         }
-        index_.emplace(key_, rows_.size());
-        rows_.push_back({key_, 1});
+        index_.emplace(key, rows_.size());
+        rows_.push_back({key, 1});
     }
 
     std::vector<Tally>& rows() { return rows_; }
@@ -43,9 +43,8 @@ class LeagueTally {
   private:
     std::size_t capacity_;
     std::vector<Tally> rows_;
-    std::unordered_map<Text, std::size_t> index_;
-    Text key_;
-    std::set<Text> refused_;
+    std::unordered_map<TextView, std::size_t> index_;
+    std::set<TextView> refused_;
 };
 
 void sort_by_count(std::vector<Tally>& rows) {
@@ -79,8 +78,8 @@ std::vector<Tally> both_leagues(const std::vector<Tally>& central,
 template <std::size_t N>
 void fill(std::array<Text, N>& table, const std::vector<Tally>& rows, std::set<Text>& held) {
     for (std::size_t i = 0; i < rows.size() && i < N; ++i) {
-        if (rows[i].count > kHrMaxCount) held.insert(rows[i].key);
-        table[i] = rows[i].key + right_num(std::min(rows[i].count, kHrMaxCount), 2);
+        if (rows[i].count > kHrMaxCount) held.insert(Text(rows[i].key));
+        table[i] = Text(rows[i].key) + right_num(std::min(rows[i].count, kHrMaxCount), 2);
     }
 }
 

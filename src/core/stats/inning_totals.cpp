@@ -6,14 +6,31 @@
 
 namespace tev {
 
+namespace {
+
+// The runs of the two-character inning cell at `pos` (1-based) of `game`. The common cells (a
+// digit after a blank or a digit) are read by hand, since every cell of every game comes here at
+// each commit; anything else (" X", blanks, a damaged cell) is read as number_or_zero reads it.
+int inning_runs(const Text& game, std::size_t pos) {
+    if (pos + 1 <= game.size()) {
+        const char32_t tens = game[pos - 1], ones = game[pos];
+        const bool tens_digit = tens >= U'0' && tens <= U'9';
+        if (ones >= U'0' && ones <= U'9' && (tens_digit || tens == U' '))
+            return (tens_digit ? static_cast<int>(tens - U'0') * 10 : 0) + static_cast<int>(ones - U'0');
+    }
+    return static_cast<int>(number_or_zero(mid_view(game, pos, 2)));
+}
+
+}  // namespace
+
 InningTotals kaisuu_ten(const Season& season) {
     InningTotals totals;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int home = home_team(slot);
         for (int inning = 1; inning <= kInnings; ++inning) {
             const std::size_t cell = 2 * static_cast<std::size_t>(inning - 1);
-            totals.first[slot.team][inning] += static_cast<int>(number_or_zero(mid_view(game, 40 + cell, 2)));
-            totals.second[home][inning] += static_cast<int>(number_or_zero(mid_view(game, 70 + cell, 2)));
+            totals.first[slot.team][inning] += inning_runs(game, 40 + cell);
+            totals.second[home][inning] += inning_runs(game, 70 + cell);
         }
     });
     return totals;

@@ -22,8 +22,9 @@ bool is_digits_with_blanks(TextView field) {
     return true;
 }
 
+// Compared by hand: the shape check runs on all 30 cells of every stored game at each read.
 bool is_inning_cell(TextView cell) {
-    return cell == U" X" || is_digits_with_blanks(cell);
+    return (cell.size() == 2 && cell[0] == U' ' && cell[1] == U'X') || is_digits_with_blanks(cell);
 }
 
 }  // namespace

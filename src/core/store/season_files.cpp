@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/store/game_string.h"
+#include "core/text/cp932.h"
 #include "core/text/fixed_width.h"
 
 namespace tev {
@@ -17,9 +18,8 @@ Error damaged(const std::string& file, int line, std::string detail) {
 }
 
 // The file's lines, which must number exactly `count`, each of `items` items.
-Result<ItemFile> read_lines(const fs::path& dir, const std::string& name, std::size_t count,
-                            std::size_t items) {
-    auto lines = read_items(dir, name);
+Result<ItemFile> check_lines(Result<ItemFile> lines, const std::string& name, std::size_t count,
+                             std::size_t items) {
     if (!lines) return lines.error();
     if (lines->size() < count)
         return damaged(name, static_cast<int>(lines->size()) + 1,
@@ -32,6 +32,11 @@ Result<ItemFile> read_lines(const fs::path& dir, const std::string& name, std::s
                            "項目数が" + std::to_string(lines->items_in(i)) + "個です（" + std::to_string(items) + "個必要）");
     }
     return lines;
+}
+
+Result<ItemFile> read_lines(const fs::path& dir, const std::string& name, std::size_t count,
+                            std::size_t items) {
+    return check_lines(read_items(dir, name), name, count, items);
 }
 
 // A quoted item, or a damaged error.
@@ -48,15 +53,50 @@ Result<std::int16_t> count_item(const ItemView& item, const std::string& file, i
     return static_cast<std::int16_t>(*value);
 }
 
+// The game file as the program writes it, every line one quoted string and nothing else,
+// decoded straight into the slots: the whole file's decoded text and item places, the largest
+// buffers of a start-up, are never made. False for any other file (well-formed or not), which
+// read_games then reads item by item with the same result or the error it tells.
+bool decode_written_games(std::string_view bytes, std::array<Text, kSlotCount>& games) {
+    while (!bytes.empty() && bytes.back() == '\x1a') bytes.remove_suffix(1);
+    std::size_t start = 0;
+    for (Text& game : games) {
+        const std::size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) return false;
+        std::string_view line = bytes.substr(start, lf - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() < 2 || line.front() != '"' || line.back() != '"') return false;
+        line = line.substr(1, line.size() - 2);
+        if (line.find('"') != std::string_view::npos) return false;
+        auto text = decode_cp932(line);
+        if (!text) return false;
+        game = std::move(*text);
+        start = lf + 1;
+    }
+    return start == bytes.size();
+}
+
+// A stored game (line `line` of the file) must have the shape of a game string.
+Status check_game_shape(const std::string& name, int line, TextView game) {
+    if (game.empty()) return ok_status();
+    if (auto why = game_shape_error(game)) return damaged(name, line, *why);
+    return ok_status();
+}
+
 Status read_games(const fs::path& dir, const std::string& name, std::array<Text, kSlotCount>& games) {
-    auto lines = read_lines(dir, name, kSlotCount, 1);
+    auto bytes = read_file_bytes(dir, name);
+    if (!bytes) return bytes.error();
+    if (decode_written_games(*bytes, games)) {
+        for (int i = 0; i < kSlotCount; ++i)
+            if (auto s = check_game_shape(name, i + 1, games[i]); !s) return s;
+        return ok_status();
+    }
+    auto lines = check_lines(items_of_bytes(*bytes, name), name, kSlotCount, 1);
     if (!lines) return lines.error();
     for (int i = 0; i < kSlotCount; ++i) {
         auto game = quoted_item(lines->item(i, 0), name, i + 1);
         if (!game) return game.error();
-        if (!game->empty()) {
-            if (auto why = game_shape_error(*game)) return damaged(name, i + 1, *why);
-        }
+        if (auto s = check_game_shape(name, i + 1, *game); !s) return s;
         games[i] = *game;
     }
     return ok_status();

@@ -100,10 +100,12 @@ Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name
         if (why == ENOENT) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
         return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(why) + "）"};
     }
-    // One read of the size the file has, then on until the end in case it grew meanwhile.
+    // One read of the size the file has, then on until the end in case it grew meanwhile. The
+    // byte of room past the size lets the read that finds the end see it without the buffer
+    // being doubled first (a copy of the whole file into fresh pages).
     struct stat info {};
     std::string content;
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.resize(static_cast<std::size_t>(info.st_size));
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t used = 0;
     while (true) {
         if (used == content.size()) content.resize(std::max<std::size_t>(4096, content.size() * 2));
@@ -165,7 +167,10 @@ Result<ItemFile> read_items(const fs::path& dir, const std::string& wanted) {
     const std::string name = name_on_disk(dir, wanted);  // errors name the file the user has
     auto bytes = read_file_bytes(dir, name);
     if (!bytes) return bytes.error();
-    std::string_view content = *bytes;
+    return items_of_bytes(*bytes, name);
+}
+
+Result<ItemFile> items_of_bytes(std::string_view content, const std::string& name) {
     while (!content.empty() && content.back() == '\x1a') content.remove_suffix(1);
     // Line ends and item separators are single bytes that never occur inside a two-byte
     // character, so the whole file decodes at once and splits afterwards.

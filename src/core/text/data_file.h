@@ -55,7 +55,7 @@ public:
     };
 
 private:
-    friend Result<ItemFile> read_items(const std::filesystem::path& dir, const std::string& name);
+    friend Result<ItemFile> items_of_bytes(std::string_view content, const std::string& name);
 
     Text text_;
     std::vector<Span> spans_;
@@ -64,6 +64,10 @@ private:
 
 // The data file `dir`/`name` decoded and split into items, with the errors of `read_item_file`.
 Result<ItemFile> read_items(const std::filesystem::path& dir, const std::string& name);
+
+// The bytes `content` of the data file `name` (for its errors) decoded and split into items,
+// as `read_items` does once it has read them.
+Result<ItemFile> items_of_bytes(std::string_view content, const std::string& name);
 
 // Every line of the data file `dir`/`name`, split into items. Errors: `missing` when the file
 // does not exist, `damaged` (with the 1-based line) for bytes that are not code page 932 or a
