@@ -71,6 +71,7 @@ void MainWindow::bind_handlers() {
     bind_history();
     bind_years();
     bind_topics();
+    bind_race();
 }
 
 }  // namespace tev::ui

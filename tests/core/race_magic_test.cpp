@@ -150,5 +150,23 @@ TEST(RaceMagic, MagicCountsTheGamesAgainstTheRival) {
     EXPECT_FALSE(eliminated(pos, 2));
 }
 
+TEST(RaceMagic, ADrawInsteadOfALossLowersTheMagicNumber) {
+    // Draws stay out of the percentage: the leader that draws keeps a better record than the one
+    // that loses, and needs fewer wins.
+    LeaguePosition pos;
+    pos.clubs[1] = {10, 5, 0};
+    pos.clubs[2] = {10, 6, 0};
+    pos.left[1][2] = pos.left[2][1] = 4;
+    pos.left[1][3] = pos.left[3][1] = 1;
+    for (int c = 3; c <= 6; ++c) pos.clubs[c] = {2, 13, 0};
+    LeaguePosition drew = pos, lost = pos;
+    drew.left[1][3] = drew.left[3][1] = 0;
+    lost.left[1][3] = lost.left[3][1] = 0;
+    ++drew.clubs[1].draws;
+    ++lost.clubs[1].losses;
+    EXPECT_EQ(magic_number(drew, 1), 2);
+    EXPECT_EQ(magic_number(lost, 1), 3);
+}
+
 }  // namespace
 }  // namespace tev
