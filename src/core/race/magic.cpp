@@ -89,9 +89,11 @@ private:
 
     std::string state_key(std::size_t k) const {
         std::string key(1, static_cast<char>(k));
+        // A club with every game settled has passed its check and no longer shapes what follows.
         for (int r = 1; r <= 6; ++r) {
-            key += static_cast<char>(wins_[r]);
-            key += static_cast<char>(losses_[r]);
+            const bool open = active_[r] && unsettled_[r] > 0;
+            key += static_cast<char>(open ? wins_[r] : 0);
+            key += static_cast<char>(open ? losses_[r] : 0);
         }
         return key;
     }

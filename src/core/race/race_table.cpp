@@ -72,7 +72,8 @@ std::vector<RaceLine> race_lines(const Season& season, const LeaguePosition& pos
         line.behind_above = p == 0 ? 0 : half_games_behind(pos.clubs[row_club(table[p - 1])], line.record);
         line.games_left = pos.games_left(club);
         line.magic = magic_number(pos, club);
-        line.eliminated = eliminated(pos, club);
+        // A club that can still clinch by its own wins is not out: the search is left for the rest.
+        line.eliminated = !line.magic && eliminated(pos, club);
         lines.push_back(line);
     }
     // Only a leader alone on top is shown a magic number; level clubs are all still chasing.
