@@ -39,7 +39,8 @@ bool clinched_with(const LeaguePosition& pos, int club, int x) {
 // the best any unsettled club can hope for: the pruning rule.
 class LevelSearch {
 public:
-    LevelSearch(const LeaguePosition& pos, int club) {
+    // `one_way`: only outcomes in which each pair's decided games all go the same way are tried.
+    LevelSearch(const LeaguePosition& pos, int club, bool one_way) : one_way_(one_way) {
         const ClubRecord& c = pos.clubs[club];
         const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
         for (int i = 1; i <= 6; ++i)
@@ -109,6 +110,7 @@ private:
         std::vector<Choice> choices;
         for (int w = 0; w <= p.games; ++w)
             for (int l = 0; w + l <= p.games; ++l) {
+                if (one_way_ && w > 0 && l > 0) continue;
                 const int si = slack(p.i, w, l);
                 const int sj = slack(p.j, l, w);
                 if (si >= 0 && sj >= 0) choices.push_back({w, l, std::min(si, sj)});
@@ -135,6 +137,7 @@ private:
         losses_[p.j] += sign * w;
     }
 
+    bool one_way_ = false;
     std::vector<Pair> pairs_;
     std::array<std::vector<int>, 7> limit_;
     std::array<int, 7> unsettled_{};
@@ -143,6 +146,55 @@ private:
     std::array<bool, 7> active_{};
     std::unordered_set<std::string> failed_;
 };
+
+// Whether the other clubs can all end at or below `target` (a percentage key of at least .5000).
+// At such a target two draws of one pair may become one win each way without lifting either club
+// above it ((W+1)/(n+2) lies between W/n and 1/2), so each pair keeps at most one draw. For each
+// choice of which pairs keep one, every club's decided games are fixed and its condition is a cap
+// on its wins among them; the wins can be shared out exactly when no group of clubs has more games
+// among themselves than their caps allow (the max-flow min-cut condition of the sharing).
+bool level_by_sharing(const LeaguePosition& pos, int club, RankKey target) {
+    std::vector<int> rivals;
+    for (int r = 1; r <= 6; ++r)
+        if (r != club) rivals.push_back(r);
+    struct Pair {
+        int a, b, games;  // a, b index `rivals`
+    };
+    std::vector<Pair> pairs;
+    for (std::size_t a = 0; a < rivals.size(); ++a)
+        for (std::size_t b = a + 1; b < rivals.size(); ++b)
+            if (const int g = pos.left[rivals[a]][rivals[b]]; g > 0)
+                pairs.push_back({static_cast<int>(a), static_cast<int>(b), g});
+    const int n_rivals = static_cast<int>(rivals.size());
+    for (unsigned mask = 0; mask < (1u << pairs.size()); ++mask) {
+        std::vector<int> decided(pairs.size()), games(rivals.size(), 0), cap(rivals.size(), -1);
+        for (std::size_t k = 0; k < pairs.size(); ++k) {
+            decided[k] = pairs[k].games - ((mask >> k) & 1u);
+            games[pairs[k].a] += decided[k];
+            games[pairs[k].b] += decided[k];
+        }
+        bool capped = true;
+        for (int i = 0; i < n_rivals && capped; ++i) {
+            const ClubRecord& r = pos.clubs[rivals[i]];
+            const int losses = r.losses + pos.left[club][rivals[i]];
+            for (int a = 0; a <= games[i]; ++a)
+                if (rank_key(r.wins + a, losses + games[i] - a, pos.wins_ranked) <= target) cap[i] = a;
+            capped = cap[i] >= 0;
+        }
+        if (!capped) continue;
+        bool shared = true;
+        for (unsigned group = 1; group < (1u << n_rivals) && shared; ++group) {
+            long long inside = 0, room = 0;
+            for (int i = 0; i < n_rivals; ++i)
+                if ((group >> i) & 1u) room += cap[i];
+            for (std::size_t k = 0; k < pairs.size(); ++k)
+                if (((group >> pairs[k].a) & 1u) && ((group >> pairs[k].b) & 1u)) inside += decided[k];
+            shared = inside <= room;
+        }
+        if (shared) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -157,7 +209,13 @@ std::optional<int> magic_number(const LeaguePosition& pos, int club) {
 
 bool eliminated(const LeaguePosition& pos, int club) {
     // Winning every game of its own is the club's best: each win raises it and lowers a rival.
-    LevelSearch search(pos, club);
+    const ClubRecord& c = pos.clubs[club];
+    const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
+    if (!pos.wins_ranked && target.first >= 5000) return !level_by_sharing(pos, club, target);
+    // Below .5000 two decided games of a pair going opposite ways may become two draws without
+    // lifting either club above the target, so only one-way outcomes need trying. A season ranked
+    // by wins has no such rule (a draw instead of a win costs a win), and keeps the full search.
+    LevelSearch search(pos, club, !pos.wins_ranked);
     return !search.feasible();
 }
 
