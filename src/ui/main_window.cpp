@@ -73,6 +73,7 @@ void MainWindow::bind_handlers() {
     bind_club_dialog();
     bind_topics();
     bind_share();
+    bind_race();
 }
 
 }  // namespace tev::ui

@@ -35,7 +35,12 @@
 namespace tev::ui {
 
 // Which report the pane List4 holds, so that a click on one of its lines can be read.
-enum class ListView { none, standings, meeting_status, streaks, scoring, standings_as_of, pitchers, home_runs };
+enum class ListView {
+    none, standings, meeting_status, streaks, scoring, standings_as_of, pitchers, home_runs,
+    race,        // the pennant race table
+    race_as_of,  // the race table as of the day the as-of calendar shows
+    race_detail, // the expanded records or a club's game log: only the closing line answers
+};
 
 class MainWindow {
 public:
@@ -227,6 +232,7 @@ private:
     void Command16_Click();
     void record_disp2_refresh();
     void as_of_calendar(int command4_index, int month);
+    bool as_of_calendar_up() const;  // the calendar steps the day of an as-of report
     void mnukaiten_Click();
     void show_inning_totals(int team);
     bool close_line_clicked(const std::string& list);
@@ -354,6 +360,16 @@ private:
     void mnuPrintPane_Click();
     void mnuPdfPane_Click();
     void tell_not_saved(const Text& what, const std::filesystem::path& file, const std::string& why);
+
+    // The pennant race reports: ui/race/.
+    void bind_race();
+    void mnurace_Click();
+    void mnurace_rec_Click();
+    void mnulog_Click(int team);
+    bool race_view_refused() const;
+    void open_race_view(const ReportPane& pane, ListView view);
+    void race_as_of_refresh();
+    void race_line_click(int line);
 
     // Helpers.
     void status(const Text& text);

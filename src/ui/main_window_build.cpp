@@ -2,6 +2,7 @@
 // their state before the load sequence runs.
 #include <array>
 
+#include "core/store/teams.h"
 #include "core/text/fixed_width.h"
 #include "ui/shell/club_captions.h"
 #include "ui/main_window.h"
@@ -63,6 +64,13 @@ void MainWindow::build_menus() {
                                                           {"mnurire2", U"勝率履歴表示"},
                                                           {"mnukaiten", U"各回得点累計"}}})
         menu(item.name, item.caption, "mnudat");
+    // The pennant race: beside the Parts' reports, after them.
+    separator("mnudat");
+    menu("mnurace", U"ペナントレース", "mnudat");
+    menu("mnurace_rec", U"詳細成績", "mnudat");
+    menu("mnugamelog", U"試合経過", "mnudat");
+    for (int team = 1; team <= kTeamCount; ++team)
+        main_.add(make(ControlKind::menu, "mnulog", trim_right(default_club_names().team_name(team)), team, "mnugamelog"));
 
     menu("home_runall", U"ホームラン(&H)", "");
     menu("h_sentraru", U"ｾﾝﾄﾗﾙ　ﾘｰｸﾞ(&S)", "home_runall");

@@ -268,6 +268,34 @@ class FormViewTest : public QObject {
         QCOMPARE(list1->geometry(), designed);
     }
 
+    void race_table_lines_up_in_the_report_pane() {
+        Session s;
+        // As of 1 September through the as-of calendar, so that the race is still open.
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command16"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command2", 9), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 1), Qt::LeftButton);
+        s.view->binder().action("mnurace")->trigger();
+        auto* list4 = s.widget<QListWidget>("List4");
+        QVERIFY(list4->isVisible());
+        const auto& lines = s.model->main().at("List4").lines;
+        QCOMPARE(list4->count(), static_cast<int>(lines.size()));
+        QVERIFY(s.widget<QLabel>("Label7")->text().contains(QStringLiteral("9月1日現在")));
+        // Its columns line up: every line is as wide as its characters' columns.
+        const QFontMetricsF metrics(list4->font());
+        const qreal half = metrics.horizontalAdvance(QLatin1Char('0'));
+        for (int i = 0; i < list4->count(); ++i) {
+            int columns = 0;
+            for (const char32_t c : lines[static_cast<std::size_t>(i)])
+                columns += c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
+            const qreal drift = metrics.horizontalAdvance(list4->item(i)->text()) - columns * half;
+            QVERIFY2(std::abs(drift) < 1.0, qPrintable(list4->item(i)->text()));
+        }
+        save_picture(s.view.get(), "tevardin-race.png");
+        QTest::mouseClick(s.widget<QPushButton>("Command7"), Qt::LeftButton);
+        QVERIFY(!list4->isVisible());
+    }
+
     void pitcher_and_home_run_lists_fill_list1_from_buttons_and_menus() {
         Session s;
         auto* list1 = s.widget<QListWidget>("List1");

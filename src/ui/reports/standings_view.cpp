@@ -57,6 +57,7 @@ void MainWindow::Command7_Click() {
 
 void MainWindow::List4_Click(int line) {
     if (list4_view_ == ListView::none || close_line_clicked("List4")) return;
+    if (list4_view_ == ListView::race || list4_view_ == ListView::race_as_of) return race_line_click(line);
     std::optional<std::vector<Text>> detail;
     if (list4_view_ == ListView::standings) {
         if (const auto team = standings_line_club(line, central_rec_, pacific_rec_)) detail = club_game_lines(*season_, *team);

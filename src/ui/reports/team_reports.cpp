@@ -119,7 +119,12 @@ void MainWindow::as_of_calendar(int command4_index, int month) {
     if (!next) return;
     asof_ = *next;
     main_.at("List2").visible = false;
+    if (list4_view_ == ListView::race_as_of) return race_as_of_refresh();
     record_disp2_refresh();
+}
+
+bool MainWindow::as_of_calendar_up() const {
+    return list4_view_ == ListView::standings_as_of || list4_view_ == ListView::race_as_of;
 }
 
 void MainWindow::mnukaiten_Click() {

@@ -1,6 +1,7 @@
 // Putting the season's club names into every caption that shows one.
 #include "ui/shell/club_captions.h"
 
+#include "core/text/fixed_width.h"
 #include "ui/main_window.h"
 
 namespace tev::ui {
@@ -14,6 +15,7 @@ void MainWindow::show_club_names() {
     for (std::size_t f = 0; f < kClubOptionArrays.size(); ++f)
         for (Control* option : main_.array(kClubOptionArrays[f]))
             option->caption = clubs.form(ClubForm::option, (f < 2 ? 1 : 7) + option->index);
+    for (Control* item : main_.array("mnulog")) item->caption = trim_right(clubs.team_name(item->index));
 }
 
 }  // namespace tev::ui

@@ -106,7 +106,7 @@ void MainWindow::team_option_click(const std::string& name, int index) {
 
 void MainWindow::Command4_Click(int index) {
     if (recalc_busy_ == 1) return;  // keypad presses wait for the rebuild
-    if (list4_view_ == ListView::standings_as_of) return as_of_calendar(index, 0);
+    if (as_of_calendar_up()) return as_of_calendar(index, 0);
     if (entry_mode_ == 1) {
         command4_sub(index);
         return data_check();
@@ -184,7 +184,7 @@ void MainWindow::disable_league_choice() {
 void MainWindow::Command2_Click(int month) {
     hide_year_list();
     if (entry_mode_ == 1) return entry_month_click(month);
-    if (list4_view_ == ListView::standings_as_of) return as_of_calendar(-1, month);
+    if (as_of_calendar_up()) return as_of_calendar(-1, month);
     if (report_on_) return;
     if (view_.date_mode == 1) {
         view_.date_month = month;

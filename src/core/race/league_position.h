@@ -1,0 +1,38 @@
+// Where a league's pennant race stands: each club's wins, losses and draws so far and the games
+// each pair of clubs still has to play. Built from the stored games (all of them, or those a
+// filter keeps, for the race as of a chosen day); every race number is computed from it.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "core/store/season.h"
+
+namespace tev {
+
+struct ClubRecord {
+    int wins = 0;
+    int losses = 0;
+    int draws = 0;
+
+    int games() const { return wins + losses + draws; }
+};
+
+struct LeaguePosition {
+    int league = 1;            // 1 Central, 2 Pacific
+    bool wins_ranked = false;  // ranked by wins before percentage (Central League of 2001)
+    int meetings = 26;         // meetings per pair in the season
+    std::array<ClubRecord, 7> clubs{};                // by league index 1..6; entry 0 unused
+    std::array<std::array<int, 7>, 7> left{};         // games left between two clubs, symmetric
+    std::array<std::array<int, 7>, 7> played{};       // meetings played between two clubs
+
+    // Games `club` has left in all.
+    int games_left(int club) const;
+};
+
+// The position of `league` (1 or 2) with `meetings` per pair, counting the games `keep` accepts
+// (every stored game when it is empty). A pair that has played more than `meetings` has none left.
+LeaguePosition league_position(const Season& season, int league, int meetings,
+                               const std::function<bool(const Text& game)>& keep = {});
+
+}  // namespace tev
