@@ -12,20 +12,13 @@
 #include "core/stats/standings.h"
 #include "core/text/csv.h"
 #include "season_gen.h"
+#include "support/csv_read_back.h"
 #include "support/temp_dir.h"
 
 namespace tev {
 namespace {
 
-// The records a standard CSV reader (Python's csv module) finds in `bytes`, as JSON.
-std::string read_back_with_python(const std::string& bytes) {
-    test::TempDir tmp;
-    test::spit(tmp / "t.csv", bytes);
-    const std::string command = "python3 " TEVARDIN_TEST_SUPPORT "/csv_echo.py " + (tmp / "t.csv").string() +
-                                " > " + (tmp / "out.json").string();
-    if (std::system(command.c_str()) != 0) return "python3 failed";
-    return test::slurp(tmp / "out.json");
-}
+using test::read_back_with_python;
 
 // Compares `bytes` with the golden file `name` under data/export (rewritten on request).
 ::testing::AssertionResult matches_csv_golden(const std::string& name, const std::string& bytes) {
