@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/race/league_position.h"
@@ -68,56 +70,114 @@ Enumerated enumerate(const LeaguePosition& pos) {
     return e;
 }
 
-LeaguePosition random_position(std::mt19937& rng, int max_games) {
+// A random small league as play leaves one: `played` decided or drawn games between random pairs
+// (so the league's wins and losses balance, as they always do), then up to `max_games` left.
+LeaguePosition random_position(std::mt19937& rng, int played, int max_games) {
     LeaguePosition pos;
     pos.wins_ranked = std::uniform_int_distribution<int>(0, 3)(rng) == 0;
-    std::uniform_int_distribution<int> count(0, 7), draws(0, 2), club(1, 6);
-    for (int c = 1; c <= 6; ++c) pos.clubs[c] = {count(rng), count(rng), draws(rng)};
-    const int games = std::uniform_int_distribution<int>(0, max_games)(rng);
-    for (int g = 0; g < games; ++g) {
+    std::uniform_int_distribution<int> club(1, 6), result(0, 7);
+    const auto random_pair = [&] {
         const int a = club(rng);
         int b = club(rng);
         while (b == a) b = club(rng);
+        return std::pair{a, b};
+    };
+    for (int g = 0; g < played; ++g) {
+        const auto [a, b] = random_pair();
+        const int r = result(rng);
+        if (r == 0) {
+            ++pos.clubs[a].draws, ++pos.clubs[b].draws;
+        } else if (r % 2 == 1) {
+            ++pos.clubs[a].wins, ++pos.clubs[b].losses;
+        } else {
+            ++pos.clubs[b].wins, ++pos.clubs[a].losses;
+        }
+    }
+    const int games = std::uniform_int_distribution<int>(0, max_games)(rng);
+    for (int g = 0; g < games; ++g) {
+        const auto [a, b] = random_pair();
         ++pos.left[a][b];
         ++pos.left[b][a];
     }
     return pos;
 }
 
+// How often each way of deciding elimination was compared, eliminated and not, so that a test
+// can insist that every one of them was reached.
+struct KindsSeen {
+    // [kind][eliminated]: 0 ranked by wins, 1 a percentage target of .5000 or more, 2 below it.
+    std::array<std::array<int, 2>, 3> count{};
+
+    void add(const LeaguePosition& pos, int club, bool out) {
+        const ClubRecord& c = pos.clubs[club];
+        const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
+        const int kind = pos.wins_ranked ? 0 : target.first >= 5000 ? 1 : 2;
+        ++count[kind][out];
+    }
+};
+
+Enumerated compare_with_every_outcome(const LeaguePosition& pos, const std::string& where,
+                                     KindsSeen& kinds) {
+    const Enumerated e = enumerate(pos);
+    for (int c = 1; c <= 6; ++c) {
+        SCOPED_TRACE(where + " club " + std::to_string(c));
+        EXPECT_EQ(eliminated(pos, c), !e.can_be_level[c]);
+        EXPECT_EQ(magic_number(pos, c), e.magic[c]);
+        kinds.add(pos, c, !e.can_be_level[c]);
+    }
+    return e;
+}
+
 TEST(RaceMagic, AgreesWithEveryOutcomeOnRandomSmallLeagues) {
     std::mt19937 rng(20260517);
-    int eliminated_seen = 0, own_chance_lost_seen = 0, clinched_seen = 0;
+    KindsSeen kinds;
+    int own_chance_lost_seen = 0, clinched_seen = 0;
     for (int round = 0; round < 600; ++round) {
-        const LeaguePosition pos = random_position(rng, 7);
-        const Enumerated e = enumerate(pos);
+        const int played = std::uniform_int_distribution<int>(0, 24)(rng);
+        const LeaguePosition pos = random_position(rng, played, 7);
+        const Enumerated e = compare_with_every_outcome(pos, "round " + std::to_string(round), kinds);
         for (int c = 1; c <= 6; ++c) {
-            SCOPED_TRACE("round " + std::to_string(round) + " club " + std::to_string(c));
-            EXPECT_EQ(eliminated(pos, c), !e.can_be_level[c]);
-            EXPECT_EQ(magic_number(pos, c), e.magic[c]);
-            eliminated_seen += !e.can_be_level[c];
             own_chance_lost_seen += !e.magic[c] && e.can_be_level[c];
             clinched_seen += e.magic[c] == 0;
         }
     }
     // The positions must reach every case, or the comparison proves little.
-    EXPECT_GT(eliminated_seen, 100);
     EXPECT_GT(own_chance_lost_seen, 100);
     EXPECT_GT(clinched_seen, 10);
+    for (int kind = 0; kind < 2; ++kind) {
+        EXPECT_GT(kinds.count[kind][true], 50) << "kind " << kind;
+        EXPECT_GT(kinds.count[kind][false], 50) << "kind " << kind;
+    }
+    EXPECT_GT(kinds.count[2][true], 50);
+    EXPECT_GT(kinds.count[2][false], 0);  // only a league with no decided game yet
 }
 
 TEST(RaceMagic, AgreesWithEveryOutcomeWhenClubsAreClose) {
-    // Records within a game or two of each other, where draws and ties decide.
+    // Every pair has met twice or three times, so the records lie close together and draws and
+    // ties decide; half the leagues are ranked by wins.
     std::mt19937 rng(7);
+    KindsSeen kinds;
     for (int round = 0; round < 300; ++round) {
-        LeaguePosition pos = random_position(rng, 9);
-        std::uniform_int_distribution<int> near(0, 2);
-        for (int c = 1; c <= 6; ++c) pos.clubs[c] = {5 + near(rng), 5 + near(rng), near(rng)};
-        const Enumerated e = enumerate(pos);
-        for (int c = 1; c <= 6; ++c) {
-            SCOPED_TRACE("round " + std::to_string(round) + " club " + std::to_string(c));
-            EXPECT_EQ(eliminated(pos, c), !e.can_be_level[c]);
-            EXPECT_EQ(magic_number(pos, c), e.magic[c]);
-        }
+        LeaguePosition pos = random_position(rng, 0, 9);
+        pos.wins_ranked = round % 2 == 0;
+        std::uniform_int_distribution<int> meetings(2, 3), result(0, 4);
+        for (int a = 1; a <= 6; ++a)
+            for (int b = a + 1; b <= 6; ++b)
+                for (int n = meetings(rng); n > 0; --n) {
+                    const int r = result(rng);
+                    if (r == 0) {
+                        ++pos.clubs[a].draws, ++pos.clubs[b].draws;
+                    } else if (r % 2 == 1) {
+                        ++pos.clubs[a].wins, ++pos.clubs[b].losses;
+                    } else {
+                        ++pos.clubs[b].wins, ++pos.clubs[a].losses;
+                    }
+                }
+        compare_with_every_outcome(pos, "round " + std::to_string(round), kinds);
+    }
+    for (int kind = 0; kind < 2; ++kind) {
+        EXPECT_GT(kinds.count[kind][true], 30) << "kind " << kind;
+        EXPECT_GT(kinds.count[kind][false], 30) << "kind " << kind;
     }
 }
 

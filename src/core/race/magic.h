@@ -17,7 +17,9 @@ namespace tev {
 // winning every remaining game leaves a rival able to reach it (自力優勝消滅).
 std::optional<int> magic_number(const LeaguePosition& pos, int club);
 
-// True when no outcome of the remaining games leaves `club` at least level with every rival.
+// True when no outcome of the remaining games leaves `club` at least level with every rival. The
+// position is one of played games, as league_position makes it: every decided game gave one club
+// a win and another a loss.
 bool eliminated(const LeaguePosition& pos, int club);
 
 }  // namespace tev
