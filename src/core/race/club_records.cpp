@@ -81,6 +81,7 @@ ReportPane club_records_report(const Season& season) {
         const LeagueTable table = record_make(season, first_team(league), last_team(league));
         for (const StandingRow& row : table) pane.lines.push_back(club_line(season, team_of(league, row_club(row))));
     }
+    pane.status = U"両リーグの詳細成績です。";
     pane.lines.emplace_back(kCloseLine);
     return pane;
 }

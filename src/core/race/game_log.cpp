@@ -77,6 +77,8 @@ ReportPane game_log_report(const Season& season, int team) {
                              U"-" + count(g.rival_runs, 2) + U" " + pitchers + name_cell(save_pitcher(game)) +
                              count(wins, 4) + count(losses, 4) + count(draws, 3) + day_cells);
     }
+    // Its own hint, so that the race table's "click a club" does not stay on under it.
+    pane.status = trim_right(season.clubs.team_name(team)) + U"の試合経過です。";
     pane.lines.emplace_back(kCloseLine);
     return pane;
 }
