@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -164,6 +165,18 @@ void BM_HomerunMake(benchmark::State& state) {
     run_builder(state, [](const Season& season) { return homerun_make(season); });
 }
 BENCHMARK(BM_HomerunMake)->Unit(benchmark::kMicrosecond);
+
+void BM_TousyuDatmakeThreeTables(benchmark::State& state) {
+    run_builder(state, [](const Season& season) {
+        return std::array{tousyu_datmake(season, 1, 6), tousyu_datmake(season, 7, 12), tousyu_datmake(season, 1, 12)};
+    });
+}
+BENCHMARK(BM_TousyuDatmakeThreeTables)->Unit(benchmark::kMicrosecond);
+
+void BM_HistoryMake(benchmark::State& state) {
+    run_builder(state, [](const Season& season) { return std::make_unique<History>(history_make(season)); });
+}
+BENCHMARK(BM_HistoryMake)->Unit(benchmark::kMicrosecond);
 
 void BM_RecordMake2(benchmark::State& state) {
     run_builder(state, [](const Season& season) {

@@ -1,7 +1,9 @@
 #include "core/pitchers/pitcher_make.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <array>
+#include <functional>
+#include <vector>
 
 #include "core/store/game_string.h"
 #include "core/text/fixed_width.h"
@@ -12,17 +14,49 @@ Text pitcher_key(int team, TextView name_field) { return right_num(team, 2) + pa
 
 namespace {
 
+// A pitcher's key as a view over a small buffer, so that finding his row allocates nothing.
+class KeyBuffer {
+public:
+    KeyBuffer() {
+        for (int team = 0; team < kPrefixes; ++team) prefixes_[team] = right_num(team, 2);
+    }
+
+    TextView make(int team, TextView name_field) {
+        if (team < 0 || team >= kPrefixes) {
+            spare_ = pitcher_key(team, name_field);
+            return spare_;
+        }
+        const Text& prefix = prefixes_[team];
+        const TextView name = name_field.substr(0, kNameWidth);
+        std::copy(prefix.begin(), prefix.end(), chars_.begin());
+        std::copy(name.begin(), name.end(), chars_.begin() + 2);
+        std::fill(chars_.begin() + 2 + name.size(), chars_.end(), U' ');
+        return TextView(chars_.data(), chars_.size());
+    }
+
+private:
+    static constexpr int kPrefixes = 13;
+    static constexpr std::size_t kNameWidth = 10;
+    std::array<Text, kPrefixes> prefixes_;
+    std::array<char32_t, 2 + kNameWidth> chars_{};
+    Text spare_;
+};
+
 class Builder {
 public:
+    Builder() { slots_.fill(-1); }
+
     // The row of `key`, added at the end when new; nullptr when the table is full.
-    PitcherRow* row_of(const Text& key) {
-        if (const auto it = index_.find(key); it != index_.end()) return &build_.table[it->second];
+    PitcherRow* row_of(TextView key) {
+        std::size_t slot = std::hash<TextView>{}(key) & (kSlots - 1);
+        for (; slots_[slot] >= 0; slot = (slot + 1) & (kSlots - 1))
+            if (build_.table[slots_[slot]].key == key) return &build_.table[slots_[slot]];
         if (used_ == kPitcherRows) {
-            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end()) refused_.push_back(key);
+            if (std::find(refused_.begin(), refused_.end(), key) == refused_.end()) refused_.emplace_back(key);
             return nullptr;
         }
-        build_.table[used_].key = key;
-        index_.emplace(key, used_);
+        build_.table[used_].key = Text(key);
+        slots_[slot] = static_cast<std::int16_t>(used_);
         return &build_.table[used_++];
     }
 
@@ -35,13 +69,17 @@ public:
             return a.wins != b.wins ? a.wins > b.wins : a.losses < b.losses;
         });
         build_.left_out = static_cast<int>(refused_.size());
-        return build_;
+        return std::move(build_);
     }
 
 private:
+    // An open-addressed index of the rows, twice the table's size so that probes stay short.
+    static constexpr std::size_t kSlots = 512;
+    static_assert(kSlots >= 2 * kPitcherRows && (kSlots & (kSlots - 1)) == 0);
+
     PitcherBuild build_;
     int used_ = 0;
-    std::unordered_map<Text, int> index_;  // key -> its row, so a season's lookups do not scan
+    std::array<std::int16_t, kSlots> slots_{};
     std::vector<Text> refused_;
 };
 
@@ -49,17 +87,18 @@ private:
 
 PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team) {
     Builder b;
+    KeyBuffer keys;
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
         const TextView r1 = mid_view(game, 1, 2), r2 = mid_view(game, 3, 2);
         if (r1 == r2) return;  // a draw credits nobody
         const int second = home_team(slot);
-        PitcherRow* v = b.row_of(pitcher_key(slot.team, mid_view(game, 5, 10)));
-        PitcherRow* h = b.row_of(pitcher_key(second, mid_view(game, 15, 10)));
+        PitcherRow* v = b.row_of(keys.make(slot.team, mid_view(game, 5, 10)));
+        PitcherRow* h = b.row_of(keys.make(second, mid_view(game, 15, 10)));
         const bool first_won = first_runs(game) > second_runs(game);
         b.credit(first_won ? v : h, &PitcherRow::wins);
         b.credit(first_won ? h : v, &PitcherRow::losses);
         const TextView save = mid_view(game, 25, 10);
-        if (!trim_right_view(save).empty()) b.credit(b.row_of(pitcher_key(first_won ? slot.team : second, save)), &PitcherRow::saves);
+        if (!trim_right_view(save).empty()) b.credit(b.row_of(keys.make(first_won ? slot.team : second, save)), &PitcherRow::saves);
     });
     return b.finish();
 }
