@@ -168,7 +168,9 @@ BENCHMARK(BM_HomerunMake)->Unit(benchmark::kMicrosecond);
 
 void BM_TousyuDatmakeThreeTables(benchmark::State& state) {
     run_builder(state, [](const Season& season) {
-        return std::array{tousyu_datmake(season, 1, 6), tousyu_datmake(season, 7, 12), tousyu_datmake(season, 1, 12)};
+        PitcherBuild central = tousyu_datmake(season, 1, 6), pacific = tousyu_datmake(season, 7, 12);
+        PitcherBuild both = tousyu_both_leagues(season, central, pacific);
+        return std::array{std::move(central), std::move(pacific), std::move(both)};
     });
 }
 BENCHMARK(BM_TousyuDatmakeThreeTables)->Unit(benchmark::kMicrosecond);
@@ -217,7 +219,7 @@ void BM_CommitChainWithoutSave(benchmark::State& state) {
         auto best_dat = tokuten_ichiran1(*season);
         auto pitchers_c = tousyu_datmake(*season, 1, 6);
         auto pitchers_p = tousyu_datmake(*season, 7, 12);
-        auto pitchers_all = tousyu_datmake(*season, 1, 12);
+        auto pitchers_all = tousyu_both_leagues(*season, pitchers_c, pitchers_p);
         auto central = record_make(*season, 1, 6);
         auto pacific = record_make(*season, 7, 12);
         auto tallies = monthdat_make(*season);

@@ -109,6 +109,47 @@ TEST_F(PitcherTableTest, AFullTableKeepsItsRowsAndCountsWhatWasLeftOut) {
     EXPECT_EQ(tousyu_datmake(*season, 1, 6).left_out, 0);  // a league alone still fits
 }
 
+TEST_F(PitcherTableTest, BothLeaguesFromTheLeagueTablesEqualsTheTableBuiltFromTheGames) {
+    const auto both_ways = [&] {
+        const PitcherBuild central = tousyu_datmake(*season, 1, 6), pacific = tousyu_datmake(*season, 7, 12);
+        const PitcherBuild merged = tousyu_both_leagues(*season, central, pacific);
+        const PitcherBuild direct = tousyu_datmake(*season, 1, 12);
+        EXPECT_EQ(merged.table, direct.table);
+        EXPECT_EQ(merged.left_out, direct.left_out);
+        return rows(merged.table);
+    };
+    EXPECT_TRUE(both_ways().empty());
+    // Equal records in both leagues, the Pacific's filed first: the Central row still comes
+    // first, as the Central games are counted first.
+    play(7, 8, 3, 1, U"P1", U"Q1", U"PS");
+    play(1, 2, 3, 1, U"C1", U"D1");
+    play(1, 2, 1, 3, U"C2", U"D2", U"DS");
+    play(9, 10, 2, 1, U"P2", U"Q2");
+    EXPECT_EQ(both_ways(), (std::vector<std::string>{row(1, U"C1", "1-0-0"), row(2, U"D2", "1-0-0"),
+                                                     row(7, U"P1", "1-0-0"), row(9, U"P2", "1-0-0"),
+                                                     row(2, U"DS", "0-0-1"), row(7, U"PS", "0-0-1"),
+                                                     row(2, U"D1", "0-1-0"), row(1, U"C2", "0-1-0"),
+                                                     row(8, U"Q1", "0-1-0"), row(10, U"Q2", "0-1-0")}));
+}
+
+TEST_F(PitcherTableTest, BothLeaguesPastTheTableIsBuiltFromTheGames) {
+    // 130 pitchers a league: each fits alone, together they do not.
+    for (int k = 0; k < 65; ++k) {
+        Text a = U"C" + plain_num(k), b = U"D" + plain_num(k), c = U"P" + plain_num(k), d = U"Q" + plain_num(k);
+        season->game_at(1 + k % 6, 1 + (k + 1) % 6, 1 + k / 6) =
+            test::make_game({.first = 1 + k % 6, .second = 1 + (k + 1) % 6, .meet = 1 + k / 6, .first_runs = 2,
+                             .second_runs = 1, .first_pitcher = a.c_str(), .second_pitcher = b.c_str()});
+        season->game_at(7 + k % 6, 1 + (k + 1) % 6, 1 + k / 6) =
+            test::make_game({.first = 7 + k % 6, .second = 7 + (k + 1) % 6, .meet = 1 + k / 6, .first_runs = 1,
+                             .second_runs = 2, .first_pitcher = c.c_str(), .second_pitcher = d.c_str()});
+    }
+    const PitcherBuild central = tousyu_datmake(*season, 1, 6), pacific = tousyu_datmake(*season, 7, 12);
+    ASSERT_EQ(rows(central.table).size(), 130u);
+    const PitcherBuild merged = tousyu_both_leagues(*season, central, pacific);
+    EXPECT_EQ(merged.table, tousyu_datmake(*season, 1, 12).table);
+    EXPECT_EQ(merged.left_out, 10);
+}
+
 TEST_F(PitcherTableTest, AnEmptySeasonGivesEmptyTablesAndAFullFile) {
     EXPECT_TRUE(rows(tousyu_datmake(*season, 1, 12).table).empty());
 }

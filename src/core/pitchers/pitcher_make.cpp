@@ -14,6 +14,16 @@ Text pitcher_key(int team, TextView name_field) { return right_num(team, 2) + pa
 
 namespace {
 
+// The pitchers' order: most wins first, then fewest losses; equal rows keep their order.
+bool ranks_before(const PitcherRow& a, const PitcherRow& b) {
+    return a.wins != b.wins ? a.wins > b.wins : a.losses < b.losses;
+}
+
+std::size_t used_rows(const PitcherTable& table) {
+    return static_cast<std::size_t>(
+        std::find_if(table.begin(), table.end(), [](const PitcherRow& row) { return row.key.empty(); }) - table.begin());
+}
+
 // A pitcher's key as a view over a small buffer, so that finding his row allocates nothing.
 class KeyBuffer {
 public:
@@ -65,9 +75,7 @@ public:
     }
 
     PitcherBuild finish() {
-        std::stable_sort(build_.table.begin(), build_.table.begin() + used_, [](const PitcherRow& a, const PitcherRow& b) {
-            return a.wins != b.wins ? a.wins > b.wins : a.losses < b.losses;
-        });
+        std::stable_sort(build_.table.begin(), build_.table.begin() + used_, ranks_before);
         build_.left_out = static_cast<int>(refused_.size());
         return std::move(build_);
     }
@@ -101,6 +109,16 @@ PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team)
         if (!trim_right_view(save).empty()) b.credit(b.row_of(keys.make(first_won ? slot.team : second, save)), &PitcherRow::saves);
     });
     return b.finish();
+}
+
+PitcherBuild tousyu_both_leagues(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific) {
+    const std::size_t c = used_rows(central.table), p = used_rows(pacific.table);
+    if (central.left_out > 0 || pacific.left_out > 0 || c + p > kPitcherRows) return tousyu_datmake(season, 1, 12);
+    PitcherBuild both;
+    // std::merge takes the Central row first among equal ones, as their order of appearance does.
+    std::merge(central.table.begin(), central.table.begin() + static_cast<std::ptrdiff_t>(c), pacific.table.begin(),
+               pacific.table.begin() + static_cast<std::ptrdiff_t>(p), both.table.begin(), ranks_before);
+    return both;
 }
 
 }  // namespace tev

@@ -37,9 +37,11 @@ Status rebuild_derived_files(const fs::path& dir, const std::string& year) {
     if (!fs::exists(dir / name_on_disk(dir, names.game_file), ec)) return ok_status();  // nothing to follow
     if (Status read = read_game_file(dir, names, *season); !read) return read;
     season->best_dat = tokuten_ichiran1(*season);
-    season->pitcher_c = tousyu_datmake(*season, 1, 6).table;
-    season->pitcher_p = tousyu_datmake(*season, 7, 12).table;
-    season->pitcher_all = tousyu_datmake(*season, 1, 12).table;
+    PitcherBuild central = tousyu_datmake(*season, 1, 6);
+    PitcherBuild pacific = tousyu_datmake(*season, 7, 12);
+    season->pitcher_all = tousyu_both_leagues(*season, central, pacific).table;
+    season->pitcher_c = std::move(central.table);
+    season->pitcher_p = std::move(pacific.table);
     season->homeruns = homerun_make(*season).tables;
     season->history = history_make(*season);
     const ItemWriter best = best_file_writer(*season, names.best_file);

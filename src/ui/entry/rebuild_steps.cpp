@@ -1,6 +1,8 @@
 // The rebuild steps that both the commit of 入力終了 and the deletion of a game run, each with
 // its progress text. The two chains run them in different orders and let window events run at
 // different steps, so each step takes whether to process events before it builds.
+#include <algorithm>
+
 #include "core/history/history_make.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/score_list.h"
@@ -16,16 +18,16 @@ void MainWindow::rebuild_score_list(bool events) {
 }
 
 void MainWindow::rebuild_pitcher_tables(bool events) {
-    int left_out = 0;
-    const auto build = [&](const Text& text, int first, int last, PitcherTable& into) {
-        step(text, events);
-        PitcherBuild built = tousyu_datmake(*season_, first, last);
-        left_out = std::max(left_out, built.left_out);
-        into = built.table;
-    };
-    build(U"セントラルリーグ投手成績作成中です。", 1, 6, season_->pitcher_c);
-    build(U"パシフィックリーグ投手成績作成中です。", 7, 12, season_->pitcher_p);
-    build(U"両リーグ投手成績作成中です。", 1, 12, season_->pitcher_all);
+    step(U"セントラルリーグ投手成績作成中です。", events);
+    PitcherBuild central = tousyu_datmake(*season_, 1, 6);
+    step(U"パシフィックリーグ投手成績作成中です。", events);
+    PitcherBuild pacific = tousyu_datmake(*season_, 7, 12);
+    step(U"両リーグ投手成績作成中です。", events);
+    PitcherBuild both = tousyu_both_leagues(*season_, central, pacific);
+    const int left_out = std::max({central.left_out, pacific.left_out, both.left_out});
+    season_->pitcher_c = std::move(central.table);
+    season_->pitcher_p = std::move(pacific.table);
+    season_->pitcher_all = std::move(both.table);
     if (left_out > 0)
         services_.message(U"投手が250人を超えたため、" + plain_num(left_out) +
                           U"人の投手成績は集計されていません。");
