@@ -1,6 +1,7 @@
 #include "core/history/history_make.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/store/game_string.h"
@@ -34,8 +35,10 @@ int history_pct(int wins, int losses) {
 
 namespace {
 
+// What one season day's decided games add to each club's record, by team number. Draws move
+// neither places nor percentages.
 struct DayResults {
-    std::vector<int> winners, losers, drawn;
+    std::array<std::int16_t, 13> wins{}, losses{};
 };
 
 // Places and percentages of one league's clubs (team numbers first..first+5) on day `x`.
@@ -64,20 +67,17 @@ History history_make(const Season& season) {
         const int first = slot.team;
         const int second = home_team(slot);
         const int r1 = first_runs(game), r2 = second_runs(game);
-        if (r1 == r2) {
-            days[x].drawn.push_back(first);
-            days[x].drawn.push_back(second);
-        } else {
-            days[x].winners.push_back(r1 > r2 ? first : second);
-            days[x].losers.push_back(r1 > r2 ? second : first);
-        }
+        if (r1 == r2) return;
+        ++days[x].wins[r1 > r2 ? first : second];
+        ++days[x].losses[r1 > r2 ? second : first];
     });
     History h;
-    std::array<int, 13> wins{}, losses{}, draws{};
+    std::array<int, 13> wins{}, losses{};
     const auto count_day = [&](const DayResults& d) {
-        for (int t : d.winners) ++wins[t];
-        for (int t : d.losers) ++losses[t];
-        for (int t : d.drawn) ++draws[t];
+        for (int t = 1; t <= 12; ++t) {
+            wins[t] += d.wins[t];
+            losses[t] += d.losses[t];
+        }
     };
     // Day 0 (19 March) is not recorded itself, but its games stand from day 1 on.
     count_day(days[0]);
