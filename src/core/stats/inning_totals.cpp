@@ -9,14 +9,16 @@ namespace tev {
 namespace {
 
 // The runs of the two-character inning cell at `pos` (1-based) of `game`. The common cells (a
-// digit after a blank or a digit) are read by hand, since every cell of every game comes here at
-// each commit; anything else (" X", blanks, a damaged cell) is read as number_or_zero reads it.
+// digit after a blank or a digit, two blanks) are read by hand, since every cell of every game
+// comes here at each commit; anything else (" X", a damaged cell) is read as number_or_zero
+// reads it.
 int inning_runs(const Text& game, std::size_t pos) {
     if (pos + 1 <= game.size()) {
         const char32_t tens = game[pos - 1], ones = game[pos];
         const bool tens_digit = tens >= U'0' && tens <= U'9';
         if (ones >= U'0' && ones <= U'9' && (tens_digit || tens == U' '))
             return (tens_digit ? static_cast<int>(tens - U'0') * 10 : 0) + static_cast<int>(ones - U'0');
+        if (tens == U' ' && ones == U' ') return 0;  // an inning not played
     }
     return static_cast<int>(number_or_zero(mid_view(game, pos, 2)));
 }
