@@ -70,6 +70,18 @@ Enumerated enumerate(const LeaguePosition& pos) {
     return e;
 }
 
+// A played game between clubs a and b: a draw for result 0, else a win for a when it is odd and
+// for b when it is even.
+void play(LeaguePosition& pos, int a, int b, int result) {
+    if (result == 0) {
+        ++pos.clubs[a].draws, ++pos.clubs[b].draws;
+    } else if (result % 2 == 1) {
+        ++pos.clubs[a].wins, ++pos.clubs[b].losses;
+    } else {
+        ++pos.clubs[b].wins, ++pos.clubs[a].losses;
+    }
+}
+
 // A random small league as play leaves one: `played` decided or drawn games between random pairs
 // (so the league's wins and losses balance, as they always do), then up to `max_games` left.
 LeaguePosition random_position(std::mt19937& rng, int played, int max_games) {
@@ -84,14 +96,7 @@ LeaguePosition random_position(std::mt19937& rng, int played, int max_games) {
     };
     for (int g = 0; g < played; ++g) {
         const auto [a, b] = random_pair();
-        const int r = result(rng);
-        if (r == 0) {
-            ++pos.clubs[a].draws, ++pos.clubs[b].draws;
-        } else if (r % 2 == 1) {
-            ++pos.clubs[a].wins, ++pos.clubs[b].losses;
-        } else {
-            ++pos.clubs[b].wins, ++pos.clubs[a].losses;
-        }
+        play(pos, a, b, result(rng));
     }
     const int games = std::uniform_int_distribution<int>(0, max_games)(rng);
     for (int g = 0; g < games; ++g) {
@@ -163,16 +168,7 @@ TEST(RaceMagic, AgreesWithEveryOutcomeWhenClubsAreClose) {
         std::uniform_int_distribution<int> meetings(2, 3), result(0, 4);
         for (int a = 1; a <= 6; ++a)
             for (int b = a + 1; b <= 6; ++b)
-                for (int n = meetings(rng); n > 0; --n) {
-                    const int r = result(rng);
-                    if (r == 0) {
-                        ++pos.clubs[a].draws, ++pos.clubs[b].draws;
-                    } else if (r % 2 == 1) {
-                        ++pos.clubs[a].wins, ++pos.clubs[b].losses;
-                    } else {
-                        ++pos.clubs[b].wins, ++pos.clubs[a].losses;
-                    }
-                }
+                for (int n = meetings(rng); n > 0; --n) play(pos, a, b, result(rng));
         compare_with_every_outcome(pos, "round " + std::to_string(round), kinds);
     }
     for (int kind = 0; kind < 2; ++kind) {
