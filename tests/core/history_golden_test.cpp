@@ -171,5 +171,41 @@ TEST(HistoryFileGolden, ValuesOutOfRangeMakeTheFileDamaged) {
     EXPECT_EQ(read_dat2(dir.path(), "RIRE1996.DAT")->state, HistoryFileState::complete);
 }
 
+// Files of other installations' line ends and end marks read as the program's own; items the
+// plain lines do not cover still read as items.
+TEST(HistoryFileGolden, LineEndsEndMarksAndItemFormsReadAlike) {
+    test::TempDir dir;
+    auto season = std::make_unique<Season>();
+    add_game(*season, {.first = 2, .second = 5, .meet = 1, .first_runs = 4, .second_runs = 1, .month = 5, .day = 9});
+    const auto h = built(*season);
+    const std::string own = history_file_writer(*h, "RIRE1996.DAT").bytes();
+    const auto read_back = [&](const std::string& bytes) {
+        test::spit(dir / "RIRE1996.DAT", bytes);
+        const auto read = read_dat2(dir.path(), "RIRE1996.DAT");
+        EXPECT_TRUE(read.ok());
+        return read.ok() ? std::make_unique<HistoryRead>(*read) : nullptr;
+    };
+    std::string lf_only = own, unsigned_numbers = own;
+    for (std::size_t at; (at = lf_only.find("\r\n")) != std::string::npos;) lf_only.erase(at, 1);
+    for (std::size_t at; (at = unsigned_numbers.find(" ")) != std::string::npos;) unsigned_numbers.erase(at, 1);
+    std::string spaced = own;  // blanks after a number and a quoted-free item with a blank inside
+    spaced.replace(0, 2, "1 ");
+    const std::string no_last_line_end = own.substr(0, own.size() - 2);
+    for (const std::string& bytes : {own, lf_only, unsigned_numbers, own + "\x1a", spaced, no_last_line_end,
+                                     own + "1\r\n2\r\n"}) {
+        const auto read = read_back(bytes);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->state, HistoryFileState::complete);
+        EXPECT_EQ(history_lines(read->history), history_lines(*h));
+    }
+    // One line short ends early at that line; an empty line inside is no number.
+    EXPECT_EQ(read_back(own.substr(0, own.rfind("\r\n", own.size() - 3) + 2))->state, HistoryFileState::ended_early);
+    std::string empty_line = own;
+    empty_line.insert(0, "\r\n");
+    const auto damaged = read_back(empty_line);
+    EXPECT_EQ(damaged->state, HistoryFileState::damaged);
+    EXPECT_EQ(damaged->problem.line, 1);
+}
+
 }  // namespace
 }  // namespace tev
