@@ -69,8 +69,8 @@ TEST_F(SaveFaultsTest, AFolderThatCannotBeWrittenSavesNothingAndSaysSo) {
     delete_shown_game();
     ASSERT_EQ(services.transcript.size(), 2u);
     EXPECT_EQ(services.transcript[1],
-              "MSG: データを保存できませんでした。入力したデータはまだ保存されていません。\\n\\n"
-              "Tevardin_1996.SAV: 書き込みが許可されていません");
+              "MSG: データを保存できませんでした。入力したデータはまだ保存されていません。\\n\\n" +
+                  dir.path().string() + ": 書き込みが許可されていません");
     EXPECT_EQ(window->dat_changed(), 1);
     EXPECT_EQ(test::folder_files(dir.path()), before);
     restart();

@@ -38,7 +38,13 @@ bool four_digits(const std::string& s) {
 std::string save_marker_name(const std::string& year) { return kPrefix + year + kSuffix; }
 
 Status begin_save(const fs::path& dir, const std::string& year, SaveKind kind) {
-    return write_files_atomically(dir, {{save_marker_name(year), std::string(kind_word(kind)) + "\r\n"}});
+    Status written = write_files_atomically(dir, {{save_marker_name(year), std::string(kind_word(kind)) + "\r\n"}});
+    if (written.ok()) return written;
+    // The marker is the save's first write and a file the user never meets: what failed is the
+    // folder, so the message names it.
+    Error error = written.error();
+    error.file = dir.string();
+    return error;
 }
 
 Status end_save(const fs::path& dir, const std::string& year) {
