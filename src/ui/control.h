@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/text/text.h"
@@ -43,5 +44,25 @@ struct Control {
     // "Command4(5)" for an array element, "Command9" otherwise.
     std::string key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
 };
+
+// A control of `kind` named `name` with its caption, its place in a control array (-1 for a single
+// control) and the menu or frame that holds it ("" for the window itself).
+inline Control make_control(ControlKind kind, std::string name, Text caption = Text(), int index = -1,
+                            std::string parent = "") {
+    Control c;
+    c.kind = kind;
+    c.name = std::move(name);
+    c.caption = std::move(caption);
+    c.index = index;
+    c.parent = std::move(parent);
+    return c;
+}
+
+// A small window's label or box whose text starts as its caption.
+inline Control captioned_control(ControlKind kind, std::string name, Text caption = Text()) {
+    Control c = make_control(kind, std::move(name), caption);
+    c.text = std::move(caption);
+    return c;
+}
 
 }  // namespace tev::ui

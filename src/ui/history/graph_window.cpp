@@ -10,15 +10,6 @@ namespace tev::ui {
 
 namespace {
 
-Control graph_control(ControlKind kind, std::string name, Text caption = Text(), int index = -1) {
-    Control c;
-    c.kind = kind;
-    c.name = std::move(name);
-    c.caption = std::move(caption);
-    c.index = index;
-    return c;
-}
-
 GraphMode mode_of(const GraphState& g) { return g.graph_mode == 2 ? GraphMode::pct : GraphMode::rank; }
 
 std::vector<LineSegment> segments_of(const GraphPicture& picture) {
@@ -31,15 +22,15 @@ std::vector<LineSegment> segments_of(const GraphPicture& picture) {
 }  // namespace
 
 void MainWindow::build_graph_window() {
-    graph_.add(graph_control(ControlKind::option, "Option1", U"ｾﾝﾄﾗﾙ", 0));
-    graph_.add(graph_control(ControlKind::option, "Option1", U"ﾊﾟｼﾌｨｯｸ", 1));
-    for (int i = 0; i < 6; ++i) graph_.add(graph_control(ControlKind::check, "Check1", season_->clubs.form(ClubForm::graph, i + 1), i));
-    Control bar = graph_control(ControlKind::scrollbar, "HScroll1");
+    graph_.add(make_control(ControlKind::option, "Option1", U"ｾﾝﾄﾗﾙ", 0));
+    graph_.add(make_control(ControlKind::option, "Option1", U"ﾊﾟｼﾌｨｯｸ", 1));
+    for (int i = 0; i < 6; ++i) graph_.add(make_control(ControlKind::check, "Check1", season_->clubs.form(ClubForm::graph, i + 1), i));
+    Control bar = make_control(ControlKind::scrollbar, "HScroll1");
     bar.scroll_min = 1;
     bar.scroll_max = kGraphFirstMax;
     bar.scroll_value = 1;
     graph_.add(bar);
-    for (int i = 1; i <= 8; ++i) graph_.add(graph_control(ControlKind::text, "Text" + std::to_string(i)));
+    for (int i = 1; i <= 8; ++i) graph_.add(make_control(ControlKind::text, "Text" + std::to_string(i)));
 }
 
 bool MainWindow::history_window_refused() const {

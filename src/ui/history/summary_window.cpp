@@ -8,15 +8,6 @@ namespace tev::ui {
 
 namespace {
 
-Control summary_control(ControlKind kind, std::string name, Text caption = Text()) {
-    Control c;
-    c.kind = kind;
-    c.name = std::move(name);
-    c.caption = caption;
-    c.text = std::move(caption);
-    return c;
-}
-
 const Text kSampleNote = U"※収録の記録はサンプル用の架空データです。";
 const Text kSampleNote2 = U"実在の球団・選手の成績ではありません。";
 const Text kSource = U"データファイル: record.dat";
@@ -31,9 +22,9 @@ void MainWindow::build_summary_window() {
                                  {"Label4", U"得点状況"},
                                  {"Label5", U"各年度成績一覧"},
                                  {"Label6", U"打撃成績"}})
-        summary_.add(summary_control(ControlKind::label, name, caption));
-    for (int i = 1; i <= 5; ++i) summary_.add(summary_control(ControlKind::text, "Text" + std::to_string(i)));
-    summary_.add(summary_control(ControlKind::button, "Command1", U"戻る"));
+        summary_.add(captioned_control(ControlKind::label, name, caption));
+    for (int i = 1; i <= 5; ++i) summary_.add(captioned_control(ControlKind::text, "Text" + std::to_string(i)));
+    summary_.add(captioned_control(ControlKind::button, "Command1", U"戻る"));
 }
 
 void MainWindow::mnuseedat_Click() {

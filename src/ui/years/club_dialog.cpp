@@ -16,15 +16,6 @@ constexpr int kMeetingsLine = 12;  // List1's line (0-based) of the meetings per
 
 const Text kTitle = U"球団名設定";
 
-Control club_control(ControlKind kind, std::string name, Text caption = Text()) {
-    Control c;
-    c.kind = kind;
-    c.name = std::move(name);
-    c.caption = caption;
-    c.text = std::move(caption);
-    return c;
-}
-
 // One line of the club list: team number, five-character name and short form.
 Text club_line(const ClubNames& names, int team) {
     return right_num(team, 2) + U"  " + names.team_name(team) + U"  " + names.team_short(team);
@@ -34,13 +25,13 @@ Text club_line(const ClubNames& names, int team) {
 
 void MainWindow::bind_club_dialog() {
     clubs_.caption = kTitle;
-    clubs_.add(club_control(ControlKind::label, "Label1",
+    clubs_.add(captioned_control(ControlKind::label, "Label1",
                             U"名前を変える球団（または対戦数）の行をクリックして下さい。"));
-    clubs_.add(club_control(ControlKind::list, "List1"));
-    clubs_.add(club_control(ControlKind::button, "Command1", U"今の12球団"));
-    clubs_.add(club_control(ControlKind::button, "Command2", U"元の12球団"));
-    clubs_.add(club_control(ControlKind::button, "Command3", U"ＯＫ"));
-    clubs_.add(club_control(ControlKind::button, "Command4", U"ｷｬﾝｾﾙ"));
+    clubs_.add(captioned_control(ControlKind::list, "List1"));
+    clubs_.add(captioned_control(ControlKind::button, "Command1", U"今の12球団"));
+    clubs_.add(captioned_control(ControlKind::button, "Command2", U"元の12球団"));
+    clubs_.add(captioned_control(ControlKind::button, "Command3", U"ＯＫ"));
+    clubs_.add(captioned_control(ControlKind::button, "Command4", U"ｷｬﾝｾﾙ"));
     clubs_.visible = false;
     main_.on("mnuclub_names", Event::click, [this](int) { mnuclub_names_Click(); });
     clubs_.on("List1", Event::click, [this](int) { clubs_List1_Click(); });
