@@ -40,11 +40,12 @@ bool history_rebuild_needed(const HistoryRead& read) { return read.state != Hist
 namespace {
 
 // The values of a history file as the program writes it, every line a number (blanks before it,
-// a minus sign, digits) ending in a line feed, read straight from its bytes: start-up reads its 5,448 lines every time. Nothing
-// for any other file, which the general item reader then reads with its errors.
-std::optional<std::vector<long long>> plain_number_lines(std::string_view bytes) {
+// a minus sign, digits) ending in a line feed, read straight from its bytes: start-up reads its
+// 5,448 lines every time. Nothing for any other file, which the general item reader then reads
+// with its errors.
+std::optional<std::vector<std::optional<long long>>> plain_number_lines(std::string_view bytes) {
     while (!bytes.empty() && bytes.back() == '\x1a') bytes.remove_suffix(1);
-    std::vector<long long> values;
+    std::vector<std::optional<long long>> values;
     values.reserve(kHistoryValues);
     std::size_t at = 0;
     while (at < bytes.size()) {
@@ -71,13 +72,10 @@ Result<std::vector<std::optional<long long>>> history_values(const std::filesyst
     const std::string on_disk = name_on_disk(dir, name);  // errors name the file the user has
     auto bytes = read_file_bytes(dir, on_disk);
     if (!bytes) return bytes.error();
-    std::vector<std::optional<long long>> values;
-    if (const auto plain = plain_number_lines(*bytes)) {
-        values.assign(plain->begin(), plain->end());
-        return values;
-    }
+    if (auto plain = plain_number_lines(*bytes)) return std::move(*plain);
     auto lines = items_of_bytes(*bytes, on_disk);
     if (!lines) return lines.error();
+    std::vector<std::optional<long long>> values;
     values.reserve(lines->size());
     for (std::size_t v = 0; v < lines->size(); ++v) {
         const bool one_number = lines->items_in(v) == 1 && !lines->item(v, 0).quoted;
