@@ -8,6 +8,7 @@
 #include "core/history/past_years.h"
 #include "core/homeruns/homerun_file.h"
 #include "core/settings/settings.h"
+#include "core/store/club_file.h"
 #include "core/store/season_files.h"
 #include "core/text/data_file.h"
 #include "fuzz_support.h"
@@ -41,6 +42,9 @@ void run(const std::uint8_t* data, std::size_t size) {
 #elif FUZZ_TARGET == 7  // record.dat
     fuzz::put("record.dat", data, size);
     (void)read_past_years(fuzz::folder());
+#elif FUZZ_TARGET == 8  // club file
+    fuzz::put("Clubs_1996.DAT", data, size);
+    (void)read_club_file(fuzz::folder(), "Clubs_1996.DAT");
 #else
 #error "FUZZ_TARGET names no reader"
 #endif
