@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -38,10 +39,18 @@ fs::path make_folder() {
     return dir;
 }
 
+void remove_folder() {
+    std::error_code ec;
+    fs::remove_all(folder(), ec);
+}
+
 }  // namespace
 
 const fs::path& folder() {
     static const fs::path dir = make_folder();
+    // Registered after `dir` is made, so it runs at exit before `dir` is destroyed.
+    static const bool removed_at_exit = std::atexit(remove_folder) == 0;
+    (void)removed_at_exit;
     return dir;
 }
 
@@ -51,7 +60,13 @@ void put(const std::string& name, const std::uint8_t* data, std::size_t size) {
 }
 
 void restore(const std::string& name) {
-    const std::string& bytes = sound_files()[name];
+    const auto sound = sound_files().find(name);
+    if (sound == sound_files().end()) {
+        std::error_code ec;
+        fs::remove(folder() / name, ec);
+        return;
+    }
+    const std::string& bytes = sound->second;
     put(name, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 

@@ -16,7 +16,8 @@ const std::filesystem::path& folder();
 // Writes `size` bytes of `data` as `name` in the folder, replacing it.
 void put(const std::string& name, const std::uint8_t* data, std::size_t size);
 
-// Puts the sound file `name` back (as it was when the folder was laid out).
+// Puts the sound file `name` back as it was when the folder was laid out; a file the sound season
+// does not have (a save marker, a club file) is removed.
 void restore(const std::string& name);
 
 }  // namespace tev::fuzz
