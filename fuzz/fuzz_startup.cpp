@@ -1,7 +1,8 @@
 // The whole start-up of a data folder through the window model: the first byte of an input picks
 // which file of a sound season it replaces (the settings, one of the five year files, record.dat,
-// a save marker or a club file), the rest is that file. The program must start or end with its message, never
-// crash; when it starts, the standings and the topics are shown, as a user's first clicks would.
+// a save marker or a club file), the rest is that file. The program must start or end with its
+// message, never crash; when it starts, the standings and the topics are shown, as a user's first
+// clicks would.
 #include <cstddef>
 #include <cstdint>
 #include <string>
