@@ -29,14 +29,14 @@ void BM_CommitOneGame(benchmark::State& state) {
         services.answers = {true};
         click("mnudat_in");
         click("Option3", 0);
-        click("Option1", view.view_c_team - 1);
-        click("Option2", view.view_c_opp - 1);
-        click("Command4", view.view_c_meet);
+        click("Option1", view.central.team - 1);
+        click("Option2", view.central.opp - 1);
+        click("Command4", view.central.meet);
         click("Command1");
-        if (program.dat_changed() != 1) state.SkipWithError("the game was not filed");
+        if (!program.document().games_unsaved()) state.SkipWithError("the game was not filed");
         w.fire("Command12", -1, ui::Event::mouse_down);
         click("Command12");
-        if (program.dat_changed() != 0) state.SkipWithError("the commit did not save");
+        if (program.document().games_unsaved()) state.SkipWithError("the commit did not save");
     }
 }
 BENCHMARK(BM_CommitOneGame)->Unit(benchmark::kMillisecond);

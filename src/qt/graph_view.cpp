@@ -130,7 +130,7 @@ void GraphView::place_name_boxes() {
     // level of a place in the rank graph.
     if (placed_height_ == window_.scale_height) return;
     placed_height_ = window_.scale_height;
-    const GraphMode mode = model_.graph_state().graph_mode == 2 ? GraphMode::pct : GraphMode::rank;
+    const GraphMode mode = model_.graph_state().mode;
     for (int place = 1; place <= 6; ++place) {
         QWidget* box = binder_->widget("Text" + std::to_string(place));
         if (box == nullptr) continue;

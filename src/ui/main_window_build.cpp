@@ -4,7 +4,7 @@
 
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
-#include "ui/shell/club_captions.h"
+#include "ui/app/club_controls.h"
 #include "ui/main_window.h"
 
 namespace tev::ui {
@@ -20,15 +20,15 @@ struct MenuItem {
 
 void MainWindow::build_menus() {
     auto menu = [&](const char* name, const char32_t* caption, const char* parent) {
-        main_.add(make_control(ControlKind::menu, name, caption, -1, parent));
+        windows_.main.add(make_control(ControlKind::menu, name, caption, -1, parent));
     };
-    // The club items start with the default names; show_club_names puts the season's in.
+    // The club items start with the default names; the shell puts the season's in.
     auto club_menu = [&](const char* name, const char* parent) {
-        main_.add(make_control(ControlKind::menu, name, Text(), -1, parent));
+        windows_.main.add(make_control(ControlKind::menu, name, Text(), -1, parent));
     };
     int separators = 0;
     auto separator = [&](const char* parent) {
-        main_.add(make_control(ControlKind::separator, "menu_separator", Text(), ++separators, parent));
+        windows_.main.add(make_control(ControlKind::separator, "menu_separator", Text(), ++separators, parent));
     };
     menu("mnuFile", U"ファイル(&F)", "");
     menu("mnuNewFileItem", U"新規作成(&N)", "mnuFile");
@@ -60,7 +60,7 @@ void MainWindow::build_menus() {
     menu("mnurace_rec", U"詳細成績", "mnudat");
     menu("mnugamelog", U"試合経過", "mnudat");
     for (int team = 1; team <= kTeamCount; ++team)
-        main_.add(make_control(ControlKind::menu, "mnulog", trim_right(default_club_names().team_name(team)), team, "mnugamelog"));
+        windows_.main.add(make_control(ControlKind::menu, "mnulog", trim_right(default_club_names().team_name(team)), team, "mnugamelog"));
 
     menu("home_runall", U"ホームラン(&H)", "");
     menu("h_sentraru", U"ｾﾝﾄﾗﾙ　ﾘｰｸﾞ(&S)", "home_runall");
@@ -85,20 +85,20 @@ void MainWindow::build_menus() {
 }
 
 void MainWindow::build_input_panel() {
-    auto text = [&](const std::string& name, int index = -1) { main_.add(make_control(ControlKind::text, name, Text(), index)); };
+    auto text = [&](const std::string& name, int index = -1) { windows_.main.add(make_control(ControlKind::text, name, Text(), index)); };
     auto label = [&](const std::string& name, const Text& caption, int index = -1) {
-        Control& c = main_.add(make_control(ControlKind::label, name, caption, index));
+        Control& c = windows_.main.add(make_control(ControlKind::label, name, caption, index));
         c.text = caption;
     };
-    main_.add(make_control(ControlKind::option, "Option3", U"ｾﾝﾄﾗﾙﾘｰｸﾞ", 0));
-    main_.add(make_control(ControlKind::option, "Option3", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ", 1));
+    windows_.main.add(make_control(ControlKind::option, "Option3", U"ｾﾝﾄﾗﾙﾘｰｸﾞ", 0));
+    windows_.main.add(make_control(ControlKind::option, "Option3", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ", 1));
     text("Text4");
     const std::array<std::pair<const char*, const char*>, 4> frames = {
         {{"Frame1", "Option1"}, {"Frame2", "Option2"}, {"Frame3", "Option4"}, {"Frame4", "Option5"}}};
     for (int f = 0; f < 4; ++f) {
-        main_.add(make_control(ControlKind::frame, frames[f].first, f % 2 == 0 ? U"先攻" : U"後攻"));
+        windows_.main.add(make_control(ControlKind::frame, frames[f].first, f % 2 == 0 ? U"先攻" : U"後攻"));
         for (int i = 0; i < 6; ++i)
-            main_.add(make_control(ControlKind::option, frames[f].second, Text(), i, frames[f].first));
+            windows_.main.add(make_control(ControlKind::option, frames[f].second, Text(), i, frames[f].first));
     }
     for (const char* name : {"Text9", "Text10", "Text12", "Text13", "Text7", "Text8", "Text14", "Text17"}) text(name);
     for (int i = 0; i < 15; ++i) label("Label12", plain_num(i + 1), i);
@@ -122,18 +122,18 @@ void MainWindow::build_input_panel() {
 
     const std::array<const char32_t*, 12> months = {U"Jan", U"Feb", U"Mar", U"Apr", U"May", U"Jun",
                                                    U"Jul", U"Aug", U"Sep", U"Oct", U"Nov", U"Dec"};
-    for (int m = 1; m <= 12; ++m) main_.add(make_control(ControlKind::button, "Command2", months[m - 1], m));
+    for (int m = 1; m <= 12; ++m) windows_.main.add(make_control(ControlKind::button, "Command2", months[m - 1], m));
     // The day and meeting keys and the meeting/day switch start usable, in the highlight colour.
     for (int k = 0; k <= 32; ++k) {
-        Control& key = main_.add(make_control(ControlKind::button, "Command4", k == 32 ? Text(U"X") : plain_num(k), k));
+        Control& key = windows_.main.add(make_control(ControlKind::button, "Command4", k == 32 ? Text(U"X") : plain_num(k), k));
         if (k >= 1 && k <= 31) key.back_color = kHighlight;
     }
-    main_.add(make_control(ControlKind::button, "Command3", U"対戦回")).back_color = kHighlight;
-    main_.add(make_control(ControlKind::button, "Command19", U"ＨＲ登録")).visible = false;
-    main_.add(make_control(ControlKind::button, "Command12", U"入力終了"));
-    main_.add(make_control(ControlKind::button, "Command1", U"Return"));
-    for (const char* name : {"List5", "List6"}) main_.add(make_control(ControlKind::list, name));
-    main_.at("List5").visible = false;
+    windows_.main.add(make_control(ControlKind::button, "Command3", U"対戦回")).back_color = kHighlight;
+    windows_.main.add(make_control(ControlKind::button, "Command19", U"ＨＲ登録")).visible = false;
+    windows_.main.add(make_control(ControlKind::button, "Command12", U"入力終了"));
+    windows_.main.add(make_control(ControlKind::button, "Command1", U"Return"));
+    for (const char* name : {"List5", "List6"}) windows_.main.add(make_control(ControlKind::list, name));
+    windows_.main.at("List5").visible = false;
 }
 
 void MainWindow::build_report_controls() {
@@ -151,39 +151,38 @@ void MainWindow::build_report_controls() {
                                                                               {"Command7", U"窓消去"},
                                                                               {"Command11", U"ﾃﾞｰﾀ参照"}}};
     for (auto [name, caption] : buttons) {
-        Control& b = main_.add(make_control(ControlKind::button, name, caption));
+        Control& b = windows_.main.add(make_control(ControlKind::button, name, caption));
         b.enabled = std::string(name) == "Command11";  // the reports open through ﾃﾞｰﾀ参照
     }
-    main_.at("Command11").back_color = kHighlight;
-    main_.add(make_control(ControlKind::frame, "Frame5", U"リーグ選択")).enabled = false;
+    windows_.main.at("Command11").back_color = kHighlight;
+    windows_.main.add(make_control(ControlKind::frame, "Frame5", U"リーグ選択")).enabled = false;
     const std::array<const char32_t*, 3> leagues = {U"ｾﾝﾄﾗﾙ", U"ﾊﾟｼﾌｨｯｸ", U"両ﾘｰｸﾞ"};
-    for (int i = 0; i < 3; ++i) main_.add(make_control(ControlKind::option, "Option6", leagues[i], i, "Frame5")).enabled = false;
-    for (const char* name : {"Label7", "Label6"}) main_.add(make_control(ControlKind::label, name)).visible = false;
-    for (const char* name : {"List4", "List1", "List2", "List3"}) main_.add(make_control(ControlKind::list, name)).visible = false;
+    for (int i = 0; i < 3; ++i) windows_.main.add(make_control(ControlKind::option, "Option6", leagues[i], i, "Frame5")).enabled = false;
+    for (const char* name : {"Label7", "Label6"}) windows_.main.add(make_control(ControlKind::label, name)).visible = false;
+    for (const char* name : {"List4", "List1", "List2", "List3"}) windows_.main.add(make_control(ControlKind::list, name)).visible = false;
 }
 
 void MainWindow::build_main_window() {
-    main_.caption = U"Tevardin";
+    windows_.main.caption = U"Tevardin";
     build_menus();
     build_input_panel();
     build_report_controls();
-    show_club_names();
-    main_.add(make_control(ControlKind::text, "Text1"));
-    main_.add(make_control(ControlKind::label, "Label5", Text(), 0));
-    main_.add(make_control(ControlKind::label, "Label5", Text(), 1));
-    main_.add(make_control(ControlKind::label, "Label10", U"Tevardin"));
-    main_.at("Label10").text = U"Tevardin";
+    windows_.main.add(make_control(ControlKind::text, "Text1"));
+    windows_.main.add(make_control(ControlKind::label, "Label5", Text(), 0));
+    windows_.main.add(make_control(ControlKind::label, "Label5", Text(), 1));
+    windows_.main.add(make_control(ControlKind::label, "Label10", U"Tevardin"));
+    windows_.main.at("Label10").text = U"Tevardin";
 }
 
 void MainWindow::build_other_windows() {
-    notice_.caption = U"お知らせ！";
-    notice_.width = 5670;
-    notice_.height = 3810;
-    Control& title = notice_.add(make_control(ControlKind::label, "Label1"));
+    windows_.notice.caption = U"お知らせ！";
+    windows_.notice.width = 5670;
+    windows_.notice.height = 3810;
+    Control& title = windows_.notice.add(make_control(ControlKind::label, "Label1"));
     title.text = U"Tevardin\r\nプロ野球ペナントレース記録\r\n\r\nデータを読み込んでいます。しばらくお待ち下さい。";
 
-    dialog_.add(make_control(ControlKind::label, "Label1"));
-    dialog_.add(make_control(ControlKind::button, "Command1", U"ＯＫ"));
+    windows_.dialog.add(make_control(ControlKind::label, "Label1"));
+    windows_.dialog.add(make_control(ControlKind::button, "Command1", U"ＯＫ"));
 }
 
 }  // namespace tev::ui

@@ -41,11 +41,18 @@ std::vector<Control*> Window::array(const std::string& name) {
 }
 
 void Window::on(const std::string& name, Event event, Handler handler) {
-    handlers_[{name, event}] = std::move(handler);
+    claim(name, event, [handler = std::move(handler)](int index) {
+        handler(index);
+        return true;
+    });
+}
+
+void Window::claim(const std::string& name, Event event, Claim claim) {
+    claims_[{name, event}].push_back(std::move(claim));
 }
 
 bool Window::handles(const std::string& name, Event event) const {
-    return handlers_.count({name, event}) != 0;
+    return claims_.count({name, event}) != 0;
 }
 
 bool Window::usable(const Control& control) const {
@@ -59,9 +66,10 @@ bool Window::fire(const std::string& name, int index, Event event) {
     const Control* control = find(name, index);
     // "Form" is the window itself: its own events need no control.
     if (control == nullptr ? name != kFormName : !usable(*control)) return false;
-    auto it = handlers_.find({name, event});
-    if (it == handlers_.end()) return false;
-    it->second(index);
+    auto it = claims_.find({name, event});
+    if (it == claims_.end()) return false;
+    for (const Claim& claim : it->second)
+        if (claim(index)) break;
     if (after_event_) after_event_();
     return true;
 }

@@ -17,6 +17,11 @@ enum class Event { click, mouse_down, mouse_move, change, close };
 
 using Handler = std::function<void(int index)>;
 
+// A handler that takes the event only in some modes: true when it took it. Several subsystems
+// share the input panel's controls (the keypad steps an as-of day, types a game or picks a
+// meeting), each claiming the event in its own mode.
+using Claim = std::function<bool(int index)>;
+
 // The name under which the window's own events (mouse movement over its background) are fired.
 inline const std::string kFormName = "Form";
 
@@ -63,18 +68,23 @@ public:
     std::vector<std::unique_ptr<Control>>& controls() { return controls_; }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
-    // Registers the handler of `event` on every element of `name`.
+    // Registers the handler of `event` on every element of `name`: it takes the event whenever
+    // no claim registered before it took it.
     void on(const std::string& name, Event event, Handler handler);
 
-    // True when `name` has a handler for `event`.
+    // Adds a claim on `event` of `name`, asked after the claims and handlers registered before it.
+    void claim(const std::string& name, Event event, Claim claim);
+
+    // True when `name` has a handler or a claim for `event`.
     bool handles(const std::string& name, Event event) const;
 
     // Whether the user can act on the control now: it and every menu or frame holding it are
     // enabled and visible.
     bool usable(const Control& control) const;
 
-    // Runs the handler of `event` on the control as the user's action would: nothing happens
-    // when the control is not usable or has no such handler. Returns whether a handler ran.
+    // Runs the claims of `event` on the control in order until one takes it, as the user's action
+    // would: nothing happens when the control is not usable or has no claim. Returns whether the
+    // control has claims (whether or not one took the event).
     bool fire(const std::string& name, int index, Event event);
 
     // Runs `after` whenever a handler of this window has run, so that state derived from what
@@ -85,7 +95,7 @@ private:
     std::string name_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*> by_key_;
-    std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::map<std::pair<std::string, Event>, std::vector<Claim>> claims_;
     std::function<void()> after_event_;
 };
 

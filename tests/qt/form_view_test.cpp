@@ -361,7 +361,7 @@ class FormViewTest : public QObject {
         QTest::mousePress(end, Qt::LeftButton);
         QCOMPARE(status->text(), QStringLiteral("只今データー更新中、しばらくお待ち下さい。"));
         QTest::mouseRelease(end, Qt::LeftButton);
-        QCOMPARE(s.model->entry_mode(), 0);
+        QVERIFY(!s.model->modes().entering);
         QVERIFY(!end->isEnabled());
     }
 
@@ -389,7 +389,7 @@ class FormViewTest : public QObject {
         auto* file = s.widget<QPushButton>("Command19");
         QTRY_VERIFY(file->isEnabled());
         QTest::mouseClick(file, Qt::LeftButton);
-        QCOMPARE(s.model->entry().hr_list.size(), std::size_t{1});
+        QCOMPARE(s.model->entry().homeruns.size(), std::size_t{1});
         QCOMPARE(list6->count(), 5);
         QCOMPARE(list6->item(2)->text(), QString::fromStdU32String(s.model->main().at("List6").lines[2]));
         // The batter list lies over the pitcher list's right half, clear of its rows.
@@ -418,7 +418,7 @@ class FormViewTest : public QObject {
         save_picture(s.view.get(), "tevardin-entry-typed.png");
         // Enter presses Return only when it can be used: the form is not complete.
         QTest::keyClick(s.view.get(), Qt::Key_Return);
-        QCOMPARE(s.model->dat_changed(), 0);
+        QVERIFY(!s.model->document().games_unsaved());
     }
 
     void a_message_of_the_model_is_a_real_message_box() {

@@ -30,7 +30,7 @@ protected:
 
 TEST_F(EntryTest, StartingEntryResetsTheForm) {
     click("mnudat_in");
-    EXPECT_EQ(window->entry_mode(), 1);
+    EXPECT_TRUE(window->modes().entering);
     EXPECT_FALSE(at("Command1").enabled);
     EXPECT_TRUE(at("Command12").enabled);
     EXPECT_EQ(text("Text1"), U"リーグ名を選択して下さい。");
@@ -54,8 +54,8 @@ TEST_F(EntryTest, TheMeetingIsAskedForOnceBothClubsAreChosen) {
     EXPECT_EQ(text("Text1"), U"対戦回数を入力して下さい。");
     click("Text7");  // another box in between: the meeting number is still awaited
     keys({5});
-    EXPECT_EQ(window->entry().ent_meet, 5);
-    EXPECT_EQ(window->entry().ent_first_runs, 5);
+    EXPECT_EQ(window->entry().meeting, 5);
+    EXPECT_EQ(window->entry().first_runs, 5);
     EXPECT_EQ(text("Text11"), U"5");
 }
 
@@ -64,7 +64,7 @@ TEST_F(EntryTest, EqualClubsAreRefusedAndThePreviousChoiceRestored) {
     click("Option1", 2);  // 横浜 first
     click("Option1", 3);  // 阪神 is already batting second
     EXPECT_EQ(services.transcript.back(), "MSG: 先攻、後攻が同一チームです。");
-    EXPECT_EQ(window->entry().ent_first, 3);
+    EXPECT_EQ(window->entry().first, 3);
     EXPECT_TRUE(at("Option1", 2).value);
     EXPECT_FALSE(at("Option1", 3).value);
     EXPECT_EQ(text("Text9"), U"横浜");
@@ -75,20 +75,20 @@ TEST_F(EntryTest, KeypadRulesForRunsInningsAttendanceAndDates) {
     keys({8});
     click("Text7");
     keys({32});  // "X" gives 32 runs
-    EXPECT_EQ(window->entry().ent_first_runs, 32);
+    EXPECT_EQ(window->entry().first_runs, 32);
     click("Text6", 4);
     keys({0, 0, 1, 0, 0, 0, 2, 0, 0, 32});
-    EXPECT_EQ(window->entry().ent_first_inn, U" 0 0 1 0 0 0 2 0 0 X");
+    EXPECT_EQ(window->entry().first_innings, U" 0 0 1 0 0 0 2 0 0 X");
     EXPECT_EQ(text("Text14"), U"3");
     EXPECT_EQ(text("Text6", 9), U" X");
     EXPECT_EQ(window->entry().key_target, ui::KeyTarget::first_innings);  // until 15 cells
     click("Text6", 0);  // starts again from the first inning
-    EXPECT_EQ(window->entry().ent_first_inn, U"");
+    EXPECT_EQ(window->entry().first_innings, U"");
     EXPECT_EQ(text("Text14"), U"0");
 
     click("Text5");
     keys({12, 3, 4, 5});
-    EXPECT_EQ(window->entry().ent_attend, U"12345");
+    EXPECT_EQ(window->entry().attendance, U"12345");
     EXPECT_EQ(window->entry().key_target, ui::KeyTarget::none);
     click("Text5");
     keys({3, 2, 0, 0, 0});
@@ -99,7 +99,7 @@ TEST_F(EntryTest, KeypadRulesForRunsInningsAttendanceAndDates) {
     click("Text19");
     keys({31});
     EXPECT_EQ(services.transcript.back(), "MSG:  9月には３１日は有りません。");
-    EXPECT_EQ(window->entry().ent_day, 0);
+    EXPECT_EQ(window->entry().day, 0);
     EXPECT_EQ(text("Text19"), U"");
     click("Text18");
     click("Command2", 5);
@@ -108,14 +108,14 @@ TEST_F(EntryTest, KeypadRulesForRunsInningsAttendanceAndDates) {
     click("Text18");
     click("Command2", 6);
     EXPECT_EQ(services.transcript.back(), "MSG: 6月には３１日は有りません。");
-    EXPECT_EQ(window->entry().ent_month, 0);
+    EXPECT_EQ(window->entry().month, 0);
     click("Text19");
     keys({30});
     click("Text18");
     click("Command2", 9);
     click("Text18");
     click("Command2", 12);  // not a season month
-    EXPECT_EQ(window->entry().ent_month, 9);
+    EXPECT_EQ(window->entry().month, 9);
     click("Text18");
     click("Command2", 4);
     click("Text19");
@@ -153,7 +153,7 @@ TEST_F(EntryTest, FilingStoresTheGameStringAndResetsTheForm) {
     EXPECT_EQ(mid(game, 5, 10), U"桑田        ");
     EXPECT_EQ(mid(game, 35, 5), U"32000");
     EXPECT_EQ(mid(game, 100, 10), U"2004/ 4/ 1");
-    EXPECT_EQ(window->dat_changed(), 1);
+    EXPECT_TRUE(window->document().games_unsaved());
     EXPECT_EQ(text("Text1"), U"リーグ名を選択して下さい。");
     EXPECT_FALSE(at("Command1").enabled);
     // Nothing reaches the disk before 入力終了.
@@ -171,7 +171,7 @@ TEST_F(EntryTest, WrongRunTotalsAreRefused) {
     click("Command1");
     EXPECT_EQ(services.transcript.back(), "MSG: 先攻チームの得点合計が違います。");
     EXPECT_TRUE(window->season().game_at(1, 4, 8).empty());
-    EXPECT_EQ(window->entry().ent_first_runs, 4);  // the buffer is kept for mending
+    EXPECT_EQ(window->entry().first_runs, 4);  // the buffer is kept for mending
 }
 
 TEST_F(EntryTest, AStoredMeetingIsOfferedForCorrectionTheRightWayRound) {
@@ -179,8 +179,8 @@ TEST_F(EntryTest, AStoredMeetingIsOfferedForCorrectionTheRightWayRound) {
     services.answers = {true};
     keys({7});
     EXPECT_EQ(services.transcript.back(), "ASK: 再登録確認: この対戦カードは、登録済みです。\\n再登録しますか？ -> Yes");
-    EXPECT_EQ(window->entry().ent_first, 1);
-    EXPECT_EQ(window->entry().ent_second, 4);
+    EXPECT_EQ(window->entry().first, 1);
+    EXPECT_EQ(window->entry().second, 4);
     EXPECT_EQ(text("Text2"), U"斎藤");
     EXPECT_EQ(text("Text7"), U"4");
     EXPECT_TRUE(at("Option1", 0).value);
@@ -204,12 +204,12 @@ TEST_F(EntryTest, NoToTheQuestionKeepsTheBufferAndAsksForAnotherMeeting) {
     click("Option2", 3);
     services.answers = {false};
     keys({7});
-    EXPECT_EQ(window->entry().ent_meet, 0);
-    EXPECT_EQ(window->entry().meet_wait, 1);
-    EXPECT_EQ(window->entry().ent_first_runs, 2);
+    EXPECT_EQ(window->entry().meeting, 0);
+    EXPECT_EQ(window->entry().awaiting_meeting, true);
+    EXPECT_EQ(window->entry().first_runs, 2);
     EXPECT_EQ(text("Text1"), U"対戦回数を入力して下さい。");
     keys({8});
-    EXPECT_EQ(window->entry().ent_meet, 8);
+    EXPECT_EQ(window->entry().meeting, 8);
 }
 
 TEST_F(EntryTest, ChangingThePairAfterTheMeetingChecksItToo) {
@@ -221,16 +221,16 @@ TEST_F(EntryTest, ChangingThePairAfterTheMeetingChecksItToo) {
     services.answers = {false};
     click("Option2", 0);  // 阪神 v 巨人 meeting 7 is stored the other way round
     EXPECT_EQ(services.transcript.back(), "ASK: 再登録確認: この対戦カードは、登録済みです。\\n再登録しますか？ -> No");
-    EXPECT_EQ(window->entry().ent_meet, 0);
+    EXPECT_EQ(window->entry().meeting, 0);
 }
 
 TEST_F(EntryTest, ChangingTheLeagueDiscardsTheBuffer) {
     choose_pair();
     keys({8});
     click("Option3", 1);
-    EXPECT_EQ(window->entry().ent_meet, 0);
-    EXPECT_EQ(window->entry().ent_first, 0);
-    EXPECT_EQ(window->entry().ent_league, 2);
+    EXPECT_EQ(window->entry().meeting, 0);
+    EXPECT_EQ(window->entry().first, 0);
+    EXPECT_EQ(window->entry().league, 2);
     EXPECT_TRUE(at("Option4", 0).enabled);
     EXPECT_FALSE(at("Option1", 0).enabled);
 }
@@ -242,7 +242,7 @@ TEST_F(EntryTest, ACommitWithoutFilingWritesNothing) {
     window->main().fire("Command12", -1, ui::Event::mouse_down);
     EXPECT_EQ(text("Text1"), U"只今データー更新中、しばらくお待ち下さい。");
     click("Command12");
-    EXPECT_EQ(window->entry_mode(), 0);
+    EXPECT_FALSE(window->modes().entering);
     EXPECT_FALSE(std::filesystem::exists(dir / "Best100_2004.DAT"));
     EXPECT_EQ(test::slurp(dir / "Tev_2004.DAT"), before);
     EXPECT_TRUE(at("Command11").enabled);
@@ -253,9 +253,9 @@ TEST_F(EntryTest, TheCommitSavesRebuildsAndReportsEachStep) {
     file_three_one();
     services.statuses.clear();
     click("Command12");
-    EXPECT_EQ(window->dat_changed(), 0);
-    EXPECT_EQ(window->recalc_busy(), 0);
-    EXPECT_EQ(window->history_state(), 2);
+    EXPECT_FALSE(window->document().games_unsaved());
+    EXPECT_FALSE(window->modes().rebuilding);
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     EXPECT_EQ(at("Label10").fore_color, ui::kBlue);
     const std::vector<Text> painted(services.statuses.begin(), services.statuses.end());
     const std::vector<Text> expected = {U"得点一覧作成中です。", U"セントラルリーグ投手成績作成中です。",
@@ -293,7 +293,7 @@ TEST_F(EntryTest, AFailedSaveIsReportedAndStaysPending) {
     click("Command12");
     ASSERT_FALSE(services.transcript.empty());
     EXPECT_NE(services.transcript.back().find("データを保存できませんでした。"), std::string::npos);
-    EXPECT_EQ(window->dat_changed(), 1);
+    EXPECT_TRUE(window->document().games_unsaved());
     EXPECT_EQ(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 not on disk
 }
 
@@ -308,26 +308,26 @@ TEST_F(EntryTest, PickListsCancelAndRefuseUnstorableNames) {
                                  U"**1] キーボード入力より入力", U"**2] キャンセル"}));
     EXPECT_FALSE(at("Option3", 0).enabled);  // the team buttons wait while the list is open
     click_line("List1", 1);
-    EXPECT_EQ(window->entry().ent_first_picher, U"斎藤");
+    EXPECT_EQ(window->entry().first_pitcher, U"斎藤");
     EXPECT_FALSE(at("List1").visible);
     EXPECT_EQ(text("Text1"), U"入力する項目を選択して下さい。");
 
     click("Text2");
     click_line("List1", 3);  // キャンセル keeps the name
-    EXPECT_EQ(window->entry().ent_first_picher, U"斎藤");
+    EXPECT_EQ(window->entry().first_pitcher, U"斎藤");
 
     services.inputs = {U"say \"hi\"", U"김"};
     click("Text2");
     click_line("List1", 2);
     EXPECT_NE(services.transcript.back().find("保存できない文字"), std::string::npos);
-    EXPECT_EQ(window->entry().ent_first_picher, U"斎藤");
+    EXPECT_EQ(window->entry().first_pitcher, U"斎藤");
     click("Text2");
     click_line("List1", 2);
-    EXPECT_EQ(window->entry().ent_first_picher, U"斎藤");
+    EXPECT_EQ(window->entry().first_pitcher, U"斎藤");
 
     // The save pitcher list is the winning club's: 巨人 for 3-1.
     click("Text16");
-    EXPECT_EQ(window->entry().pick_team, 1);
+    EXPECT_EQ(window->entry().pick_list_club, 1);
     EXPECT_EQ(text("Text1"), U"セーブ投手名を選択して下さい｡ ");
 }
 

@@ -58,7 +58,7 @@ class GameDeleteTest : public YearsTest {
 };
 
 TEST_F(GameDeleteTest, YesEmptiesExactlyTheShownSlotAndSavesAtOnce) {
-    ASSERT_EQ(window->game_view().view_league, 1);
+    ASSERT_EQ(window->modes().shown_league, 1);
     delete_shown(true);
     ASSERT_EQ(services.transcript, std::vector<std::string>{std::string(kQuestion) + " -> Yes"});
     EXPECT_TRUE(window->season().game_at(1, 4, 7).empty());
@@ -67,8 +67,8 @@ TEST_F(GameDeleteTest, YesEmptiesExactlyTheShownSlotAndSavesAtOnce) {
     const Season on_disk = saved();
     EXPECT_TRUE(on_disk.game_at(1, 4, 7).empty());
     EXPECT_FALSE(on_disk.game_at(2, 3, 1).empty());
-    EXPECT_EQ(window->dat_changed(), 0);
-    EXPECT_EQ(window->history_state(), 2);
+    EXPECT_FALSE(window->document().games_unsaved());
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     EXPECT_EQ(text("Text1"), U"");
 }
 
@@ -135,9 +135,9 @@ TEST_F(GameDeleteTest, NoLeavesEverythingAsItWas) {
 TEST_F(GameDeleteTest, TheViewKeepsTheEmptiedSlotSoASecondDeletionChangesNothing) {
     delete_shown(true);
     const ui::GameViewState view = window->game_view();
-    EXPECT_EQ(view.view_c_team, 1);
-    EXPECT_EQ(view.view_c_opp, 4);
-    EXPECT_EQ(view.view_c_meet, 7);
+    EXPECT_EQ(view.central.team, 1);
+    EXPECT_EQ(view.central.opp, 4);
+    EXPECT_EQ(view.central.meet, 7);
     EXPECT_EQ(text("Text9"), U"ﾔｸﾙﾄ");  // the first stored game is on display
     const std::string after_first = slurp(dir / "Tev_1996.DAT");
     services.forget();
@@ -182,13 +182,13 @@ TEST_F(GameDeleteTest, AFailedSaveIsToldAndStaysPendingForTheNextCommit) {
     delete_shown(true);
     ASSERT_EQ(services.transcript.size(), 2u);
     EXPECT_EQ(services.transcript[1].rfind("MSG: データを保存できませんでした。", 0), 0u);
-    EXPECT_EQ(window->dat_changed(), 1);
+    EXPECT_TRUE(window->document().games_unsaved());
     EXPECT_FALSE(saved().game_at(1, 4, 7).empty());
     std::filesystem::remove(dir / "Tev_1996.DAT.tmp");
     click("mnudat_in");
     click("Command12");
     EXPECT_TRUE(saved().game_at(1, 4, 7).empty());
-    EXPECT_EQ(window->dat_changed(), 0);
+    EXPECT_FALSE(window->document().games_unsaved());
 }
 
 TEST_F(YearsTest, NothingIsDeletedBeforeAGameWasShown) {

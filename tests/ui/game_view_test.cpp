@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(GameViewTest, TheFirstStoredGameIsShownWithItsColours) {
-    EXPECT_EQ(window->game_view().view_league, 1);
+    EXPECT_EQ(window->modes().shown_league, 1);
     EXPECT_EQ(text("Text9"), U"巨人");  // (1, 4, 1) comes first in the store
     EXPECT_EQ(at("Text7").fore_color, ui::kBlack);
     EXPECT_EQ(at("Text8").fore_color, ui::kBlack);
@@ -39,8 +39,8 @@ TEST_F(GameViewTest, ATurnedPairFindsTheMeeting) {
     for (const char* box : {"Text8", "Text3", "Text10", "Text13", "Text17"}) EXPECT_EQ(at(box).fore_color, ui::kBlue) << box;
     EXPECT_EQ(at("Text6", 14).fore_color, ui::kRed);
     EXPECT_EQ(at("Text15", 0).fore_color, ui::kBlue);
-    EXPECT_EQ(window->game_view().view_c_team, 4);
-    EXPECT_EQ(window->game_view().view_c_meet, 7);
+    EXPECT_EQ(window->game_view().central.team, 4);
+    EXPECT_EQ(window->game_view().central.meet, 7);
 }
 
 TEST_F(GameViewTest, AMissingMeetingIsReportedAndTheGameStays) {
@@ -50,7 +50,7 @@ TEST_F(GameViewTest, AMissingMeetingIsReportedAndTheGameStays) {
     ASSERT_EQ(services.transcript.size(), 1u);
     EXPECT_EQ(services.transcript[0], "MSG: 阪　神　　 VS 巨　人　　の  8 回戦のデータはありません ");
     EXPECT_EQ(text("Text9"), U"巨人");  // still the game shown before
-    EXPECT_EQ(window->game_view().view_c_team, 1);
+    EXPECT_EQ(window->game_view().central.team, 1);
     click("Command4", 0);  // 0, 31 and X choose no meeting
     click("Command4", 31);
     click("Command4", 32);
@@ -59,7 +59,7 @@ TEST_F(GameViewTest, AMissingMeetingIsReportedAndTheGameStays) {
 
 TEST_F(GameViewTest, DataReferenceOpensTheReportsAndClosingReturns) {
     click("Command11");
-    EXPECT_TRUE(window->report_on_display());
+    EXPECT_TRUE(window->modes().report_open);
     EXPECT_FALSE(at("Command11").enabled);
     EXPECT_TRUE(at("Command9").enabled);
     EXPECT_EQ(at("Command9").back_color, ui::kHighlight);
@@ -68,7 +68,7 @@ TEST_F(GameViewTest, DataReferenceOpensTheReportsAndClosingReturns) {
     EXPECT_EQ(text("Text9"), U"巨人");
 
     click("Command9");
-    EXPECT_EQ(window->list4_view(), ui::ListView::standings);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::standings);
     EXPECT_TRUE(at("List4").visible);
     EXPECT_EQ(at("List4").lines.size(), 14u);
     EXPECT_TRUE(at("Label7").visible);
@@ -83,7 +83,7 @@ TEST_F(GameViewTest, DataReferenceOpensTheReportsAndClosingReturns) {
     EXPECT_EQ(at("List2").lines[1], U" 4/ 5 対 巨　人　　  1回戦      2- 2 　　　　　　　　　　　　　　　　　　");
 
     click("Command7");
-    EXPECT_EQ(window->list4_view(), ui::ListView::none);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::none);
     for (const char* pane : {"List1", "List2", "List4", "Label6", "Label7", "Command19"}) EXPECT_FALSE(at(pane).visible);
     EXPECT_FALSE(at("Command9").enabled);
     EXPECT_FALSE(at("Command7").enabled);
@@ -101,7 +101,7 @@ TEST_F(GameViewTest, DateModeListsTheDaysCards) {
     EXPECT_FALSE(at("Command11").enabled);
     EXPECT_EQ(at("Command2", 5).back_color, ui::kHighlight);
     click("Command11");  // ignored in date mode
-    EXPECT_FALSE(window->report_on_display());
+    EXPECT_FALSE(window->modes().report_open);
 
     click("Command2", 5);
     click("Command4", 1);
@@ -111,7 +111,7 @@ TEST_F(GameViewTest, DateModeListsTheDaysCards) {
 
     click_line("List2", 1);
     EXPECT_FALSE(at("List2").visible);
-    EXPECT_EQ(window->game_view().date_mode, 0);
+    EXPECT_FALSE(window->modes().date_mode);
     EXPECT_EQ(at("Command3").caption, U"対戦回");
     EXPECT_TRUE(at("Command11").enabled);
     EXPECT_TRUE(at("Option1", 0).enabled);

@@ -49,7 +49,7 @@ TEST_F(HistoryWindowsTest, TheRankMenuOpensTheGraphOnTheCentralLeague) {
     EXPECT_TRUE(graph().at("Option1", 0).value);
     EXPECT_EQ(graph().at("HScroll1").scroll_max, 185);
     EXPECT_EQ(graph().drawing.size(), 6u * 39u);
-    EXPECT_EQ(window->graph_state().graph_ready, 1);
+    EXPECT_TRUE(window->graph_state().ready);
     EXPECT_EQ(graph().at("Text7").text, U"3/20");
 }
 
@@ -78,7 +78,7 @@ TEST_F(HistoryWindowsTest, AnUncheckedClubIsCarriedOverALeagueSwitch) {
     click("mnurank_make");
     graph_click("Check1", 1);
     EXPECT_FALSE(graph().at("Check1", 1).value);
-    EXPECT_EQ(window->graph_state().graph_all, 2);
+    EXPECT_FALSE(window->graph_state().every_club);
     EXPECT_EQ(graph().drawing.size(), 5u * 39u);
     EXPECT_EQ(segments_of_color(0x008000), 0u);  // ヤクルト's colour is gone
     EXPECT_EQ(graph().at("Text1").text, U"");
@@ -87,14 +87,14 @@ TEST_F(HistoryWindowsTest, AnUncheckedClubIsCarriedOverALeagueSwitch) {
     EXPECT_TRUE(graph().at("Check1", 1).value);
     EXPECT_EQ(graph().at("HScroll1").scroll_value, 1);
     EXPECT_EQ(graph().at("Text1").text, U"ﾀﾞｲｴｰ");  // the switch draws in full
-    EXPECT_EQ(window->graph_state().graph_all, 2);
+    EXPECT_FALSE(window->graph_state().every_club);
     scroll_to(3);
     EXPECT_EQ(graph().drawing.size(), 6u * 39u);
     EXPECT_EQ(graph().at("Text1").text, U"");  // one by one: no names
     EXPECT_EQ(graph().at("Text7").text, U"3/22");
     graph_click("Check1", 4);
     graph_click("Check1", 4);
-    EXPECT_EQ(window->graph_state().graph_all, 1);
+    EXPECT_TRUE(window->graph_state().every_club);
     scroll_to(4);
     EXPECT_EQ(graph().at("Text1").text, U"ﾀﾞｲｴｰ");
 }
@@ -110,7 +110,7 @@ TEST_F(HistoryWindowsTest, ClosingTheGraphLetsTheMenusOpenItAfresh) {
     EXPECT_TRUE(graph().visible);
     EXPECT_EQ(graph().at("HScroll1").scroll_value, 1);
     EXPECT_TRUE(graph().at("Check1", 0).value);
-    EXPECT_EQ(window->graph_state().graph_all, 1);
+    EXPECT_TRUE(window->graph_state().every_club);
 }
 
 TEST_F(HistoryWindowsTest, TheSummaryShowsTheRecordsAndSaysTheyAreSampleData) {
@@ -138,7 +138,7 @@ TEST_F(HistoryWindowsTest, ADamagedHistoryFileIsRebuiltAtStartUp) {
     bytes.replace(0, 2, " 8");  // club 1, day 1: no place 8 exists
     test::spit(dir / "RIRE1996.DAT", bytes);
     ASSERT_TRUE(start_only());
-    EXPECT_EQ(window->history_state(), 2);
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     const auto back = read_dat2(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->state, HistoryFileState::complete);
@@ -159,7 +159,7 @@ TEST_F(HistoryWindowsTest, AGameOutsideTheSeasonDaysIsNamedOnceARun) {
     // The commit of another game rebuilds the history again: the game is not named again.
     file_three_one();
     click("Command12");
-    EXPECT_EQ(window->dat_changed(), 0);
+    EXPECT_FALSE(window->document().games_unsaved());
     EXPECT_EQ(messages(), 1);
     EXPECT_EQ(window->season().history.pct[17][1], 6666);  // 2-1 on 5 April with the game filed
 }

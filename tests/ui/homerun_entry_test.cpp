@@ -65,7 +65,7 @@ class HomerunEntryTest : public WindowTest {
         click("Command19");
     }
 
-    const std::vector<Text>& hr_list() { return window->entry().hr_list; }
+    const std::vector<Text>& hr_list() { return window->entry().homeruns; }
 };
 
 TEST_F(HomerunEntryTest, TheListShowsBothClubsOnceBothAreChosen) {
@@ -94,22 +94,22 @@ TEST_F(HomerunEntryTest, AHomeRunOfTheFirstClubBatterThenPitcher) {
               (std::vector<Text>{U"  2] " + field(U"藪") + U" 0勝   1敗   0Ｓ   ",
                                  U"***] キーボード入力より入力"}));
     click_line("List5", 3);
-    EXPECT_EQ(window->entry().hr_batter, U"松井");
-    EXPECT_EQ(window->entry().hr_state, 1);
+    EXPECT_EQ(window->entry().homerun_batter, U"松井");
+    EXPECT_EQ(window->entry().homerun_names_given, 1);
     EXPECT_FALSE(at("Command19").enabled);
     // The batter stands under his club until the home run is filed.
     EXPECT_EQ(at("List6").lines, (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】", U"松井",
                                                     U"", U"【阪　神　　】"}));
     click_line("List1", 1);
-    EXPECT_EQ(window->entry().hr_picher, U"藪");
-    EXPECT_EQ(window->entry().hr_state, 2);
+    EXPECT_EQ(window->entry().homerun_pitcher, U"藪");
+    EXPECT_EQ(window->entry().homerun_names_given, 2);
     EXPECT_TRUE(at("Command19").enabled);
     EXPECT_EQ(at("Command19").back_color, ui::kHighlight);
     EXPECT_TRUE(at("List1").visible);  // the list stays open for the next home run
     click("Command19");
     ASSERT_EQ(hr_list().size(), 1u);
     EXPECT_EQ(hr_list()[0], U" 1" + field(U"松井") + U" 4" + field(U"藪"));
-    EXPECT_EQ(window->entry().hr_state, 0);
+    EXPECT_EQ(window->entry().homerun_names_given, 0);
     EXPECT_FALSE(at("Command19").enabled);
     EXPECT_EQ(at("List6").lines,
               (std::vector<Text>{U"*ホームラン*", U"【巨　人　　】",
@@ -124,10 +124,10 @@ TEST_F(HomerunEntryTest, AHomeRunOfTheSecondClubPitcherThenBatter) {
     EXPECT_EQ(at("List5").lines[0], U"阪　神　　ホームラン打者名");
     EXPECT_EQ(at("List1").lines[0], U"  1] " + field(U"斎藤") + U" 1勝   0敗   0Ｓ   ");
     click_line("List1", 1);
-    EXPECT_EQ(window->entry().hr_state, 1);
+    EXPECT_EQ(window->entry().homerun_names_given, 1);
     EXPECT_FALSE(at("Command19").enabled);
     click_line("List5", 3);
-    EXPECT_EQ(window->entry().hr_batter, U"ﾊﾟｳｴﾙ");
+    EXPECT_EQ(window->entry().homerun_batter, U"ﾊﾟｳｴﾙ");
     EXPECT_TRUE(at("Command19").enabled);
     click("Command19");
     ASSERT_EQ(hr_list().size(), 1u);
@@ -146,11 +146,11 @@ TEST_F(HomerunEntryTest, ANewBatterTypedAtTheKeyboardIsAddedToTheList) {
     EXPECT_EQ(services.transcript.back(),
               "INPUT: 打者名入力: 巨人の打者名を入力して下さい。 -> 高橋由");
     EXPECT_EQ(at("List5").lines.back(), U"  *] 高橋由");
-    EXPECT_EQ(window->entry().hr_batter, U"高橋由");
+    EXPECT_EQ(window->entry().homerun_batter, U"高橋由");
     // The typed row can be chosen like any batter.
     click_line("List5", 3);
     click_line("List5", static_cast<int>(at("List5").lines.size()));
-    EXPECT_EQ(window->entry().hr_batter, U"高橋由");
+    EXPECT_EQ(window->entry().homerun_batter, U"高橋由");
 }
 
 TEST_F(HomerunEntryTest, ATypedNameThatCannotBeStoredIsRefusedLikeAPitchersName) {
@@ -164,11 +164,11 @@ TEST_F(HomerunEntryTest, ATypedNameThatCannotBeStoredIsRefusedLikeAPitchersName)
     click_line("List5", 4);
     EXPECT_EQ(services.transcript.back(),
               "MSG: この名前には保存できない文字が含まれています。\\n別の名前を入力して下さい。");
-    EXPECT_EQ(window->entry().hr_batter, U"松井");
+    EXPECT_EQ(window->entry().homerun_batter, U"松井");
     EXPECT_EQ(at("List5").lines.size(), 5u);
     services.inputs = {U"김"};
     click_line("List1", 2);
-    EXPECT_EQ(window->entry().hr_picher, U"");
+    EXPECT_EQ(window->entry().homerun_pitcher, U"");
     EXPECT_FALSE(at("Command19").enabled);
 }
 
@@ -179,7 +179,7 @@ TEST_F(HomerunEntryTest, ACancelledNameTakesTheOfferBack) {
     click_line("List1", 1);
     EXPECT_TRUE(at("Command19").enabled);
     click_line("List1", 2);  // the keyboard row, cancelled: no pitcher any more
-    EXPECT_EQ(window->entry().hr_picher, U"");
+    EXPECT_EQ(window->entry().homerun_pitcher, U"");
     EXPECT_FALSE(at("Command19").enabled);
     click("Command19");
     EXPECT_TRUE(hr_list().empty());
@@ -233,7 +233,7 @@ TEST_F(HomerunEntryTest, TheFifteenthIsTheLastAndASixteenthIsRefused) {
               "MSG: 一度に登録出来るデータ数はここまでです。\\n保存後再度入力して下さい");
     EXPECT_EQ(hr_list().size(), 15u);
     EXPECT_FALSE(at("Command19").enabled);
-    EXPECT_EQ(window->entry().hr_batter, U"");
+    EXPECT_EQ(window->entry().homerun_batter, U"");
     EXPECT_EQ(std::count(at("List6").lines.begin(), at("List6").lines.end(),
                          field(U"打者16") + U" 4" + field(U"藪")),
               0);
@@ -254,7 +254,7 @@ TEST_F(HomerunEntryTest, EndingTheInputClosesTheListsAndKeepsTheRecords) {
     click_line("List6", 2);
     click_line("List5", 1);
     click_line("List5", 2);
-    EXPECT_EQ(window->entry().hr_state, 0);
+    EXPECT_EQ(window->entry().homerun_names_given, 0);
 }
 
 TEST_F(HomerunEntryTest, ChangingAClubEmptiesTheList) {
@@ -300,7 +300,7 @@ TEST_F(HomerunEntryTest, FilingTheGameStoresItsRecordsInEntryOrder) {
         U"\u3000\u3000\u3000\u3000 4ﾊﾟｳｴﾙ\u3000\u3000\u3000\u3000\u3000 "
         U"1斎藤\u3000\u3000\u3000\u3000"
         U"\u3000\u3000\u3000\u3000");
-    EXPECT_TRUE(window->entry().hr_list.empty());  // the form is empty again
+    EXPECT_TRUE(window->entry().homeruns.empty());  // the form is empty again
 }
 
 TEST_F(HomerunEntryTest, AStoredGameLoadedForRefilingBringsItsRecordsBack) {

@@ -25,13 +25,13 @@ TEST_F(RaceViewsTest, TheMenuOpensTheRaceTableAndHoldsTheWindowUntilClosed) {
     click("mnurace");
     EXPECT_TRUE(at("List4").visible);
     EXPECT_EQ(at("List4").lines, race_report(window->season(), 26, std::nullopt).lines);
-    EXPECT_EQ(window->list4_view(), ui::ListView::race);
-    EXPECT_TRUE(window->report_on_display());
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::race);
+    EXPECT_TRUE(window->modes().report_open);
     EXPECT_TRUE(at("Command7").enabled);
     EXPECT_FALSE(at("Command11").enabled);
     click("Command7");
     EXPECT_FALSE(at("List4").visible);
-    EXPECT_FALSE(window->report_on_display());
+    EXPECT_FALSE(window->modes().report_open);
     EXPECT_TRUE(at("Command11").enabled);
 }
 
@@ -40,7 +40,7 @@ TEST_F(RaceViewsTest, FromTheAsOfCalendarTheDayButtonsStepTheRaceTable) {
     click("Command16");
     click("Command4", 6);
     click("mnurace");
-    EXPECT_EQ(window->list4_view(), ui::ListView::race_as_of);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::race_as_of);
     EXPECT_EQ(at("List4").lines, race_report(window->season(), 26, AsOfDate{4, 6}).lines);
     // Only 巨人's win of 5 April counts: it leads alone.
     EXPECT_NE(at("List4").lines[1].find(U"巨　人"), Text::npos);
@@ -49,7 +49,7 @@ TEST_F(RaceViewsTest, FromTheAsOfCalendarTheDayButtonsStepTheRaceTable) {
     EXPECT_NE(at("Label7").text.find(U"4月10日現在"), Text::npos);
     // 指定日成績 takes the calendar back for the standings.
     click("Command16");
-    EXPECT_EQ(window->list4_view(), ui::ListView::standings_as_of);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::standings_as_of);
 }
 
 TEST_F(RaceViewsTest, AClubLineOpensItsLogAndTheClosingLineClosesIt) {
@@ -58,7 +58,7 @@ TEST_F(RaceViewsTest, AClubLineOpensItsLogAndTheClosingLineClosesIt) {
     ASSERT_TRUE(team.has_value());
     click_line("List4", 2);
     EXPECT_EQ(at("List4").lines, game_log_report(window->season(), *team).lines);
-    EXPECT_EQ(window->list4_view(), ui::ListView::race_detail);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::race_detail);
     // A game line of the log does nothing; its closing line hides the pane.
     click_line("List4", 1);
     EXPECT_TRUE(at("List4").visible);
@@ -80,7 +80,7 @@ TEST_F(RaceViewsTest, NothingHappensDuringGameEntry) {
     click("mnurace_rec");
     click("mnulog", 1);
     EXPECT_FALSE(at("List4").visible);
-    EXPECT_EQ(window->list4_view(), ui::ListView::none);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::none);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST_F(RecordViewsTest, PitcherListsFollowTheLeagueSwitchAndOpenAPitchersGames) 
     click("Command8");
     EXPECT_TRUE(shown("List1"));
     EXPECT_FALSE(shown("Command19"));
-    EXPECT_EQ(window->list4_view(), ui::ListView::pitchers);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::pitchers);
     EXPECT_EQ(caption_title(), U"               セントラルリーグ投手成績一覧");
     EXPECT_EQ(at("Label6").fore_color, ui::kRed);
     EXPECT_TRUE(at("Frame5").enabled);
@@ -115,7 +115,7 @@ TEST_F(RecordViewsTest, HomeRunListsSwitchSideAndLeague) {
     EXPECT_TRUE(at("Command19").enabled);
     EXPECT_EQ(at("Command19").caption, U"HR打者");
     EXPECT_EQ(at("Command19").back_color, ui::kHighlight);
-    EXPECT_EQ(window->home_ichi(), 1);
+    EXPECT_TRUE(window->homerun_season_list_shown());
     EXPECT_EQ(caption_second_line(), U"　　　　　　　　セントラルリーグホームラン一覧");
     EXPECT_EQ(at("List1").lines, std::vector<Text>{U"  1]  松井秀　　　　　　　 1本    巨　人　　"});
     click("Command19");
@@ -132,7 +132,7 @@ TEST_F(RecordViewsTest, HomeRunListsSwitchSideAndLeague) {
     EXPECT_EQ(caption_second_line(), U"　　　　　　　　パシフィックリーグホームラン一覧");
     click("Command8");  // another list kind: the side switch goes
     EXPECT_FALSE(shown("Command19"));
-    EXPECT_EQ(window->home_ichi(), 0);
+    EXPECT_FALSE(window->homerun_season_list_shown());
     click("Command7");
     EXPECT_EQ(at("Command19").caption, U"ＨＲ登録");
 }
@@ -156,7 +156,7 @@ TEST_F(RecordViewsTest, CumulativeViewsBuildOnceAndTellOnceWhatIsMissing) {
     EXPECT_EQ(at("List2").lines, (std::vector<Text>{U"1996年度   2勝  0敗  0Ｓ",
                                                      U"以上です。このラインをクリックするとこの窓は、消去されます。"}));
     click("Command8");  // the report buttons wait for 窓消去
-    EXPECT_EQ(window->list4_view(), ui::ListView::pitchers);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::pitchers);
     EXPECT_TRUE(window->pitcher_view().cum_view);
     click("Command7");
     services.statuses.clear();
@@ -218,7 +218,7 @@ TEST_F(RecordViewsTest, TheCommitRebuildsTheCumulativeTablesFromTheGamesAsTheySt
     }
     click("Command1");
     click("Command12");
-    ASSERT_EQ(window->entry_mode(), 0);
+    ASSERT_FALSE(window->modes().entering);
     services.statuses.clear();
     click("mnusei_rui");
     EXPECT_TRUE(services.statuses.empty());  // the commit has rebuilt it already

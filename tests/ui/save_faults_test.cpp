@@ -50,7 +50,7 @@ TEST_F(SaveFaultsTest, AFullDiskWhileTheHistoryIsWrittenIsToldOnceAndMendedAtThe
     // Told once, with the reason; nothing else of this save is written after the failure.
     ASSERT_EQ(services.transcript.size(), 2u);
     EXPECT_EQ(services.transcript[1], "MSG: 履歴データを保存できませんでした。\\n\\nRIRE1996.DAT: ディスクの空きが足りません");
-    EXPECT_EQ(window->dat_changed(), 1);  // the deletion is still to be saved
+    EXPECT_TRUE(window->document().games_unsaved());  // the deletion is still to be saved
     EXPECT_EQ(test::slurp(dir / "homerun_1996.DAT"), homeruns_before);
     EXPECT_TRUE(fs::exists(dir / "Tevardin_1996.SAV"));
     EXPECT_FALSE(fs::exists(dir / "RIRE1996.DAT.tmp"));
@@ -71,7 +71,7 @@ TEST_F(SaveFaultsTest, AFolderThatCannotBeWrittenSavesNothingAndSaysSo) {
     EXPECT_EQ(services.transcript[1],
               "MSG: データを保存できませんでした。入力したデータはまだ保存されていません。\\n\\n" +
                   dir.path().string() + ": 書き込みが許可されていません");
-    EXPECT_EQ(window->dat_changed(), 1);
+    EXPECT_TRUE(window->document().games_unsaved());
     EXPECT_EQ(test::folder_files(dir.path()), before);
     restart();
     EXPECT_FALSE(window->season().game_at(1, 4, 7).empty());

@@ -89,7 +89,7 @@ void commit_a_game(ui::MainWindow& w, ui::ScriptedServices& s) {
         click_line(w, "List1", static_cast<int>(w.main().at("List1").lines.size()) - 1);
     }
     click(w, "Command1");
-    ASSERT_EQ(w.dat_changed(), 1);
+    ASSERT_TRUE(w.document().games_unsaved());
     click(w, "Command12");
 }
 

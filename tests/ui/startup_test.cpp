@@ -15,9 +15,9 @@ TEST_F(WindowTest, StartingOnAnEmptySeasonEndsWithTheLayoutText) {
     EXPECT_EQ(text("Text1"), U"表示サイズ＝ 1024×768で小さいﾌｫﾝﾄです。");
     EXPECT_EQ(text("Label10"), U"Tevardin 1996");
     EXPECT_EQ(window->main().caption, U"Tevardin  1996");
-    EXPECT_EQ(window->recalc_busy(), 0);
-    EXPECT_EQ(window->history_state(), 2);
-    EXPECT_EQ(window->game_view().view_league, 0);
+    EXPECT_FALSE(window->modes().rebuilding);
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
+    EXPECT_EQ(window->modes().shown_league, 0);
     EXPECT_FALSE(at("Command1").enabled);
     EXPECT_FALSE(at("Command12").enabled);
     EXPECT_FALSE(at("List3").visible);
@@ -57,7 +57,7 @@ TEST_F(WindowTest, AHistoryThatEndsEarlyIsRebuilt) {
     write_season();
     spit(dir / "RIRE1996.DAT", " 1\r\n 1\r\n");
     ASSERT_TRUE(start_only());
-    EXPECT_EQ(window->history_state(), 2);
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     EXPECT_EQ(text("Text1"), U"");  // the rebuild empties the status line at its end
     auto history = read_dat2(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(history.ok());
@@ -70,7 +70,7 @@ TEST_F(WindowTest, AHistoryThatEndsEarlyIsRebuilt) {
 TEST_F(WindowTest, APacificOnlySeasonShowsThePacificLeague) {
     test::add_game(*season, {.first = 8, .second = 12, .meet = 2, .first_runs = 1, .second_runs = 4, .month = 6, .day = 3});
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->game_view().view_league, 2);
+    EXPECT_EQ(window->modes().shown_league, 2);
     EXPECT_TRUE(at("Option3", 1).value);
     EXPECT_FALSE(at("Option3", 0).value);
     EXPECT_TRUE(at("Option4", 1).value);   // 西武 batting first
@@ -80,7 +80,7 @@ TEST_F(WindowTest, APacificOnlySeasonShowsThePacificLeague) {
     EXPECT_EQ(text("Text9"), U"西  武");
     EXPECT_EQ(text("Text10"), U"ﾀﾞｲｴｰ");
     click("Option3", 0);  // the Central League has no game: nothing happens
-    EXPECT_EQ(window->game_view().view_league, 2);
+    EXPECT_EQ(window->modes().shown_league, 2);
 }
 
 TEST_F(WindowTest, TheLayoutCheckFollowsTheScreen) {
@@ -99,7 +99,7 @@ TEST_F(WindowTest, TheLayoutCheckFollowsTheScreen) {
         screen.screen_metrics = ui::ScreenMetrics{c.w * c.tpp, c.h * c.tpp, c.tpp, c.tpp};
         ui::MainWindow program(folder.path(), screen);
         ASSERT_TRUE(program.start());
-        EXPECT_EQ(program.disp_size(), c.disp_size) << c.w << "x" << c.h;
+        EXPECT_EQ(program.display_size(), c.disp_size) << c.w << "x" << c.h;
         EXPECT_EQ(screen.transcript.size(), c.warned ? 1u : 0u) << c.w << "x" << c.h;
         EXPECT_EQ(program.main().scale, c.scale) << c.w << "x" << c.h;
         if (c.w == 1280) {

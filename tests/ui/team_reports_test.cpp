@@ -27,22 +27,22 @@ TEST_F(TeamReportsTest, EachButtonFillsItsPaneAndSaysWhatItHolds) {
         const char* button;
         const char* pane;
         const char* caption;
-        ui::ListView view;
+        ui::PaneReport view;
     };
-    for (const Case c : {Case{"Command10", "List4", "Label7", ui::ListView::none},
-                         Case{"Command13", "List4", "Label7", ui::ListView::none},
-                         Case{"Command15", "List4", "Label7", ui::ListView::meeting_status},
-                         Case{"Command5", "List4", "Label7", ui::ListView::none},
-                         Case{"Command14", "List4", "Label7", ui::ListView::none},
-                         Case{"Command17", "List1", "Label6", ui::ListView::streaks},
-                         Case{"Command6", "List1", "Label6", ui::ListView::scoring},
-                         Case{"Command16", "List4", "Label7", ui::ListView::standings_as_of},
-                         Case{"Command9", "List4", "Label7", ui::ListView::standings}}) {
+    for (const Case c : {Case{"Command10", "List4", "Label7", ui::PaneReport::none},
+                         Case{"Command13", "List4", "Label7", ui::PaneReport::none},
+                         Case{"Command15", "List4", "Label7", ui::PaneReport::meeting_status},
+                         Case{"Command5", "List4", "Label7", ui::PaneReport::none},
+                         Case{"Command14", "List4", "Label7", ui::PaneReport::none},
+                         Case{"Command17", "List1", "Label6", ui::PaneReport::streaks},
+                         Case{"Command6", "List1", "Label6", ui::PaneReport::scoring},
+                         Case{"Command16", "List4", "Label7", ui::PaneReport::standings_as_of},
+                         Case{"Command9", "List4", "Label7", ui::PaneReport::standings}}) {
         click(c.button);
         EXPECT_TRUE(shown(c.pane)) << c.button;
         EXPECT_TRUE(shown(c.caption)) << c.button;
         EXPECT_FALSE(at(c.pane).lines.empty()) << c.button;
-        EXPECT_EQ(window->list4_view(), c.view) << c.button;
+        EXPECT_EQ(window->modes().pane, c.view) << c.button;
         const char* other = std::string(c.pane) == "List4" ? "List1" : "List4";
         EXPECT_FALSE(shown(other)) << c.button;
         EXPECT_FALSE(shown("List2")) << c.button;
@@ -57,24 +57,24 @@ TEST_F(TeamReportsTest, TheAsOfCalendarStepsTheDayAndRedraws) {
     EXPECT_EQ(at("Command4", 32).caption, U"＋");
     EXPECT_EQ(at("Command4", 0).fore_color, ui::kRed);
     EXPECT_EQ(at("Command2", 5).back_color, ui::kHighlight);
-    EXPECT_EQ(window->as_of().month, 4);
-    EXPECT_EQ(window->as_of().day, 1);
+    EXPECT_EQ(window->modes().as_of.month, 4);
+    EXPECT_EQ(window->modes().as_of.day, 1);
     click("Command4", 0);  // back to 31 March: the March game counts
-    EXPECT_EQ(window->as_of().month, 3);
-    EXPECT_EQ(window->as_of().day, 31);
+    EXPECT_EQ(window->modes().as_of.month, 3);
+    EXPECT_EQ(window->modes().as_of.day, 31);
     EXPECT_NE(at("List4").lines[0].find(U"3月31日"), Text::npos);
     click("Command2", 6);
     click("Command4", 30);
     click("Command4", 31);  // June has no 31st: the day stays
-    EXPECT_EQ(window->as_of().month, 6);
-    EXPECT_EQ(window->as_of().day, 30);
+    EXPECT_EQ(window->modes().as_of.month, 6);
+    EXPECT_EQ(window->modes().as_of.day, 30);
     click("Command4", 32);  // ＋ after 30 June is 1 July
-    EXPECT_EQ(window->as_of().month, 7);
-    EXPECT_EQ(window->as_of().day, 1);
+    EXPECT_EQ(window->modes().as_of.month, 7);
+    EXPECT_EQ(window->modes().as_of.day, 1);
     click("Command7");
     EXPECT_EQ(at("Command4", 0).caption, U"0");
     EXPECT_EQ(at("Command4", 32).caption, U"X");
-    EXPECT_EQ(window->list4_view(), ui::ListView::none);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::none);
 }
 
 TEST_F(TeamReportsTest, LineClicksOpenTheirDetails) {
@@ -97,7 +97,7 @@ TEST_F(TeamReportsTest, LineClicksOpenTheirDetails) {
 TEST_F(TeamReportsTest, InningTotalsTakeThePanelUntilClosed) {
     click("Command7");
     click("mnukaiten");
-    EXPECT_TRUE(window->inning_totals_shown());
+    EXPECT_TRUE(window->modes().inning_totals);
     EXPECT_EQ(text("Text4"), U"巨人各回得点");
     EXPECT_EQ(text("Text6", 0), U"3");
     EXPECT_EQ(text("Text15", 0), U"2");
@@ -106,12 +106,12 @@ TEST_F(TeamReportsTest, InningTotalsTakeThePanelUntilClosed) {
     click("Command4", 2);  // the keypad shows no game meanwhile
     EXPECT_EQ(text("Text4"), U"巨人各回得点");
     click("mnudat_in");    // nor does entry start
-    EXPECT_EQ(window->entry_mode(), 0);
+    EXPECT_FALSE(window->modes().entering);
     click("Option4", 0);
     EXPECT_EQ(text("Text4"), U"ｵﾘｯｸｽ各回得点");
     EXPECT_EQ(text("Text6", 0), U"6");
     click("Command7");
-    EXPECT_FALSE(window->inning_totals_shown());
+    EXPECT_FALSE(window->modes().inning_totals);
     EXPECT_TRUE(at("Option3", 0).visible);
     EXPECT_EQ(text("Text9"), U"巨人");
 }

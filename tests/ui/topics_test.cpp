@@ -34,8 +34,8 @@ TEST_F(TopicsTest, ThePageFillsTheLengthenedReportPane) {
     EXPECT_EQ(at("List1").lines, topics_page(window->season(), kaisuu_ten(window->season())));
     EXPECT_EQ(at("List1").lines[1], U"       ========= トピックス ========= ");
     EXPECT_EQ(at("List1").extra_height, 2700);
-    EXPECT_TRUE(window->report_on_display());
-    EXPECT_EQ(window->list4_view(), ui::ListView::none);
+    EXPECT_TRUE(window->modes().report_open);
+    EXPECT_EQ(window->modes().pane, ui::PaneReport::none);
     EXPECT_TRUE(at("Command7").enabled);
     EXPECT_FALSE(at("Command11").enabled);
     for (const char* option : {"Option1", "Option2", "Option3", "Option4", "Option5"})
@@ -53,14 +53,14 @@ TEST_F(TopicsTest, ThePageFillsTheLengthenedReportPane) {
 
 TEST_F(TopicsTest, ThePaneGrowsByTheDisplaySizesLength) {
     start_on(800, 600);
-    ASSERT_EQ(window->disp_size(), 1);
+    ASSERT_EQ(window->display_size(), 1);
     click("mnutopic");
     EXPECT_EQ(at("List1").extra_height, 1700);
 }
 
 TEST_F(TopicsTest, ALargeFontScreenOf1024GrowsItBy2000) {
     start_on(1024, 768, true);
-    ASSERT_EQ(window->disp_size(), 2);
+    ASSERT_EQ(window->display_size(), 2);
     click("mnutopic");
     EXPECT_EQ(at("List1").extra_height, 2000);
 }
@@ -71,7 +71,7 @@ TEST_F(TopicsTest, CloseRestoresThePaneAndTheGameView) {
     click("Command7");
     EXPECT_FALSE(shown("List1"));
     EXPECT_EQ(at("List1").extra_height, 0);
-    EXPECT_FALSE(window->report_on_display());
+    EXPECT_FALSE(window->modes().report_open);
     EXPECT_TRUE(at("Command11").enabled);
     EXPECT_TRUE(at("Option1", 0).enabled);
     EXPECT_EQ(at("Command3").back_color, ui::kHighlight);
@@ -92,9 +92,9 @@ TEST_F(TopicsTest, WhileTheTopicsShowOtherCommandsWait) {
     click("mnutopic");
     const auto page = at("List1").lines;
     click("mnudat_in");
-    EXPECT_EQ(window->entry_mode(), 0);
+    EXPECT_FALSE(window->modes().entering);
     click("mnukaiten");
-    EXPECT_FALSE(window->inning_totals_shown());
+    EXPECT_FALSE(window->modes().inning_totals);
     // A second click leaves the page and its pane as they are.
     click("mnutopic");
     EXPECT_EQ(at("List1").lines, page);
@@ -104,12 +104,12 @@ TEST_F(TopicsTest, WhileTheTopicsShowOtherCommandsWait) {
 TEST_F(TopicsTest, TheTopicsWaitWhileAGameIsTypedInOrAReportIsOpen) {
     start_on(1280, 1024);
     click("mnudat_in");
-    ASSERT_EQ(window->entry_mode(), 1);
+    ASSERT_TRUE(window->modes().entering);
     click("mnutopic");
     EXPECT_FALSE(shown("List1"));
     EXPECT_EQ(at("List1").extra_height, 0);
     click("Command12");  // 入力終了 with nothing filed
-    ASSERT_EQ(window->entry_mode(), 0);
+    ASSERT_FALSE(window->modes().entering);
     click("Command11");
     click("Command9");
     click("mnutopic");
@@ -121,7 +121,7 @@ TEST_F(TopicsTest, TheTopicsWaitWhileAGameIsTypedInOrAReportIsOpen) {
     EXPECT_FALSE(shown("List1"));
     click("Command7");
     click("Command3");  // the game view's date mode
-    ASSERT_EQ(window->game_view().date_mode, 1);
+    ASSERT_TRUE(window->modes().date_mode);
     click("mnutopic");
     EXPECT_FALSE(shown("List1"));
 }

@@ -17,13 +17,13 @@ namespace tev::test {
 
 struct ProbeServices : ui::ScriptedServices {
     ui::MainWindow* window = nullptr;
-    std::vector<int> busy;               // recalc_busy at each process-events call
+    std::vector<int> busy;               // whether the tables were being rebuilt at each call
     std::vector<ui::Color> title_color;  // Label10's text colour at each call
 
     void process_events(const Text& status) override {
         ScriptedServices::process_events(status);
         if (window == nullptr) return;
-        busy.push_back(window->recalc_busy());
+        busy.push_back(window->modes().rebuilding);
         title_color.push_back(window->main().at("Label10").fore_color);
     }
 

@@ -59,13 +59,13 @@ TEST_F(ReadYearTest, ReadingAYearShowsItsStepsInOrderAndRemembersIt) {
                                                         {U"回数別データ作成中です。", 1},
                                                         {U"只今履歴データ作成中", 1}};
     EXPECT_EQ(painted, expected);
-    EXPECT_EQ(window->recalc_busy(), 0);
+    EXPECT_FALSE(window->modes().rebuilding);
     EXPECT_EQ(window->season().disp_year, "2001");
     EXPECT_EQ(window->main().caption, U"Tevardin  2001");
     EXPECT_EQ(text("Label10"), U"Tevardin 2001");
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 2001\r\nRegi Year= 19962001\r\n");
     EXPECT_TRUE(exists("RIRE2001.DAT"));
-    EXPECT_EQ(window->history_state(), 2);
+    EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     EXPECT_EQ(text("Text1"), U"");
     EXPECT_FALSE(at("List3").visible);
     EXPECT_TRUE(at("List6").visible);
@@ -197,8 +197,8 @@ TEST_F(NewYearTest, ANewYearIsWrittenRegisteredAndOpenedForEntry) {
     EXPECT_EQ(text("Label10"), U"Tevardin 1998");
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 1998\r\nRegi Year= 19961998\r\n");
     EXPECT_EQ(window->settings().rec_year, "Regi Year= 19961998");
-    EXPECT_EQ(window->entry_mode(), 1);
-    EXPECT_EQ(window->dat_changed(), 1);
+    EXPECT_TRUE(window->modes().entering);
+    EXPECT_TRUE(window->document().games_unsaved());
     EXPECT_FALSE(at("List3").visible);
     EXPECT_TRUE(at("List6").visible);
     const std::string empty_games = slurp(dir / "Tev_1998.DAT");
@@ -220,7 +220,7 @@ TEST_F(NewYearTest, TheFirstCommitOfANewYearRebuildsEverything) {
     create(U" 1998");
     services.forget();
     click("Command12");
-    EXPECT_EQ(window->dat_changed(), 0);
+    EXPECT_FALSE(window->document().games_unsaved());
     ASSERT_FALSE(services.statuses.empty());
     EXPECT_EQ(services.statuses.front(), U"得点一覧作成中です。");
 }

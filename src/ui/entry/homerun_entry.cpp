@@ -8,7 +8,7 @@
 #include "core/store/game_string.h"
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
-#include "ui/main_window.h"
+#include "ui/entry/entry_presenter.h"
 
 namespace tev::ui {
 
@@ -22,78 +22,70 @@ bool starts_with(const Text& text, const Text& prefix) {
 
 }  // namespace
 
-void MainWindow::bind_homerun_entry() {
-    main_.on("List6", Event::click, [this](int) { List6_Click(); });
-    main_.on("List5", Event::click, [this](int) { List5_Click(); });
-    // In entry mode ＨＲ登録 files a home run. The home-run reports bind Command19 again to their
-    // own handler, which comes here whenever no home-run report is on display.
-    main_.on("Command19", Event::click, [this](int) { homerun_entry_file(); });
+int EntryPresenter::hitting_team() const {
+    return entry_.homerun_side == 1 ? entry_.second : entry_.first;
 }
 
-int MainWindow::hitting_team() const {
-    return entry_.hr_side == 1 ? entry_.ent_second : entry_.ent_first;
-}
-
-void MainWindow::List6_Click() {
-    if (entry_mode_ != 1) return;
+void EntryPresenter::List6_Click() {
+    if (!modes_.entering) return;
     const Control& list = main_.at("List6");
     const int row = list.list_index;
     if (row <= 0 || row >= static_cast<int>(list.lines.size()) || list.lines[row].empty()) return;
-    if (entry_.ent_first == 0 || entry_.ent_second == 0)
+    if (entry_.first == 0 || entry_.second == 0)
         return services_.message(U"対戦チーム名を入力して下さい！！");
     const Text& line = list.lines[row];
     if (starts_with(line, U"【")) return start_homerun(row);
     delete_homerun_record(line);
 }
 
-void MainWindow::start_homerun(int row) {
+void EntryPresenter::start_homerun(int row) {
     EntryBuffer& e = entry_;
-    e.hr_side = row == 1 ? 0 : 1;
+    e.homerun_side = row == 1 ? 0 : 1;
     reset_homerun_choice();
     e.key_target = KeyTarget::hr_pitcher;
     main_.at("List1").lines.clear();
     Control& batters = main_.at("List5");
     batters.lines.clear();
     batters.visible = true;
-    disp_picher();
-    disp_homebat();
+    show_pitcher_list();
+    show_batter_list();
     status(U"ホームラン打者と被投手名を選択して下さい。");
 }
 
-void MainWindow::disp_homebat() {
-    optbox_clear();
+void EntryPresenter::show_batter_list() {
+    panel_.disable_team_choice();
     Control& list = main_.at("List5");
     list.visible = true;
     list.list_index = -1;
     const int team = hitting_team();
     list.lines =
-        homerun_batter_rows(team > 6 ? season_->homeruns.bat_p : season_->homeruns.bat_c, team, season_->clubs);
+        homerun_batter_rows(team > 6 ? season().homeruns.bat_p : season().homeruns.bat_c, team, season().clubs);
 }
 
-void MainWindow::reset_homerun_choice() {
+void EntryPresenter::reset_homerun_choice() {
     EntryBuffer& e = entry_;
-    e.hr_batter.clear();
-    e.hr_picher.clear();
-    e.hr_state = 0;
+    e.homerun_batter.clear();
+    e.homerun_pitcher.clear();
+    e.homerun_names_given = 0;
     Control& file = main_.at("Command19");
     file.back_color = kDefaultColor;
     file.enabled = false;
     draw_homerun_list();
 }
 
-void MainWindow::note_homerun_choice() {
+void EntryPresenter::note_homerun_choice() {
     // ＨＲ登録 is offered exactly when both names are given, whatever order they came in; a name
     // cleared by a cancelled input box takes the offer back.
     EntryBuffer& e = entry_;
-    const bool both = !e.hr_batter.empty() && !e.hr_picher.empty();
-    e.hr_state = both ? 2 : 1;
+    const bool both = !e.homerun_batter.empty() && !e.homerun_pitcher.empty();
+    e.homerun_names_given = both ? 2 : 1;
     Control& file = main_.at("Command19");
     file.back_color = both ? kHighlight : kDefaultColor;
     file.enabled = both;
 }
 
-void MainWindow::List5_Click() {
-    if (entry_mode_ != 1) return;
+void EntryPresenter::List5_Click() {
+    if (!modes_.entering) return;
     Control& list = main_.at("List5");
     if (list.list_index < 0 || list.list_index >= static_cast<int>(list.lines.size())) return;
     const Text row = list.lines[list.list_index];
@@ -105,22 +97,22 @@ void MainWindow::List5_Click() {
         case BatterPick::keyboard: {
             const ScreenMetrics screen = services_.screen();
             const Text name = services_.input(
-                season_->clubs.team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力", U"  ",
+                season().clubs.team_short(hitting_team()) + U"の打者名を入力して下さい。", U"打者名入力", U"  ",
                 screen.width_twips / 4, screen.height_twips / 3);
             if (!name_can_be_stored(name)) return;
-            entry_.hr_batter = name;
+            entry_.homerun_batter = name;
             if (!name.empty()) list.lines.push_back(typed_batter_row(name));
             break;
         }
         case BatterPick::batter:
-            entry_.hr_batter = picked_name(row);
+            entry_.homerun_batter = picked_name(row);
             break;
     }
     note_homerun_choice();
     draw_homerun_list();
 }
 
-void MainWindow::choose_homerun_pitcher(const Text& row) {
+void EntryPresenter::choose_homerun_pitcher(const Text& row) {
     Text name = picked_name(row);
     if (pick_kind(row) == PickKind::keyboard) {
         const ScreenMetrics screen = services_.screen();
@@ -128,11 +120,11 @@ void MainWindow::choose_homerun_pitcher(const Text& row) {
                                screen.width_twips / 4, screen.height_twips / 3);
         if (!name_can_be_stored(name)) return;
     }
-    entry_.hr_picher = name;
+    entry_.homerun_pitcher = name;
     note_homerun_choice();
 }
 
-void MainWindow::end_homerun_input() {
+void EntryPresenter::end_homerun_input() {
     for (Control* key : main_.array("Command4")) {
         key->back_color = kHighlight;
         key->enabled = true;
@@ -140,32 +132,32 @@ void MainWindow::end_homerun_input() {
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;
     entry_.key_target = KeyTarget::none;
-    entry_.hr_state = 0;
-    data_check();
+    entry_.homerun_names_given = 0;
+    offer_filing();
     Control& file = main_.at("Command19");
     file.back_color = kDefaultColor;
     file.enabled = false;
     status(U"入力する項目を選択して下さい。");
-    optbox_disp2();
+    offer_entry_buttons();
 }
 
-void MainWindow::homerun_entry_file() {
+void EntryPresenter::file_homerun() {
     EntryBuffer& e = entry_;
-    if (entry_mode_ != 1 || e.hr_batter.empty() || e.hr_picher.empty() || e.hr_state != 2) return;
-    if (static_cast<int>(e.hr_list.size()) >= kMaxHomeRuns) {
+    if (!modes_.entering || e.homerun_batter.empty() || e.homerun_pitcher.empty() || e.homerun_names_given != 2) return;
+    if (static_cast<int>(e.homeruns.size()) >= kMaxHomeRuns) {
         // The game string holds 15 records: a further one is refused, never stored.
         services_.message(kLimitReached);
         return reset_homerun_choice();
     }
     const int batting = hitting_team();
-    const int pitching = batting == e.ent_first ? e.ent_second : e.ent_first;
-    e.hr_list.push_back(format_hr(HrEntry{batting, e.hr_batter, pitching, e.hr_picher}));
-    if (static_cast<int>(e.hr_list.size()) == kMaxHomeRuns) services_.message(kLimitReached);
+    const int pitching = batting == e.first ? e.second : e.first;
+    e.homeruns.push_back(format_hr(HrEntry{batting, e.homerun_batter, pitching, e.homerun_pitcher}));
+    if (static_cast<int>(e.homeruns.size()) == kMaxHomeRuns) services_.message(kLimitReached);
     reset_homerun_choice();
 }
 
-void MainWindow::delete_homerun_record(const Text& row) {
-    std::vector<Text>& records = entry_.hr_list;
+void EntryPresenter::delete_homerun_record(const Text& row) {
+    std::vector<Text>& records = entry_.homeruns;
     const auto record = std::find_if(records.begin(), records.end(),
                                      [&](const Text& r) { return mid(r, 3, 22) == row; });
     const Text question = U"このデータを削除しますか？\r\n\r\n打者＝" +

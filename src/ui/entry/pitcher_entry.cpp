@@ -1,7 +1,7 @@
 // Choosing the pitchers of a game from the season's pitcher table, or typing a new name.
 #include "core/pitchers/pick_list.h"
 #include "core/text/cp932.h"
-#include "ui/main_window.h"
+#include "ui/entry/entry_presenter.h"
 
 namespace tev::ui {
 
@@ -31,42 +31,42 @@ bool is_pitcher_target(KeyTarget t) {
 
 }  // namespace
 
-void MainWindow::open_pitcher_list(KeyTarget target) {
+void EntryPresenter::open_pitcher_list(KeyTarget target) {
     EntryBuffer& e = entry_;
-    if (e.ent_first_runs == e.ent_second_runs) return;  // a tie has no pitchers of record
+    if (e.first_runs == e.second_runs) return;  // a tie has no pitchers of record
     e.key_target = target;
     main_.at("List5").visible = false;
     main_.at("List1").lines.clear();
-    if (target == KeyTarget::first_pitcher) e.pick_team = e.ent_first;
-    if (target == KeyTarget::second_pitcher) e.pick_team = e.ent_second;
+    if (target == KeyTarget::first_pitcher) e.pick_list_club = e.first;
+    if (target == KeyTarget::second_pitcher) e.pick_list_club = e.second;
     if (target == KeyTarget::save_pitcher) {
-        e.pick_team = e.ent_first_runs > e.ent_second_runs ? e.ent_first : e.ent_second;
+        e.pick_list_club = e.first_runs > e.second_runs ? e.first : e.second;
         draw_homerun_list();
     }
-    optbox_disp2();
-    disp_picher();
+    offer_entry_buttons();
+    show_pitcher_list();
     status(box_of(target).prompt);
 }
 
-void MainWindow::disp_picher() {
-    optbox_clear();
+void EntryPresenter::show_pitcher_list() {
+    panel_.disable_team_choice();
     Control& list = main_.at("List1");
     list.visible = true;
     list.list_index = -1;
     // The pitcher who gave up a home run belongs to the club that did not hit it.
-    if (entry_.key_target == KeyTarget::hr_pitcher) entry_.pick_team = entry_.hr_side == 1 ? entry_.ent_first : entry_.ent_second;
-    const PitcherTable& table = entry_.pick_team > 6 ? season_->pitcher_p : season_->pitcher_c;
-    list.lines = pitcher_pick_rows(table, entry_.pick_team, entry_.key_target == KeyTarget::hr_pitcher);
+    if (entry_.key_target == KeyTarget::hr_pitcher) entry_.pick_list_club = entry_.homerun_side == 1 ? entry_.first : entry_.second;
+    const PitcherTable& table = entry_.pick_list_club > 6 ? season().pitcher_p : season().pitcher_c;
+    list.lines = pitcher_pick_rows(table, entry_.pick_list_club, entry_.key_target == KeyTarget::hr_pitcher);
 }
 
-void MainWindow::pitcher_choice_click() {
+void EntryPresenter::pitcher_choice_click() {
     if (!is_pitcher_target(entry_.key_target) && entry_.key_target != KeyTarget::hr_pitcher) return;
     const Control& list = main_.at("List1");
     if (list.list_index < 0 || list.list_index >= static_cast<int>(list.lines.size())) return;
-    choice_picher(list.lines[list.list_index]);
+    choose_pitcher(list.lines[list.list_index]);
 }
 
-bool MainWindow::name_can_be_stored(const Text& name) {
+bool EntryPresenter::name_can_be_stored(const Text& name) {
     // A double quote would end the name's item in the game file, and a character outside code
     // page 932 cannot be written to it: refuse such a name before it reaches the season.
     if (name.find(U'"') == Text::npos && fits_cp932(name)) return true;
@@ -74,7 +74,7 @@ bool MainWindow::name_can_be_stored(const Text& name) {
     return false;
 }
 
-void MainWindow::choice_picher(const Text& row) {
+void EntryPresenter::choose_pitcher(const Text& row) {
     if (entry_.key_target == KeyTarget::hr_pitcher) return choose_homerun_pitcher(row);  // the list stays open
     const PickKind kind = pick_kind(row);
     if (kind != PickKind::cancel) {
@@ -88,9 +88,9 @@ void MainWindow::choice_picher(const Text& row) {
             accepted = name_can_be_stored(name);
         }
         if (accepted) {
-            Text& slot = entry_.key_target == KeyTarget::first_pitcher    ? entry_.ent_first_picher
-                         : entry_.key_target == KeyTarget::second_pitcher ? entry_.ent_second_picher
-                                                                           : entry_.ent_save_picher;
+            Text& slot = entry_.key_target == KeyTarget::first_pitcher    ? entry_.first_pitcher
+                         : entry_.key_target == KeyTarget::second_pitcher ? entry_.second_pitcher
+                                                                           : entry_.save_pitcher;
             slot = name;
             main_.at(box.box).text = name;
         }
@@ -98,9 +98,9 @@ void MainWindow::choice_picher(const Text& row) {
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;
     entry_.key_target = KeyTarget::none;
-    data_check();
+    offer_filing();
     status(U"入力する項目を選択して下さい。");
-    optbox_disp2();
+    offer_entry_buttons();
 }
 
 }  // namespace tev::ui

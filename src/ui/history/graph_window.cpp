@@ -4,13 +4,11 @@
 #include <algorithm>
 
 #include "core/history/history_graph.h"
-#include "ui/main_window.h"
+#include "ui/history/history_presenter.h"
 
 namespace tev::ui {
 
 namespace {
-
-GraphMode mode_of(const GraphState& g) { return g.graph_mode == 2 ? GraphMode::pct : GraphMode::rank; }
 
 std::vector<LineSegment> segments_of(const GraphPicture& picture) {
     std::vector<LineSegment> out;
@@ -19,12 +17,37 @@ std::vector<LineSegment> segments_of(const GraphPicture& picture) {
     return out;
 }
 
+std::string place_box(int place) { return "Text" + std::to_string(place); }
+
 }  // namespace
 
-void MainWindow::build_graph_window() {
+void HistoryPresenter::bind() {
+    build_graph_window();
+    build_summary_window();
+    on_click("mnurank_make", [this](int) { open_graph(1); });
+    on_click("mnurire2", [this](int) { open_graph(2); });
+    on_click("mnuseedat", [this](int) { mnuseedat_Click(); });
+
+    graph_.on("Option1", Event::click, [this](int i) { graph_Option1_Click(i); });
+    graph_.on("Check1", Event::click, [this](int i) { graph_Check1_Click(i); });
+    graph_.on("HScroll1", Event::change, [this](int) { graph_HScroll1_Change(); });
+    graph_.on(kFormName, Event::close, [this](int) { graph_Form_Unload(); });
+
+    summary_.on("Command1", Event::click, [this](int) { summary_Command1_Click(); });
+    // The frame's close button unloads the window as 戻る does, without touching the status line.
+    summary_.on(kFormName, Event::close, [this](int) { summary_.visible = false; });
+}
+
+bool HistoryPresenter::windows_refused() const {
+    return modes_.entering || modes_.report_open || modes_.inning_totals || modes_.history_building() ||
+           graph_.visible || summary_.visible;
+}
+
+void HistoryPresenter::build_graph_window() {
     graph_.add(make_control(ControlKind::option, "Option1", U"ｾﾝﾄﾗﾙ", 0));
     graph_.add(make_control(ControlKind::option, "Option1", U"ﾊﾟｼﾌｨｯｸ", 1));
-    for (int i = 0; i < 6; ++i) graph_.add(make_control(ControlKind::check, "Check1", season_->clubs.form(ClubForm::graph, i + 1), i));
+    for (int i = 0; i < 6; ++i)
+        graph_.add(make_control(ControlKind::check, "Check1", season().clubs.form(ClubForm::graph, i + 1), i));
     Control bar = make_control(ControlKind::scrollbar, "HScroll1");
     bar.scroll_min = 1;
     bar.scroll_max = kGraphFirstMax;
@@ -33,117 +56,104 @@ void MainWindow::build_graph_window() {
     for (int i = 1; i <= 8; ++i) graph_.add(make_control(ControlKind::text, "Text" + std::to_string(i)));
 }
 
-bool MainWindow::history_window_refused() const {
-    return entry_mode_ == 1 || report_on_ || kaiten_mode_ || history_state_ == 1 || graph_.visible ||
-           summary_.visible;
-}
-
-void MainWindow::open_graph(int mode) {
-    if (history_window_refused()) return;
+void HistoryPresenter::open_graph(int mode) {
+    if (windows_refused()) return;
     hide_year_list();
     // No usable history (none yet for the year, or a file that could not be used): build it.
-    if (history_state_ != 2) rireki_make();
-    hist_.graph.graph_mode = mode;
+    if (modes_.history != HistoryState::ready) document_.rebuild_history();
+    graph_state_.mode = mode == 2 ? GraphMode::pct : GraphMode::rank;
     graph_Form_Load();
     graph_.visible = true;
 }
 
-void MainWindow::graph_Form_Load() {
-    GraphState& g = hist_.graph;
+void HistoryPresenter::graph_Form_Load() {
     Control& bar = graph_.at("HScroll1");
     bar.scroll_min = 1;
     bar.scroll_max = kGraphFirstMax;
     bar.scroll_value = 1;
-    g.graph_league = 1;
-    g.graph_all = 1;
-    g.graph_ready = 0;
-    const GraphMode mode = mode_of(g);
-    graph_.caption = mode == GraphMode::rank ? U"順位履歴グラフ" : U"勝率履歴グラフ";
-    graph_.scale_height = graph_height(mode);
+    graph_state_.first_team = 1;
+    graph_state_.every_club = true;
+    graph_state_.ready = false;
+    graph_.caption = graph_state_.mode == GraphMode::rank ? U"順位履歴グラフ" : U"勝率履歴グラフ";
+    graph_.scale_height = graph_height(graph_state_.mode);
     for (int i = 0; i < 6; ++i) {
         Control& box = graph_.at("Check1", i);
-        box.caption = season_->clubs.form(ClubForm::graph, i + 1);
+        box.caption = season().clubs.form(ClubForm::graph, i + 1);
         box.value = true;
     }
     graph_.at("Option1", 0).value = true;
     graph_.at("Option1", 1).value = false;
-    make_grph(1);
-    g.graph_ready = 1;
+    draw_every_club(1);
+    graph_state_.ready = true;
 }
 
-void MainWindow::graph_clear() {
+void HistoryPresenter::clear_graph() {
     graph_.drawing.clear();
-    for (int i = 1; i <= 6; ++i) graph_.at("Text" + std::to_string(i)).text.clear();
+    for (int place = 1; place <= 6; ++place) graph_.at(place_box(place)).text.clear();
 }
 
-void MainWindow::graph_dates() {
+void HistoryPresenter::show_graph_dates() {
     const int first_day = graph_.at("HScroll1").scroll_value;
     graph_.at("Text7").text = graph_left_date(first_day);
     graph_.at("Text8").text = graph_right_date(first_day);
 }
 
-void MainWindow::make_grph(int first) {
-    graph_clear();
-    const GraphPicture picture =
-        tev::make_grph(season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, first,
-                       season_->clubs);
+void HistoryPresenter::draw_every_club(int first_team) {
+    clear_graph();
+    const GraphPicture picture = tev::make_grph(season().history, graph_state_.mode,
+                                                graph_.at("HScroll1").scroll_value, first_team, season().clubs);
     graph_.drawing = segments_of(picture);
-    for (int p = 0; p < 6; ++p) graph_.at("Text" + std::to_string(p + 1)).text = picture.place_names[p];
-    graph_dates();
+    for (int p = 0; p < 6; ++p) graph_.at(place_box(p + 1)).text = picture.place_names[p];
+    show_graph_dates();
 }
 
-void MainWindow::make_grph2(int team) {
+void HistoryPresenter::draw_club(int team) {
     GraphPicture picture;
-    tev::make_grph2(picture, season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, team);
+    tev::make_grph2(picture, season().history, graph_state_.mode, graph_.at("HScroll1").scroll_value, team);
     const std::vector<LineSegment> lines = segments_of(picture);
     graph_.drawing.insert(graph_.drawing.end(), lines.begin(), lines.end());
 }
 
-void MainWindow::graph_Option1_Click(int index) {
-    GraphState& g = hist_.graph;
-    g.graph_ready = 0;
+void HistoryPresenter::draw_checked_clubs() {
+    clear_graph();
+    for (int i = 0; i < 6; ++i)
+        if (graph_.at("Check1", i).value) draw_club(graph_state_.first_team + i);
+    show_graph_dates();
+}
+
+void HistoryPresenter::graph_Option1_Click(int index) {
+    graph_state_.ready = false;
     for (int i = 0; i < 2; ++i) graph_.at("Option1", i).value = i == index;
-    g.graph_league = index == 0 ? 1 : 7;
+    graph_state_.first_team = index == 0 ? 1 : 7;
     for (int i = 0; i < 6; ++i) {
         Control& box = graph_.at("Check1", i);
-        box.caption = season_->clubs.form(ClubForm::graph, g.graph_league + i);
+        box.caption = season().clubs.form(ClubForm::graph, graph_state_.first_team + i);
         box.value = true;
     }
-    // graph_all keeps its value: after an unchecked box, scrolling draws the clubs one by one
+    // every_club keeps its value: after an unchecked box, scrolling draws the clubs one by one
     // until a check-box click sets it back.
     graph_.at("HScroll1").scroll_value = 1;
-    make_grph(g.graph_league);
-    g.graph_ready = 1;
+    draw_every_club(graph_state_.first_team);
+    graph_state_.ready = true;
 }
 
-void MainWindow::graph_Check1_Click(int index) {
-    GraphState& g = hist_.graph;
+void HistoryPresenter::graph_Check1_Click(int index) {
     Control& clicked = graph_.at("Check1", index);
     clicked.value = !clicked.value;  // the box's own toggle, before its Click
-    if (g.graph_ready == 0) return;
+    if (!graph_state_.ready) return;
     const auto boxes = graph_.array("Check1");
-    g.graph_all = std::all_of(boxes.begin(), boxes.end(), [](const Control* c) { return c->value; }) ? 1 : 2;
-    graph_clear();
-    for (int i = 0; i < 6; ++i)
-        if (graph_.at("Check1", i).value) make_grph2(g.graph_league + i);
-    graph_dates();
+    graph_state_.every_club = std::all_of(boxes.begin(), boxes.end(), [](const Control* c) { return c->value; });
+    draw_checked_clubs();
 }
 
-void MainWindow::graph_HScroll1_Change() {
-    GraphState& g = hist_.graph;
+void HistoryPresenter::graph_HScroll1_Change() {
     Control& bar = graph_.at("HScroll1");
     bar.scroll_value = std::clamp(bar.scroll_value, bar.scroll_min, bar.scroll_max);
-    if (g.graph_all == 1) {
-        make_grph(g.graph_league);
-        return;
-    }
-    graph_clear();
-    for (int i = 0; i < 6; ++i)
-        if (graph_.at("Check1", i).value) make_grph2(g.graph_league + i);
-    graph_dates();
+    if (graph_state_.every_club) return draw_every_club(graph_state_.first_team);
+    draw_checked_clubs();
 }
 
-void MainWindow::graph_Form_Unload() {
+void HistoryPresenter::graph_Form_Unload() {
     graph_.visible = false;
     graph_.drawing.clear();
 }

@@ -2,7 +2,7 @@
 // "record.dat", opened from データ閲覧(&K). The records shipped with the program are invented
 // sample data, and the window says so, so that no invented figure passes for a real season's.
 #include "core/history/past_years.h"
-#include "ui/main_window.h"
+#include "ui/history/history_presenter.h"
 
 namespace tev::ui {
 
@@ -14,7 +14,7 @@ const Text kSource = U"データファイル: record.dat";
 
 }  // namespace
 
-void MainWindow::build_summary_window() {
+void HistoryPresenter::build_summary_window() {
     summary_.caption = U"各種成績一覧";
     for (auto [name, caption] : {std::pair<const char*, const char32_t*>{"Label1", U"投手成績"},
                                  {"Label2", U"最終順位"},
@@ -27,15 +27,15 @@ void MainWindow::build_summary_window() {
     summary_.add(captioned_control(ControlKind::button, "Command1", U"戻る"));
 }
 
-void MainWindow::mnuseedat_Click() {
-    if (history_window_refused()) return;
+void HistoryPresenter::mnuseedat_Click() {
+    if (windows_refused()) return;
     hide_year_list();
-    if (!summary_read_dat()) return;
+    if (!read_past_years_into_window()) return;
     summary_.visible = true;
 }
 
-bool MainWindow::summary_read_dat() {
-    const auto past = read_past_years(dir_);
+bool HistoryPresenter::read_past_years_into_window() {
+    const auto past = read_past_years(document_.dir());
     if (!past) {
         // Empty boxes would say nothing; the user learns what is wrong with the file instead.
         const Text what = past.error().kind == ErrorKind::missing
@@ -53,7 +53,7 @@ bool MainWindow::summary_read_dat() {
     return true;
 }
 
-void MainWindow::summary_Command1_Click() {
+void HistoryPresenter::summary_Command1_Click() {
     status(Text());
     summary_.visible = false;
 }

@@ -5,35 +5,65 @@
 #include "core/stats/score_list.h"
 #include "core/stats/standings_report.h"
 #include "core/store/teams.h"
-#include "ui/main_window.h"
+#include "ui/reports/reports_presenter.h"
 
 namespace tev::ui {
 
-void MainWindow::Command9_Click() {
-    ReportPane pane;
-    pane.status = U"チーム名をクリックすると詳細が表示されます。";
-    pane.caption = standings_title() + kLineBreak + standings_header(disp_size_);
-    pane.lines = standings_lines(central_rec_, pacific_rec_, season_->disp_year, season_->clubs);
-    pane.table.columns = standings_columns();
-    show_list4_report(pane, ListView::standings);
+void ReportsPresenter::bind() {
+    on_click("Command9", [this](int) { Command9_Click(); });
+    on_click("Command7", [this](int) { Command7_Click(); });
+    on_click("Command10", [this](int) { Command10_Click(); });
+    on_click("Command13", [this](int) { Command13_Click(); });
+    on_click("Command15", [this](int) { Command15_Click(); });
+    on_click("Command5", [this](int) { Command5_Click(); });
+    on_click("Command14", [this](int) { Command14_Click(); });
+    on_click("Command17", [this](int) { Command17_Click(); });
+    on_click("Command6", [this](int) { Command6_Click(); });
+    on_click("Command16", [this](int) { Command16_Click(); });
+    on_click("mnukaiten", [this](int) { mnukaiten_Click(); });
+    main_.claim("List4", Event::click, [this](int) { return List4_Click(main_.at("List4").list_index + 1); });
+    main_.claim("List1", Event::click, [this](int) { return List1_Click(); });
+    // The inning totals take the club buttons; the as-of calendar the keypad and month buttons.
+    for (const char* name : {"Option1", "Option2", "Option4", "Option5"})
+        main_.claim(name, Event::click, [this, name](int i) {
+            if (!modes_.inning_totals) return false;
+            show_inning_totals(i + (std::string(name) == "Option4" ? 7 : 1));
+            return true;
+        });
+    main_.claim("Command4", Event::click, [this](int key) {
+        if (modes_.rebuilding || modes_.pane != PaneReport::standings_as_of) return false;
+        if (panes_.step_as_of(key, 0)) show_standings_as_of();
+        return true;
+    });
+    main_.claim("Command2", Event::click, [this](int month) {
+        if (modes_.pane != PaneReport::standings_as_of) return false;
+        hide_year_list();
+        if (panes_.step_as_of(-1, month)) show_standings_as_of();
+        return true;
+    });
 }
 
-void MainWindow::Command7_Click() {
-    if (kaiten_mode_) {
-        kaiten_mode_ = false;
+void ReportsPresenter::Command9_Click() {
+    ReportPane pane;
+    pane.status = U"チーム名をクリックすると詳細が表示されます。";
+    pane.caption = standings_title() + kLineBreak + standings_header(panes_.display_size());
+    pane.lines = standings_lines(document_.standings(1), document_.standings(2), season().disp_year, season().clubs);
+    pane.table.columns = standings_columns();
+    panes_.show_list4_report(pane, PaneReport::standings);
+}
+
+void ReportsPresenter::Command7_Click() {
+    if (modes_.inning_totals) {
+        modes_.inning_totals = false;
         for (Control* c : main_.array("Option3")) c->visible = true;
-        datbox_clear();
+        panel_.clear_boxes();
     }
-    restore_keypad();
+    panes_.restore_keypad();
     for (const char* name : {"List1", "List2", "List4", "Label6", "Label7", "Command19"}) main_.at(name).visible = false;
     main_.at("List1").extra_height = 0;  // the topics page's lengthening goes with it
-    disable_league_choice();
-    list4_view_ = ListView::none;
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
-    close_pitcher_views();
-    close_homerun_views();
-    paint_report_buttons(false);
+    panes_.disable_league_choice();
+    modes_.pane = PaneReport::none;
+    panes_.paint_report_buttons(false);
     Control& data = main_.at("Command11");
     data.enabled = true;
     data.back_color = kHighlight;
@@ -41,51 +71,40 @@ void MainWindow::Command7_Click() {
     main_.at("Command7").focused = false;
     for (Control* key : main_.array("Command4")) key->back_color = key->index >= 1 && key->index <= 31 ? kHighlight : kDefaultColor;
     main_.at("Command3").back_color = kHighlight;
-    report_on_ = false;
-    // The game view comes back with the game last shown and its league's buttons; the report's
-    // hint in the status line goes with the report.
+    modes_.report_open = false;
+    modes_.record_list = false;
+    // The report's hint in the status line goes with the report; the record lists forget their
+    // views and the game view comes back with the game last shown.
     status(Text());
-    if (view_.view_league != 0) {
-        optbox_disp();
-        select_option("Option1", view_.view_c_team - 1);
-        select_option("Option2", view_.view_c_opp - 1);
-        select_option("Option4", view_.view_p_team - 7);
-        select_option("Option5", view_.view_p_opp - 1);
-        if (shown_slot_ && !season_->game_at(*shown_slot_).empty()) Disp_Data(shown_slot_->team, shown_slot_->opp, shown_slot_->meet);
-    }
+    hooks_.views_closed();
 }
 
-void MainWindow::List4_Click(int line) {
-    if (list4_view_ == ListView::none || close_line_clicked("List4")) return;
-    if (list4_view_ == ListView::race || list4_view_ == ListView::race_as_of) return race_line_click(line);
+bool ReportsPresenter::List4_Click(int line) {
+    if (modes_.pane == PaneReport::none || panes_.close_line_clicked("List4")) return true;
+    // The race table answers its own lines.
+    if (modes_.pane == PaneReport::race || modes_.pane == PaneReport::race_as_of) return false;
     std::optional<std::vector<Text>> detail;
-    if (list4_view_ == ListView::standings) {
-        if (const auto team = standings_line_club(line, central_rec_, pacific_rec_)) detail = club_game_lines(*season_, *team);
-    } else if (list4_view_ == ListView::standings_as_of) {
-        detail = listbox4_sub(*season_, line, central_rec2_, pacific_rec2_, asof_);
-    } else if (list4_view_ == ListView::meeting_status) {
-        if (const auto pick = meeting_status_click(line, main_.at("List4").lines, season_->clubs))
-            detail = meeting_detail_lines(*season_, pick->club, pick->rival);
+    if (modes_.pane == PaneReport::standings) {
+        if (const auto team = standings_line_club(line, document_.standings(1), document_.standings(2))) detail = club_game_lines(season(), *team);
+    } else if (modes_.pane == PaneReport::standings_as_of) {
+        detail = listbox4_sub(season(), line, central_as_of_, pacific_as_of_, modes_.as_of);
+    } else if (modes_.pane == PaneReport::meeting_status) {
+        if (const auto pick = meeting_status_click(line, main_.at("List4").lines, season().clubs))
+            detail = meeting_detail_lines(season(), pick->club, pick->rival);
     }
-    if (detail) show_detail(*detail);
+    if (detail) panes_.show_detail(*detail);
+    return true;
 }
 
-void MainWindow::List1_Click() {
-    if (entry_mode_ == 1) return pitcher_choice_click();
-    if (close_line_clicked("List1")) return;
+bool ReportsPresenter::List1_Click() {
+    if (panes_.close_line_clicked("List1")) return true;
+    // The pitcher and home-run lists answer their own lines.
+    if (modes_.pane != PaneReport::scoring) return false;
     const Control& list1 = main_.at("List1");
-    if (list4_view_ == ListView::pitchers) return pitcher_list_click(list1.list_index + 1);
-    if (list4_view_ == ListView::home_runs) return homerun_list_click(list1.list_index + 1);
-    if (list4_view_ != ListView::scoring) return;
-    if (const auto entry = score_line_click(list1.list_index + 1, season_->best_dat))
-        show_detail(score_detail_lines(*season_, season_->best_dat[*entry - 1]));
+    if (const auto entry = score_line_click(list1.list_index + 1, season().best_dat))
+        panes_.show_detail(score_detail_lines(season(), season().best_dat[*entry - 1]));
+    return true;
 }
 
-void MainWindow::show_detail(const std::vector<Text>& lines) {
-    Control& list2 = main_.at("List2");
-    list2.lines = lines;
-    list2.list_index = -1;
-    list2.visible = true;
-}
 
 }  // namespace tev::ui

@@ -5,7 +5,7 @@
 #include "core/stats/score_list.h"
 #include "core/stats/streaks_report.h"
 #include "core/stats/detail_lines.h"
-#include "ui/main_window.h"
+#include "ui/reports/reports_presenter.h"
 
 namespace tev::ui {
 
@@ -15,126 +15,62 @@ constexpr Color kOrange = 0xFF8000;
 
 }  // namespace
 
-void MainWindow::rebuild_team_tables() {
-    tallies_ = monthdat_make(*season_);
-    *innings_ = kaisuu_ten(*season_);
-    *streaks_ = rensyou(*season_);
+void ReportsPresenter::Command10_Click() {
+    panes_.show_list4_report(vs_record_report(document_.tallies(), document_.standings(1), document_.standings(2), season().disp_year, panes_.display_size(), season().clubs),
+                      PaneReport::none);
 }
 
-void MainWindow::restore_keypad() {
-    // The as-of calendar borrows the first and last keys as "－" and "＋".
-    Control& minus = main_.at("Command4", 0);
-    Control& plus = main_.at("Command4", 32);
-    minus.caption = U"0";
-    plus.caption = U"X";
-    minus.fore_color = plus.fore_color = kDefaultColor;
-    set_colors({"Command4", "Command2"}, kDefaultColor);
+void ReportsPresenter::Command13_Click() {
+    panes_.show_list4_report(vs_pct_report(document_.tallies(), document_.standings(1), document_.standings(2), season().disp_year, panes_.display_size(), season().clubs),
+                      PaneReport::none);
 }
 
-void MainWindow::fill_report(const std::string& list, const std::string& label, const ReportPane& pane,
-                             Color caption_color) {
-    Control& caption = main_.at(label);
-    caption.text = pane.caption;
-    caption.fore_color = caption_color;
-    caption.visible = true;
-    Control& lines = main_.at(list);
-    lines.lines = pane.lines;
-    lines.list_index = -1;
-    lines.visible = true;
-    if (!pane.status.empty()) status(pane.status);
-    share_ = ShareState{list, label, pane.lines, pane.table};
-    // The league choice belongs to the pitcher and home-run lists only.
-    disable_league_choice();
+void ReportsPresenter::Command15_Click() {
+    panes_.show_list4_report(meeting_status_report(season(), panes_.display_size()), PaneReport::meeting_status);
 }
 
-void MainWindow::show_list4_report(const ReportPane& pane, ListView view) {
-    for (const char* name : {"List1", "List2", "Command19", "Label6"}) main_.at(name).visible = false;
-    restore_keypad();
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
-    fill_report("List4", "Label7", pane, kRed);
-    list4_view_ = view;
+void ReportsPresenter::Command5_Click() { panes_.show_list4_report(monthly_record_report(document_.tallies(), panes_.display_size(), season().clubs), PaneReport::none); }
+
+void ReportsPresenter::Command14_Click() { panes_.show_list4_report(monthly_pct_report(document_.tallies(), panes_.display_size(), season().clubs), PaneReport::none); }
+
+void ReportsPresenter::Command17_Click() {
+    panes_.show_list1_report(streaks_report(document_.streaks(), season().clubs), kRed, PaneReport::streaks);
 }
 
-void MainWindow::show_list1_report(const ReportPane& pane, Color caption_color, ListView view) {
-    for (const char* name : {"List2", "List4", "Command19", "Label7"}) main_.at(name).visible = false;
-    restore_keypad();
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
-    fill_report("List1", "Label6", pane, caption_color);
-    list4_view_ = view;
-}
+void ReportsPresenter::Command6_Click() { panes_.show_list1_report(score_list_report(season().best_dat), kOrange, PaneReport::scoring); }
 
-void MainWindow::Command10_Click() {
-    show_list4_report(vs_record_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_, season_->clubs),
-                      ListView::none);
-}
-
-void MainWindow::Command13_Click() {
-    show_list4_report(vs_pct_report(tallies_, central_rec_, pacific_rec_, season_->disp_year, disp_size_, season_->clubs),
-                      ListView::none);
-}
-
-void MainWindow::Command15_Click() {
-    show_list4_report(meeting_status_report(*season_, disp_size_), ListView::meeting_status);
-}
-
-void MainWindow::Command5_Click() { show_list4_report(monthly_record_report(tallies_, disp_size_, season_->clubs), ListView::none); }
-
-void MainWindow::Command14_Click() { show_list4_report(monthly_pct_report(tallies_, disp_size_, season_->clubs), ListView::none); }
-
-void MainWindow::Command17_Click() {
-    show_list1_report(streaks_report(*streaks_, season_->clubs), kRed, ListView::streaks);
-    ren_kachimake_ = 1;
-}
-
-void MainWindow::Command6_Click() { show_list1_report(score_list_report(season_->best_dat), kOrange, ListView::scoring); }
-
-void MainWindow::Command16_Click() {
-    asof_ = as_of_opening();
+void ReportsPresenter::Command16_Click() {
+    modes_.as_of = as_of_opening();
     for (const char* name : {"List2", "List1", "List4", "Command19", "Label6"}) main_.at(name).visible = false;
-    restore_keypad();
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
-    set_colors({"Command4", "Command2"}, kHighlight);
+    panes_.restore_keypad();
+    panel_.set_colors({"Command4", "Command2"}, kHighlight);
     Control& minus = main_.at("Command4", 0);
     Control& plus = main_.at("Command4", 32);
     minus.caption = U"－";
     plus.caption = U"＋";
     minus.fore_color = plus.fore_color = kRed;
-    list4_view_ = ListView::standings_as_of;
-    record_disp2_refresh();
+    modes_.pane = PaneReport::standings_as_of;
+    show_standings_as_of();
 }
 
-void MainWindow::record_disp2_refresh() {
-    central_rec2_ = record_make2(*season_, 1, 6, asof_);
-    pacific_rec2_ = record_make2(*season_, 7, 12, asof_);
-    fill_report("List4", "Label7", record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_, season_->clubs), kRed);
+void ReportsPresenter::show_standings_as_of() {
+    central_as_of_ = record_make2(season(), 1, 6, modes_.as_of);
+    pacific_as_of_ = record_make2(season(), 7, 12, modes_.as_of);
+    panes_.fill_report("List4", "Label7",
+                       record_disp2(central_as_of_, pacific_as_of_, season().disp_year, modes_.as_of,
+                                    panes_.display_size(), season().clubs),
+                       kRed);
 }
 
-void MainWindow::as_of_calendar(int command4_index, int month) {
-    std::optional<AsOfDate> next;
-    if (month > 0) next = as_of_pick_month(asof_, month);
-    if (command4_index >= 0) next = as_of_key(asof_, command4_index);
-    if (!next) return;
-    asof_ = *next;
-    main_.at("List2").visible = false;
-    if (list4_view_ == ListView::race_as_of) return race_as_of_refresh();
-    record_disp2_refresh();
-}
 
-bool MainWindow::as_of_calendar_up() const {
-    return list4_view_ == ListView::standings_as_of || list4_view_ == ListView::race_as_of;
-}
-
-void MainWindow::mnukaiten_Click() {
-    if (entry_mode_ == 1 || report_on_ || view_.date_mode == 1 || kaiten_mode_) return;
+void ReportsPresenter::mnukaiten_Click() {
+    if (!modes_.panel_free()) return;
     hide_year_list();
     status(U"ただいまデータ集計中");
     pump();
-    datbox_clear();
-    kaiten_mode_ = true;
-    report_on_ = true;
+    panel_.clear_boxes();
+    modes_.inning_totals = true;
+    modes_.report_open = true;
     Control& data = main_.at("Command11");
     data.enabled = false;
     data.back_color = kDefaultColor;
@@ -150,12 +86,12 @@ void MainWindow::mnukaiten_Click() {
     status(Text());
 }
 
-void MainWindow::show_inning_totals(int team) {
+void ReportsPresenter::show_inning_totals(int team) {
     select_option("Option1", team <= 6 ? team - 1 : -1);
     select_option("Option4", team > 6 ? team - 7 : -1);
-    main_.at("Text4").text = inning_title(team, season_->clubs);
-    const auto first = inning_boxes(*innings_, team, true);
-    const auto second = inning_boxes(*innings_, team, false);
+    main_.at("Text4").text = inning_title(team, season().clubs);
+    const auto first = inning_boxes(document_.inning_totals(), team, true);
+    const auto second = inning_boxes(document_.inning_totals(), team, false);
     const auto first_boxes = main_.array("Text6");
     const auto second_boxes = main_.array("Text15");
     for (int i = 0; i < kInnings; ++i) {
@@ -163,15 +99,6 @@ void MainWindow::show_inning_totals(int team) {
         second_boxes[i]->text = second[i];
         first_boxes[i]->fore_color = second_boxes[i]->fore_color = kBlack;
     }
-}
-
-bool MainWindow::close_line_clicked(const std::string& list) {
-    Control& pane = main_.at(list);
-    if (pane.list_index < 0 || pane.list_index >= static_cast<int>(pane.lines.size())) return false;
-    const Text& line = pane.lines[pane.list_index];
-    if (line != kCloseLine && line != kCloseLineShort) return false;
-    pane.visible = false;
-    return true;
 }
 
 }  // namespace tev::ui

@@ -1,6 +1,7 @@
 #include "ui/share/pane_export.h"
 
 #include "core/text/csv.h"
+#include "ui/main_window.h"
 
 namespace tev::ui {
 
@@ -21,23 +22,28 @@ std::vector<Text> caption_lines(const Text& text) {
 
 }  // namespace
 
-std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
+std::optional<ShownPane> list_pane(const Window& main, const DrawnReport& drawn, const std::string& list) {
     const std::string label = list == "List4" ? "Label7" : list == "List1" ? "Label6" : "";
-    const Control* pane = window.main().find(list);
+    const Control* pane = main.find(list);
     if (pane == nullptr || !pane->visible) return std::nullopt;
     ShownPane shown;
     shown.lines = pane->lines;
-    const Control* caption = label.empty() ? nullptr : window.main().find(label);
+    const Control* caption = label.empty() ? nullptr : main.find(label);
     if (caption != nullptr && caption->visible && !caption->text.empty()) shown.caption = caption_lines(caption->text);
-    const ShareState& share = window.share();
-    if (share.list == list && share.lines == pane->lines) shown.table = share.table;
+    if (drawn.list == list && drawn.lines == pane->lines) shown.table = drawn.table;
     return shown;
 }
 
-std::optional<ShownPane> shown_pane(const MainWindow& window) {
-    if (auto pane = list_pane(window, "List4")) return pane;
-    return list_pane(window, "List1");
+std::optional<ShownPane> shown_pane(const Window& main, const DrawnReport& drawn) {
+    if (auto pane = list_pane(main, drawn, "List4")) return pane;
+    return list_pane(main, drawn, "List1");
 }
+
+std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
+    return list_pane(window.main(), window.drawn_report(), list);
+}
+
+std::optional<ShownPane> shown_pane(const MainWindow& window) { return shown_pane(window.main(), window.drawn_report()); }
 
 std::string pane_csv(const ShownPane& pane) {
     return pane.table.described() ? report_csv(pane.table, pane.lines) : lines_csv(pane.lines);

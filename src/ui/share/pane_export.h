@@ -9,9 +9,13 @@
 #include <vector>
 
 #include "core/text/report_columns.h"
-#include "ui/main_window.h"
+#include "ui/app/drawn_report.h"
+#include "ui/shell/services.h"
+#include "ui/window.h"
 
 namespace tev::ui {
+
+class MainWindow;
 
 struct ShownPane {
     std::vector<Text> caption;  // the caption label's lines; empty when it is hidden
@@ -20,10 +24,15 @@ struct ShownPane {
 };
 
 // The list pane `list` with its caption (List4 under Label7, List1 under Label6) and its report's
-// table; nothing when it is not visible or there is no such pane.
-std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list);
+// table (the report last drawn, when the pane still holds its lines); nothing when it is not
+// visible or there is no such pane.
+std::optional<ShownPane> list_pane(const Window& main, const DrawnReport& drawn, const std::string& list);
 
 // The report pane on display; nothing when neither report pane is visible.
+std::optional<ShownPane> shown_pane(const Window& main, const DrawnReport& drawn);
+
+// The same, of the main window of `window` and the report it last drew.
+std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list);
 std::optional<ShownPane> shown_pane(const MainWindow& window);
 
 // The CSV file of the pane: cut at its columns when it has them, else one field per line.

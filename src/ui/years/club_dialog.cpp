@@ -6,7 +6,7 @@
 // starts with) is refused with a message and the names stay as they were.
 #include "core/store/club_file.h"
 #include "core/text/fixed_width.h"
-#include "ui/main_window.h"
+#include "ui/years/years_presenter.h"
 
 namespace tev::ui {
 
@@ -23,7 +23,7 @@ Text club_line(const ClubNames& names, int team) {
 
 }  // namespace
 
-void MainWindow::bind_club_dialog() {
+void YearsPresenter::build_club_dialog() {
     clubs_.caption = kTitle;
     clubs_.add(captioned_control(ControlKind::label, "Label1",
                             U"名前を変える球団（または対戦数）の行をクリックして下さい。"));
@@ -35,23 +35,30 @@ void MainWindow::bind_club_dialog() {
     clubs_.visible = false;
     main_.on("mnuclub_names", Event::click, [this](int) { mnuclub_names_Click(); });
     clubs_.on("List1", Event::click, [this](int) { clubs_List1_Click(); });
-    clubs_.on("Command1", Event::click, [this](int) { clubs_Command1_Click(); });
-    clubs_.on("Command2", Event::click, [this](int) { clubs_Command2_Click(); });
+    clubs_.on("Command1", Event::click, [this](int) {  // 今の12球団
+        club_draft_ = todays_club_names();
+        show_club_draft();
+    });
+    clubs_.on("Command2", Event::click, [this](int) {  // 元の12球団
+        club_draft_ = default_club_names();
+        show_club_draft();
+    });
     clubs_.on("Command3", Event::click, [this](int) { clubs_Command3_Click(); });
-    clubs_.on("Command4", Event::click, [this](int) { clubs_Command4_Click(); });
-    clubs_.on(kFormName, Event::close, [this](int) { clubs_Command4_Click(); });
+    // ｷｬﾝｾﾙ and the frame's close button leave the names as they were.
+    clubs_.on("Command4", Event::click, [this](int) { clubs_.visible = false; });
+    clubs_.on(kFormName, Event::close, [this](int) { clubs_.visible = false; });
 }
 
-void MainWindow::mnuclub_names_Click() {
+void YearsPresenter::mnuclub_names_Click() {
     // The names change every pane; not while a game is entered or a pane waits for its click.
-    if (year_menus_blocked()) return;
+    if (!modes_.can_change_season()) return;
     hide_year_list();
-    club_draft_ = season_->clubs;
+    club_draft_ = season().clubs;
     show_club_draft();
     clubs_.visible = true;
 }
 
-void MainWindow::show_club_draft() {
+void YearsPresenter::show_club_draft() {
     Control& list = clubs_.at("List1");
     list.lines.clear();
     for (int team = 1; team <= 12; ++team) list.lines.push_back(club_line(club_draft_, team));
@@ -59,13 +66,13 @@ void MainWindow::show_club_draft() {
     list.list_index = -1;
 }
 
-void MainWindow::clubs_List1_Click() {
+void YearsPresenter::clubs_List1_Click() {
     const int line = clubs_.at("List1").list_index;
     if (line >= 0 && line < 12) type_club_name(line + 1);
     if (line == kMeetingsLine) type_meetings();
 }
 
-void MainWindow::type_club_name(int team) {
+void YearsPresenter::type_club_name(int team) {
     const Text before = trim_right(club_draft_.team_name(team));
     const Text typed = services_.input(U"球団" + plain_num(team) + U"の名前を入力して下さい（5文字まで）。", kTitle,
                                        before, -1, -1);
@@ -81,7 +88,7 @@ void MainWindow::type_club_name(int team) {
     show_club_draft();
 }
 
-void MainWindow::type_meetings() {
+void YearsPresenter::type_meetings() {
     const Text typed = services_.input(U"1つの組み合わせの対戦数を入力して下さい（1から" + plain_num(kMostMeetings) + U"まで）。",
                                        kTitle, plain_num(club_draft_.meetings), -1, -1);
     if (typed.empty()) return;
@@ -92,32 +99,10 @@ void MainWindow::type_meetings() {
     show_club_draft();
 }
 
-void MainWindow::clubs_Command1_Click() {
-    club_draft_ = todays_club_names();
-    show_club_draft();
-}
-
-void MainWindow::clubs_Command2_Click() {
-    club_draft_ = default_club_names();
-    show_club_draft();
-}
-
-void MainWindow::clubs_Command3_Click() {
+void YearsPresenter::clubs_Command3_Click() {
     clubs_.visible = false;
-    if (club_draft_ == season_->clubs) return;
-    const ClubNames kept = season_->clubs;
-    const bool refused = club_file_refused_;
-    season_->clubs = padded(club_draft_);
-    club_file_refused_ = false;  // the names the user chose replace the file that was refused
-    const std::optional<ItemWriter> file = club_file_to_write();
-    if (file && !write_save_files({&*file}, U"球団名を保存できませんでした。球団名は元のままです。")) {
-        season_->clubs = kept;
-        club_file_refused_ = refused;
-        return;
-    }
-    show_club_names();
+    if (club_draft_ == season().clubs) return;
+    if (document_.change_club_names(club_draft_)) hooks_.club_names_changed();
 }
-
-void MainWindow::clubs_Command4_Click() { clubs_.visible = false; }
 
 }  // namespace tev::ui

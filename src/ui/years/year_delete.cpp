@@ -3,44 +3,44 @@
 // stay where they are.
 #include "core/settings/settings.h"
 #include "core/years/year_files.h"
-#include "ui/main_window.h"
+#include "ui/years/years_presenter.h"
 
 namespace tev::ui {
 
-void MainWindow::delete_year(const std::string& year) {
+void YearsPresenter::delete_year(const std::string& year) {
     status(Text());
-    recalc_busy_ = 0;
-    years_.pending = YearOperation::none;
+    modes_.rebuilding = false;
+    modes_.year_list = YearOperation::none;
     if (year != kFirstSeasonYear &&
         services_.ask(U"ﾃﾞｰﾀﾌｧｲﾙ削除",
                       U"選択されたﾃﾞｰﾀﾌｧｲﾙを削除します。\r\n        よろしいですか？",
                       Icon::question, false))
-        datfile_del(year);
+        delete_year_files_and_registration(year);
     close_year_list();
 }
 
-void MainWindow::datfile_del(const std::string& year) {
-    const std::string kept = settings_.rec_year;
+void YearsPresenter::delete_year_files_and_registration(const std::string& year) {
+    Settings& settings = document_.settings();
+    const std::string kept = settings.rec_year;
     // From the settings' rewrite on, an interrupted deletion is finished by the next start.
-    if (!open_save(SaveKind::delete_year, year)) {
-        saving_.open = false;
+    if (!document_.saves().open(SaveKind::delete_year, year)) {
+        document_.saves().abandon();
         return;
     }
-    settings_.rec_year = rec_year_without(settings_.rec_year, year);
+    settings.rec_year = rec_year_without(settings.rec_year, year);
     // A year still registered in the file must keep its files, or it could not be read.
-    if (!remember_settings()) {
-        settings_.rec_year = kept;
-        saving_.open = false;
-        end_save(dir_, year);
+    if (!document_.remember_settings()) {
+        document_.settings().rec_year = kept;
+        document_.saves().abandon();
+        end_save(document_.dir(), year);
         return;
     }
-    if (const Status removed = delete_year_files(dir_, year); !removed) {
-        saving_.failed = true;  // the marker stays: the next start removes what is left
-        services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。\r\n\r\n" +
-                          from_utf8(removed.error().describe()));
+    if (const Status removed = delete_year_files(document_.dir(), year); !removed) {
+        document_.saves().mark_failed();  // the marker stays: the next start removes what is left
+        services_.message(U"ﾃﾞｰﾀﾌｧｲﾙを削除できませんでした。\r\n\r\n" + from_utf8(removed.error().describe()));
     }
-    close_save();
-    registered_years_changed();
+    document_.saves().close();
+    document_.registered_years_changed();
 }
 
 }  // namespace tev::ui

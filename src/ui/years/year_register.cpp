@@ -4,31 +4,31 @@
 
 #include "core/settings/settings.h"
 #include "core/years/year_files.h"
-#include "ui/main_window.h"
+#include "ui/years/years_presenter.h"
 #include "ui/shell/program_title.h"
 
 namespace tev::ui {
 
-void MainWindow::mnudat_add_Click() {
-    if (entry_mode_ == 1 || view_.date_mode == 1 || history_state_ == 1) return;
+void YearsPresenter::mnudat_add_Click() {
+    if (modes_.entering || modes_.date_mode || modes_.history_building()) return;
     hide_year_list();
-    years_.pending = YearOperation::none;
-    version_ = 0;
-    dialog_Form_Load();
+    modes_.year_list = YearOperation::none;
+    dialog_.caption = U"ﾃﾞｰﾀﾌｧｲﾙ登録";
+    register_year_files();  // fills Label1
     dialog_.visible = true;
 }
 
-void MainWindow::file_reference() {
-    const std::vector<std::string> registered = registered_years(settings_.rec_year);
+void YearsPresenter::register_year_files() {
+    const std::vector<std::string> registered = registered_years(document_.settings().rec_year);
     int added = 0;
-    for (const std::string& year : years_with_game_file(dir_, last_offered_year(services_.now().year))) {
+    for (const std::string& year : years_with_game_file(document_.dir(), last_offered_year(services_.now().year))) {
         if (std::find(registered.begin(), registered.end(), year) != registered.end()) continue;
-        settings_.rec_year = rec_year_with(settings_.rec_year, year);
+        document_.settings().rec_year = rec_year_with(document_.settings().rec_year, year);
         ++added;
     }
     if (added > 0) {
-        remember_settings();
-        registered_years_changed();
+        document_.remember_settings();
+        document_.registered_years_changed();
     }
     dialog_.at("Label1").text = file_reference_text(kProgramTitle, added);
 }

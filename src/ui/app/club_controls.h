@@ -1,7 +1,7 @@
 // The controls of the main window that carry a club's name in their caption: the club items of
 // the home-run and pitcher menus and the club option buttons of the input panel, in team order.
-// MainWindow::show_club_names copies the season's names (core/store/club_names.h) into them
-// whenever the season or its names change.
+// The shell copies the season's names (core/store/club_names.h) into them whenever the season or
+// its names change; the pitcher and home-run presenters bind the menu items.
 #pragma once
 
 #include <array>

@@ -1,7 +1,5 @@
-// トピックス: the season's digest in the report pane List1, lengthened for the long page, shown
-// until 窓消去 closes it.
 #include "core/topics/topics_page.h"
-#include "ui/main_window.h"
+#include "ui/topics/topics_presenter.h"
 
 namespace tev::ui {
 
@@ -21,24 +19,20 @@ int topics_lengthening(int disp_size) {
 
 }  // namespace
 
-void MainWindow::bind_topics() {
-    main_.on("mnutopic", Event::click, [this](int) { mnutopic_Click(); });
+void TopicsPresenter::bind() {
+    on_click("mnutopic", [this](int) { mnutopic_Click(); });
 }
 
-void MainWindow::mnutopic_Click() {
+void TopicsPresenter::mnutopic_Click() {
     // The page takes the report area and the input panel's option boxes: not while a game is
     // typed in or rebuilt, another report is open, or the input panel is in another mode.
-    if (entry_mode_ == 1 || recalc_busy_ == 1 || history_state_ == 1 || report_on_ || kaiten_mode_ ||
-        view_.date_mode == 1)
-        return;
+    if (!modes_.can_open_report()) return;
     hide_year_list();
     status(kTopicsSearching);
     pump();
-    optbox_clear();
-    report_on_ = true;
-    list4_view_ = ListView::none;
-    ren_kachimake_ = 0;
-    home_ichi_ = 0;
+    panel_.disable_team_choice();
+    modes_.report_open = true;
+    modes_.pane = PaneReport::none;
     Control& close = main_.at("Command7");
     close.enabled = true;
     close.back_color = kHighlight;
@@ -49,8 +43,8 @@ void MainWindow::mnutopic_Click() {
     data.focused = false;
     for (const char* name : {"List2", "List4", "Label6", "Label7", "Command19"}) main_.at(name).visible = false;
     Control& pane = main_.at("List1");
-    pane.extra_height = topics_lengthening(disp_size_);
-    pane.lines = topics_page(*season_, *innings_);
+    pane.extra_height = topics_lengthening(panes_.display_size());
+    pane.lines = topics_page(season(), document_.inning_totals());
     pane.list_index = -1;
     pane.visible = true;
     for (const char* name : {"Command5", "Command6", "Command8", "Command9", "Command10", "Command13", "Command14",

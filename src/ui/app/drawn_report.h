@@ -12,7 +12,7 @@
 
 namespace tev::ui {
 
-struct ShareState {
+struct DrawnReport {
     std::string list;   // "List4" or "List1"; empty before the first report
     std::string label;  // the caption label above it
     std::vector<Text> lines;

@@ -1,0 +1,47 @@
+// The saves of the window: every save runs between open and close, so that the marker of the save
+// journal is on the disk for as long as the folder may be mixed and a start that finds one mends
+// the folder first (mend_interrupted). After a failed write the rest of the save writes nothing
+// (the user has been told once) and the marker stays. docs/saving.md says why this keeps the
+// season whole across a crash or a power loss.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/store/save_journal.h"
+#include "core/text/data_file.h"
+#include "ui/app/document_listener.h"
+
+namespace tev::ui {
+
+class SaveSession {
+public:
+    SaveSession(std::filesystem::path dir, DocumentListener& listener) : dir_(std::move(dir)), listener_(listener) {}
+
+    // Begins a save of `kind` for `year`: its marker written first; false when it could not be.
+    bool open(SaveKind kind, const std::string& year);
+    // Ends the save: its marker removed when every write succeeded; false when the save did not
+    // complete (the user has been told).
+    bool close();
+    // Forgets the save begun without touching its marker.
+    void abandon() { open_ = false; }
+    void mark_failed() { failed_ = true; }
+    bool failed() const { return failed_; }
+
+    // Writes one group of files (each whole or not at all), telling `failure` when it cannot;
+    // nothing after a failure of the save in progress.
+    bool write(const std::vector<const ItemWriter*>& writers, const Text& failure);
+
+    // Mends what an interrupted save left, for every year or only `year`; tells what it did.
+    void mend_interrupted(const std::string& year = {});
+
+private:
+    std::filesystem::path dir_;
+    DocumentListener& listener_;
+    bool open_ = false;    // a save has begun and not ended
+    bool failed_ = false;  // a write of this save failed (or its marker could not be written)
+    std::string year_;
+};
+
+}  // namespace tev::ui

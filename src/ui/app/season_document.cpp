@@ -1,0 +1,348 @@
+#include "ui/app/season_document.h"
+
+#include <algorithm>
+
+#include "core/history/history_file.h"
+#include "core/history/history_make.h"
+#include "core/homeruns/homerun_file.h"
+#include "core/homeruns/homerun_make.h"
+#include "core/pitchers/pitcher_make.h"
+#include "core/stats/score_list.h"
+#include "core/store/club_file.h"
+#include "core/store/game_string.h"
+#include "core/store/season_files.h"
+#include "core/store/teams.h"
+#include "core/text/fixed_width.h"
+
+namespace tev::ui {
+
+namespace {
+
+const Text kNotSaved = U"データを保存できませんでした。入力したデータはまだ保存されていません。";
+const Text kHomerunProgress = U"ホームランデータ作成中です。→";
+
+Text stars(int n) { return Text(static_cast<std::size_t>(n), U'＊'); }
+
+// One line per home-run table that could not take every player, and one for counts held at 99.
+Text homeruns_left_out_text(const HomerunLeftOut& out) {
+    Text text = U"ホームランの集計表に入りきらないデータがありました。";
+    const auto table_line = [&](int left, const char32_t* table, int capacity) {
+        if (left > 0)
+            text += U"\r\n" + Text(table) + U"が" + plain_num(capacity) + U"人を超えたため、" + plain_num(left) +
+                    U"人は集計されていません。";
+    };
+    table_line(out.bat_c, U"セントラルリーグのホームラン打者", kHrLeagueEntries);
+    table_line(out.bat_p, U"パシフィックリーグのホームラン打者", kHrLeagueEntries);
+    table_line(out.bat_all, U"両リーグのホームラン打者", kHrBothEntries);
+    table_line(out.pit_c, U"セントラルリーグの被ホームラン投手", kHrLeagueEntries);
+    table_line(out.pit_p, U"パシフィックリーグの被ホームラン投手", kHrLeagueEntries);
+    table_line(out.pit_all, U"両リーグの被ホームラン投手", kHrBothEntries);
+    if (out.held_at_99 > 0)
+        text += U"\r\n" + plain_num(out.held_at_99) + U"人のホームラン数は99本を超えたため、99本として集計されています。";
+    return text;
+}
+
+}  // namespace
+
+SeasonDocument::SeasonDocument(std::filesystem::path dir, Modes& modes, DocumentListener& listener)
+    : dir_(std::move(dir)),
+      modes_(modes),
+      listener_(listener),
+      season_(std::make_unique<Season>()),
+      streaks_(std::make_unique<Streaks>()),
+      innings_(std::make_unique<InningTotals>()),
+      saves_(dir_, listener) {}
+
+SeasonDocument::~SeasonDocument() = default;
+
+void SeasonDocument::use_files_of(const std::string& year) { files_ = paht_set(year); }
+
+std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
+    std::swap(season_, next);
+    return next;
+}
+
+Status SeasonDocument::read_year_files(Season& into) {
+    return read_dat(dir_, files_, into, [this](ReadStep read) {
+        switch (read) {
+            case ReadStep::games: return step(U"メインデータ読み込み中です。", false);
+            case ReadStep::best: return step(U"得点データ読み込み中です。", true);
+            case ReadStep::pitchers: return step(U"投手成績データ読み込み中です。", true);
+        }
+    });
+}
+
+// ---- the rebuild chains ----
+
+void SeasonDocument::commit_games() {
+    use_files_of(season_->disp_year);
+    saves_.open(SaveKind::rebuild, season_->disp_year);
+    rebuild_score_list(true);
+    rebuild_pitcher_tables(true);
+    step(U"セントラルリーグ成績一覧作成中です。", true);
+    rebuild_standings_of(1);
+    step(U"パシフィックリーグ成績一覧作成中です。", true);
+    rebuild_standings_of(2);
+    const bool saved = save_season(true);
+    rebuild_tallies();
+    step(U"累計データ作成中です。", true);
+    rebuild_pitcher_cum();
+    if (saved) games_unsaved_ = false;  // a failed save stays pending: the next 入力終了 saves again
+    step(U"履歴データ作成中です。", false);
+    rebuild_history();
+    step(U"回数別データ作成中です。", true);
+    rebuild_inning_totals();
+    step(U"連勝、連敗データ作成中です。", true);
+    rebuild_streaks();
+    step(U"ホームランデータ作成中です。", true);
+    rebuild_homeruns();
+    step(U"ホームラン累計データ作成中です。", true);
+    rebuild_homerun_cum();
+    saves_.close();
+    step(Text(), false);
+}
+
+void SeasonDocument::rebuild_after_deletion() {
+    saves_.open(SaveKind::rebuild, season_->disp_year);
+    rebuild_score_list(true);
+    rebuild_pitcher_tables(false);
+    step(U"セントラルリーグ成績一覧作成中です。", false);
+    rebuild_standings_of(1);
+    step(U"パシフィックリーグ成績一覧作成中です。", false);
+    rebuild_standings_of(2);
+    step(U"累計データ作成中です。", false);
+    rebuild_pitcher_cum();
+    games_unsaved_ = false;
+    step(U"履歴データ作成中です。", false);
+    rebuild_history();
+    step(U"回数別データ作成中です。", true);
+    rebuild_inning_totals();
+    step(U"連勝、連敗データ作成中です。", true);
+    rebuild_streaks();
+    step(U"ホームランデータ作成中です。", true);
+    rebuild_homeruns();
+    step(U"ホームラン累計データ作成中です。", false);
+    rebuild_homerun_cum();
+    // A failed save leaves the deletion pending, so that the next 入力終了 saves it.
+    if (!save_season(true)) games_unsaved_ = true;
+    saves_.close();
+    rebuild_tallies();
+}
+
+void SeasonDocument::rebuild_score_list(bool let_events_run) {
+    step(U"得点一覧作成中です。", let_events_run);
+    season_->best_dat = tokuten_ichiran1(*season_);
+}
+
+void SeasonDocument::rebuild_pitcher_tables(bool let_events_run) {
+    step(U"セントラルリーグ投手成績作成中です。", let_events_run);
+    PitcherBuild central = tousyu_datmake(*season_, 1, 6);
+    step(U"パシフィックリーグ投手成績作成中です。", let_events_run);
+    PitcherBuild pacific = tousyu_datmake(*season_, 7, 12);
+    step(U"両リーグ投手成績作成中です。", let_events_run);
+    PitcherBuild both = tousyu_both_leagues(*season_, central, pacific);
+    const int left_out = std::max({central.left_out, pacific.left_out, both.left_out});
+    season_->pitcher_c = std::move(central.table);
+    season_->pitcher_p = std::move(pacific.table);
+    season_->pitcher_all = std::move(both.table);
+    if (left_out > 0)
+        listener_.tell(U"投手が250人を超えたため、" + plain_num(left_out) + U"人の投手成績は集計されていません。");
+}
+
+void SeasonDocument::rebuild_league_tables() {
+    rebuild_standings_of(1);
+    rebuild_standings_of(2);
+}
+
+void SeasonDocument::rebuild_standings_of(int league) {
+    if (league == 1)
+        central_ = record_make(*season_, 1, 6);
+    else
+        pacific_ = record_make(*season_, 7, 12);
+}
+
+void SeasonDocument::rebuild_team_tables() {
+    rebuild_tallies();
+    rebuild_inning_totals();
+    rebuild_streaks();
+}
+
+void SeasonDocument::rebuild_tallies() { tallies_ = monthdat_make(*season_); }
+void SeasonDocument::rebuild_streaks() { *streaks_ = rensyou(*season_); }
+void SeasonDocument::rebuild_inning_totals() { *innings_ = kaisuu_ten(*season_); }
+
+void SeasonDocument::rebuild_homeruns() {
+    HomerunBuild built = homerun_make(*season_, [this](int n) { step(kHomerunProgress + stars(n), true); });
+    season_->homeruns = built.tables;
+    step(kHomerunProgress + stars(7), true);
+    const ItemWriter file = homerun_file_writer(season_->homeruns, files_.homerun_file);
+    saves_.write({&file}, U"ホームランデータを保存できませんでした。");
+    if (built.left_out.any()) listener_.tell(homeruns_left_out_text(built.left_out));
+}
+
+bool SeasonDocument::save_season(bool let_events_run) {
+    step(U"データ保存中です。", let_events_run);
+    const ItemWriter games = game_file_writer(*season_, files_.game_file);
+    const ItemWriter best = best_file_writer(*season_, files_.best_file);
+    const ItemWriter pitchers = pitcher_file_writer(*season_, files_.pitcher_file);
+    const std::optional<ItemWriter> clubs = club_file_to_write();
+    std::vector<const ItemWriter*> writers = {&best, &pitchers, &games};
+    if (clubs) writers.insert(writers.begin(), &*clubs);
+    // The game file last: derived files never run ahead of the games they follow.
+    return saves_.write(writers, kNotSaved);
+}
+
+// ---- history ----
+
+void SeasonDocument::check_history_file() {
+    modes_.history = rire_chek(dir_, name_on_disk(dir_, files_.history_file)) ? HistoryState::ready : HistoryState::unread;
+}
+
+Status SeasonDocument::read_history_file() {
+    auto read = read_dat2(dir_, files_.history_file);
+    if (!read) return read.error();
+    // A file that cannot be used is not shown at all: the games rebuild it.
+    const bool unusable = history_rebuild_needed(*read);
+    season_->history = unusable ? History{} : read->history;
+    modes_.history = unusable ? HistoryState::stale : HistoryState::ready;
+    return ok_status();
+}
+
+void SeasonDocument::rebuild_history_if_stale() {
+    if (modes_.history == HistoryState::stale) rebuild_history();
+}
+
+void SeasonDocument::rebuild_history() {
+    modes_.history = HistoryState::building;
+    step(U"只今履歴データ作成中", true);
+    season_->history = history_make(*season_);
+    const ItemWriter writer = history_file_writer(season_->history, files_.history_file);
+    saves_.write({&writer}, U"履歴データを保存できませんでした。");
+    modes_.history = HistoryState::ready;
+    step(Text(), false);
+    tell_games_left_out_of_history();
+}
+
+void SeasonDocument::tell_games_left_out_of_history() {
+    // Each such game is named once a run, not at every later rebuild.
+    Text names;
+    for (const Slot& slot : history_left_out(*season_)) {
+        const Text& game = season_->game_at(slot.team, slot.opp, slot.meet);
+        const Text date = month_day_text(game);
+        const std::string key = season_->disp_year + " " + std::to_string(slot.team) + " " + std::to_string(slot.opp) +
+                                " " + std::to_string(slot.meet) + " " + to_utf8(date);
+        if (!told_left_out_.insert(key).second) continue;
+        names += U"\r\n" + season_->clubs.team_short(slot.team) + U" 対 " + season_->clubs.team_short(home_team(slot)) +
+                 U" " + plain_num(slot.meet) + U"回戦 (" + date + U")";
+    }
+    if (names.empty()) return;
+    listener_.tell(U"次の試合は日付が3月19日から10月31日の間にないため、履歴データに含めていません。\r\n" + names);
+}
+
+// ---- cumulative records ----
+
+std::string SeasonDocument::cum_registration() const { return settings_.rec_year + "|" + season_->disp_year; }
+
+void SeasonDocument::rebuild_pitcher_cum() {
+    const auto progress = [this](CumStep s) {
+        switch (s) {
+            case CumStep::reading: return step(U"投手成績データ読み込み中です。", true);
+            case CumStep::first_year: return step(U"投手成績データ作成中→＊", true);
+            case CumStep::all_years: return step(U"投手成績データ作成中→＊＊", true);
+            case CumStep::sorted: return step(U"投手成績データ作成中→＊＊＊", true);
+        }
+    };
+    PitcherCumBuild build =
+        pitcher_rui(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->pitcher_all, progress);
+    pitcher_cum_.table = std::move(build.table);
+    pitcher_cum_.built_for = cum_registration();
+    tell_left_out(U"投手成績の累計", build.notes, pitcher_cum_.last_notes);
+}
+
+void SeasonDocument::rebuild_homerun_cum() {
+    const auto progress = [this](HrCumStep s) {
+        switch (s) {
+            case HrCumStep::reading: return step(U"ホームランデータ読み込み中です。", true);
+            case HrCumStep::adding: return step(U"累計ホームランデータ作成中です。→＊", true);
+            case HrCumStep::first_year: return step(U"累計ホームランデータ作成中です。→＊＊", true);
+            case HrCumStep::sorting_batters: return step(U"累計ホームランデータ作成中です。→＊＊＊", true);
+            case HrCumStep::sorting_pitchers: return step(U"累計ホームランデータ作成中です。→＊＊＊＊", true);
+        }
+    };
+    homerun_cum_.table =
+        homerun_rui(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->homeruns, progress);
+    homerun_cum_.built_for = cum_registration();
+    tell_left_out(U"ホームランの累計", homerun_cum_.table.notes, homerun_cum_.last_notes);
+}
+
+void SeasonDocument::tell_left_out(const Text& what, const std::vector<Text>& notes, Text& last_told) {
+    if (notes.empty()) {
+        last_told.clear();
+        return;
+    }
+    Text text = what + U"に入れられなかったデータがあります。\r\n";
+    for (const Text& note : notes) text += U"\r\n" + note;
+    // Each rebuild would find the same fault again: say it once, until it changes.
+    if (text == last_told) return;
+    last_told = text;
+    listener_.tell(text);
+}
+
+void SeasonDocument::registered_years_changed() {
+    // The cumulative records run over every registered year.
+    step(U"累計データ作成中です。", true);
+    rebuild_pitcher_cum();
+    step(U"ホームラン累計データ作成中です。", true);
+    rebuild_homerun_cum();
+    step(Text(), false);
+}
+
+// ---- club names ----
+
+void SeasonDocument::read_year_clubs() {
+    const std::string name = club_file_name(season_->disp_year);
+    const auto read = read_club_file(dir_, name);
+    club_file_refused_ = !read;
+    season_->clubs = read ? read->value_or(default_club_names()) : default_club_names();
+    if (read) return;
+    listener_.tell(U"球団名設定ファイル " + from_utf8(name) + U" が正しくないため、元の球団名を使います。\r\n\r\n" +
+                   from_utf8(read.error().describe()));
+}
+
+std::optional<ItemWriter> SeasonDocument::club_file_to_write() const {
+    const std::string name = club_file_name(season_->disp_year);
+    if (club_file_refused_) return std::nullopt;  // the user's file stays as it is
+    std::error_code ec;
+    // A year that keeps the default names stays a year any installation reads as it always did.
+    if (season_->clubs == default_club_names() && !std::filesystem::exists(dir_ / name_on_disk(dir_, name), ec))
+        return std::nullopt;
+    return club_file_writer(season_->clubs, name);
+}
+
+bool SeasonDocument::change_club_names(const ClubNames& names) {
+    const ClubNames kept = season_->clubs;
+    const bool refused = club_file_refused_;
+    season_->clubs = padded(names);
+    club_file_refused_ = false;  // the names the user chose replace the file that was refused
+    const std::optional<ItemWriter> file = club_file_to_write();
+    if (file && !saves_.write({&*file}, U"球団名を保存できませんでした。球団名は元のままです。")) {
+        season_->clubs = kept;
+        club_file_refused_ = refused;
+        return false;
+    }
+    return true;
+}
+
+// ---- settings and saves ----
+
+bool SeasonDocument::remember_settings() {
+    if (const Status written = inifile_write(dir_, settings_); !written) {
+        listener_.tell(U"[Tevardin.ini] に書き込めませんでした。表示年度と登録年度は次回の起動に残りません。\r\n\r\n" +
+                       from_utf8(written.error().describe()));
+        return false;
+    }
+    if (auto read = inifile_read(dir_)) settings_ = *read;
+    return true;
+}
+
+}  // namespace tev::ui

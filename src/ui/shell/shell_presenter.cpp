@@ -1,0 +1,184 @@
+#include "ui/shell/shell_presenter.h"
+
+#include <algorithm>
+
+#include "core/homeruns/homerun_file.h"
+#include "core/store/season_files.h"
+#include "core/text/fixed_width.h"
+#include "ui/app/club_controls.h"
+#include "ui/shell/program_title.h"
+
+namespace tev::ui {
+
+namespace {
+
+const Text kFilesMissing = U"データファイルが見つかりません\r\n   プログラムを終了します！！";
+const Text kSettingsDamaged = U"[Tevardin.ini] が異常のため起動出来ません。\r\n\r\n           プログラムを終了します。";
+const Text kYears = U"1996-2026";
+
+}  // namespace
+
+ShellPresenter::ShellPresenter(const Context& context)
+    : Presenter(context), notice_(context.windows.notice), dialog_(context.windows.dialog) {}
+
+void ShellPresenter::bind() {
+    on_click("mnuEndPrgItem", [this](int) { mnuEndPrgItem_Click(); });
+    on_click("mnuHowUseItem", [this](int) { mnuHowUseItem_Click(); });
+    on_click("mnuVerItem", [this](int) { mnuVerItem_Click(); });
+    dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
+    show_club_names();
+}
+
+// ---- start-up ----
+
+bool ShellPresenter::start() {
+    if (!services_.acquire_single_instance()) {
+        services_.message(U"Tevardinは、すでに起動されています。", U"Tevardin", Icon::stop);
+        ended_ = true;
+        return false;
+    }
+    notice_.visible = true;
+    pump();
+    Form_Load();
+    if (!ended_) main_.visible = true;
+    notice_.visible = false;
+    return !ended_;
+}
+
+void ShellPresenter::fatal(const Text& message, const Error* error) {
+    // A damaged file is named with its line, a missing one by its name (a settings file may name
+    // a year whose files are gone), so that the user can find what to mend.
+    Text text = message;
+    if (error != nullptr) text += U"\r\n\r\n" + from_utf8(error->describe());
+    services_.message(text);
+    ended_ = true;
+}
+
+void ShellPresenter::Form_Load() {
+    modes_.rebuilding = true;
+    if (!read_season()) return;
+    document_.rebuild_league_tables();
+    document_.rebuild_team_tables();
+
+    const Text year = ascii(document_.settings().disp_year);
+    main_.at("Label10").text = U"Tevardin " + year;
+    hooks_.games_changed();
+    main_.at("List3").visible = false;
+    main_.at("Command1").enabled = false;
+    main_.at("Command12").enabled = false;
+    Timer1_Timer();
+    modes_.rebuilding = false;
+    main_.caption = U"Tevardin  " + year;
+    status(Text());
+    check_layout();
+    document_.rebuild_history_if_stale();
+}
+
+bool ShellPresenter::read_season() {
+    document_.saves().mend_interrupted();
+    auto settings = inifile_read(document_.dir());
+    if (!settings) {
+        fatal(kSettingsDamaged, &settings.error());
+        return false;
+    }
+    document_.settings() = *settings;
+    season().disp_year = settings->disp_year;
+    document_.use_files_of(settings->disp_year);
+    document_.check_history_file();
+    if (const Status history = document_.read_history_file(); !history) {
+        fatal(kFilesMissing, &history.error());
+        return false;
+    }
+    if (const Status read = document_.read_year_files(season()); !read) {
+        fatal(kFilesMissing, &read.error());
+        return false;
+    }
+    auto homeruns = read_dat3(document_.dir(), document_.files().homerun_file);
+    if (!homeruns) {
+        fatal(kFilesMissing, &homeruns.error());
+        return false;
+    }
+    season().homeruns = *homeruns;
+    document_.read_year_clubs();
+    hooks_.club_names_changed();
+    return true;
+}
+
+void ShellPresenter::check_layout() {
+    const ScreenMetrics screen = services_.screen();
+    const bool large = screen.twips_per_pixel_x == 12;
+    const int tpp_x = std::max(1, screen.twips_per_pixel_x);
+    const int tpp_y = std::max(1, screen.twips_per_pixel_y);
+    status(U"表示サイズ＝ " + plain_num(screen.width_twips / tpp_x) + U"×" + plain_num(screen.height_twips / tpp_y) +
+           U"で" + (large ? U"大きいﾌｫﾝﾄ" : U"小さいﾌｫﾝﾄ") + U"です。");
+    if (!large) panes_.set_display_size(1);
+    if (large && screen.width_twips == 12288) panes_.set_display_size(2);
+    if (screen.width_twips > 13000) {
+        main_.width = 15200;
+        main_.height = 11300;
+        main_.left = (screen.width_twips - main_.width) / 2;
+        main_.top = (screen.height_twips - main_.height) / 2;
+        panes_.set_display_size(0);
+        return;
+    }
+    if (screen.width_twips < 10000) {
+        services_.message(U"画面サイズが小さく正しく表示できません\r\n800×600で小さいフォント以上でご使用下さい。");
+        main_.scale = 0.75;
+    }
+}
+
+void ShellPresenter::Timer1_Timer() {
+    const DateTime now = services_.now();
+    main_.at("Label5", 0).text = short_date_text(now);
+    main_.at("Label5", 1).text = short_time_text(now);
+}
+
+// ---- the end ----
+
+void ShellPresenter::mnuEndPrgItem_Click() {
+    hide_year_list();
+    Form_QueryUnload();
+}
+
+void ShellPresenter::Form_QueryUnload() {
+    if (modes_.history_building()) return;
+    if (services_.ask(U"終　　了", U"Tevardinを終了しますか ?", Icon::question, true)) ended_ = true;
+}
+
+// ---- help and the version box ----
+
+void ShellPresenter::mnuHowUseItem_Click() {
+    hide_year_list();
+    status(Text());
+    services_.open_help(document_.dir() / "TEVARDIN.HLP");
+}
+
+void ShellPresenter::mnuVerItem_Click() {
+    if (modes_.entering) return;
+    hide_year_list();
+    dialog_.caption = U"ﾊﾞｰｼﾞｮﾝ情報";
+    dialog_.at("Label1").text = kProgramTitle + U"\r\n\r\nプロ野球ペナントレース記録\r\n\r\n(C) " + kYears;
+    dialog_.visible = true;
+}
+
+void ShellPresenter::dialog_Command1_Click() {
+    status(Text());
+    dialog_.visible = false;
+    main_.at("Command7").focused = false;
+}
+
+// ---- club names in the captions ----
+
+void ShellPresenter::show_club_names() {
+    const ClubNames& clubs = season().clubs;
+    for (int team = 1; team <= 12; ++team) {
+        main_.at(kHomerunClubItems[team - 1]).caption = clubs.form(ClubForm::hr_menu, team);
+        main_.at(kPitcherClubItems[team - 1]).caption = clubs.form(ClubForm::pitcher_menu, team);
+    }
+    for (std::size_t f = 0; f < kClubOptionArrays.size(); ++f)
+        for (Control* option : main_.array(kClubOptionArrays[f]))
+            option->caption = clubs.form(ClubForm::option, (f < 2 ? 1 : 7) + option->index);
+    for (Control* item : main_.array("mnulog")) item->caption = trim_right(clubs.team_name(item->index));
+}
+
+}  // namespace tev::ui

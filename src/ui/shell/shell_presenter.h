@@ -1,0 +1,44 @@
+// The program's shell: its entry (the single-instance guard, the notice window and the load
+// sequence), the layout check, the clock, the orderly end, the help and the version box, and the
+// club names in every caption that shows one.
+#pragma once
+
+#include "ui/app/presenter.h"
+
+namespace tev::ui {
+
+class ShellPresenter : public Presenter {
+public:
+    explicit ShellPresenter(const Context& context);
+
+    void bind() override;
+    void on_club_names_changed() override { show_club_names(); }
+
+    // Program entry; false when the program ended itself (a second copy, or a fatal start-up
+    // failure) after its message.
+    bool start();
+    // True once the program has ended (fatal failure, refused instance, or quit confirmed).
+    bool ended() const { return ended_; }
+
+    // A request to close the main window from its frame or the system (Form_QueryUnload).
+    void Form_QueryUnload();
+    // The clock (Timer1): every 200 ms.
+    void Timer1_Timer();
+
+private:
+    void Form_Load();
+    bool read_season();
+    void fatal(const Text& message, const Error* error = nullptr);
+    void check_layout();
+    void mnuEndPrgItem_Click();
+    void mnuHowUseItem_Click();
+    void mnuVerItem_Click();
+    void dialog_Command1_Click();
+    void show_club_names();
+
+    Window& notice_;
+    Window& dialog_;
+    bool ended_ = false;
+};
+
+}  // namespace tev::ui
