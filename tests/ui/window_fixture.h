@@ -1,6 +1,7 @@
 // A data folder with a season on disk, and the main window started on it with scripted services.
 #pragma once
 
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 
@@ -13,9 +14,13 @@
 
 namespace tev::test {
 
-class WindowTest : public ::testing::Test {
+// The base of every window-model fixture: a data folder, the season written into it, the main
+// window started on it with `ServicesT` (scripted answers and a record of what was shown), and
+// the clicks a user makes.
+template <class ServicesT = ui::ScriptedServices>
+class WindowFixture : public ::testing::Test {
 protected:
-    WindowTest() : season(std::make_unique<Season>()) {}
+    WindowFixture() : season(std::make_unique<Season>()) {}
 
     // Writes the season built so far (files, history, settings) into the data folder.
     void write_season() { ASSERT_TRUE(gen::write_generated(dir.path(), *season).ok()); }
@@ -42,6 +47,19 @@ protected:
         for (int k : presses) click("Command4", k);
     }
 
+    ui::Control& at(const std::string& name, int index = -1) { return window->main().at(name, index); }
+    const Text& text(const std::string& name, int index = -1) { return at(name, index).text; }
+    bool exists(const std::string& name) { return std::filesystem::exists(dir / name); }
+
+    TempDir dir;
+    std::unique_ptr<Season> season;
+    ServicesT services;
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+// The fixture of most window tests, with the clicks that type a game in.
+class WindowTest : public WindowFixture<> {
+protected:
     // A pitcher typed through the keyboard row of the box's pick list.
     void pick_pitcher(const std::string& box, const char32_t* name) {
         services.inputs.push_back(name);
@@ -80,13 +98,6 @@ protected:
         click("Command1");
     }
 
-    ui::Control& at(const std::string& name, int index = -1) { return window->main().at(name, index); }
-    const Text& text(const std::string& name, int index = -1) { return at(name, index).text; }
-
-    TempDir dir;
-    std::unique_ptr<Season> season;
-    ui::ScriptedServices services;
-    std::unique_ptr<ui::MainWindow> window;
 };
 
 }  // namespace tev::test

@@ -8,10 +8,7 @@
 
 #include "core/store/season_files.h"
 #include "season_gen.h"
-#include "support/season_builder.h"
-#include "support/temp_dir.h"
-#include "ui/main_window.h"
-#include "ui/shell/scripted_services.h"
+#include "ui/window_fixture.h"
 
 namespace tev::test {
 
@@ -35,18 +32,14 @@ struct ProbeServices : ui::ScriptedServices {
     }
 };
 
-class YearsTest : public ::testing::Test {
-  protected:
-    YearsTest() : season(std::make_unique<Season>()) {}
-
-    // Writes the 1996 season built so far (files, history, settings).
-    void write_season() { ASSERT_TRUE(gen::write_generated(dir.path(), *season).ok()); }
-
+class YearsTest : public WindowFixture<ProbeServices> {
+protected:
     // Writes the three season files of `other` for its year (no history, no home runs).
     void write_year(const Season& other) {
         ASSERT_TRUE(datsave_disk(dir.path(), paht_set(other.disp_year), other).ok());
     }
 
+    // Starts the program on the season; the probe forgets what the start-up showed.
     bool start() {
         write_season();
         window = std::make_unique<ui::MainWindow>(dir.path(), services);
@@ -56,15 +49,6 @@ class YearsTest : public ::testing::Test {
         return started;
     }
 
-    void click(const std::string& name, int index = -1) {
-        window->main().fire(name, index, ui::Event::click);
-    }
-
-    void click_line(const std::string& list, int line) {
-        window->main().at(list).list_index = line - 1;
-        click(list);
-    }
-
     // Clicks the year `year` ("1997" or " 1997") in the year list.
     void click_year(const Text& item) {
         const auto& lines = at("List3").lines;
@@ -72,17 +56,6 @@ class YearsTest : public ::testing::Test {
         ASSERT_NE(found, lines.end()) << to_utf8(item);
         click_line("List3", static_cast<int>(found - lines.begin()) + 1);
     }
-
-    ui::Control& at(const std::string& name, int index = -1) {
-        return window->main().at(name, index);
-    }
-    const Text& text(const std::string& name, int index = -1) { return at(name, index).text; }
-    bool exists(const std::string& name) { return std::filesystem::exists(dir / name); }
-
-    TempDir dir;
-    std::unique_ptr<Season> season;
-    ProbeServices services;
-    std::unique_ptr<ui::MainWindow> window;
 };
 
 }  // namespace tev::test
