@@ -230,7 +230,7 @@ private:
     void Command17_Click();
     void Command6_Click();
     void Command16_Click();
-    void record_disp2_refresh();
+    void refresh_standings_as_of();
     void as_of_calendar(int command4_index, int month);
     bool as_of_calendar_up() const;  // the calendar steps the day of an as-of report
     void mnukaiten_Click();
@@ -240,7 +240,7 @@ private:
 
     // Pitcher reports and cumulative pitcher records: ui/pitchers/.
     void bind_pitchers();
-    void run_pitcher_rui();  // rebuilds the cumulative pitcher tables over the registered years
+    void rebuild_pitcher_cum();  // rebuilds the cumulative pitcher tables over the registered years
     void Command8_Click();
     void Option6_Click(int index);
     void enable_league_choice(int index);
@@ -259,7 +259,7 @@ private:
     // Home-run reports and cumulative home runs: ui/homeruns/ (home-run entry is in ui/entry/).
     void bind_homeruns();
     void Command19_Click();  // the side switch of a home-run report, else files a home run
-    void run_homerun_rui();  // rebuilds the cumulative home-run tables over the registered years
+    void rebuild_homerun_cum();  // rebuilds the cumulative home-run tables over the registered years
     void Command18_Click();
     void draw_homerun_league(int league);
     void show_side_switch();
@@ -289,8 +289,8 @@ private:
     void graph_Check1_Click(int index);
     void graph_HScroll1_Change();
     void graph_Form_Unload();
-    void make_grph(int first);
-    void make_grph2(int team);
+    void draw_league_graph(int first);
+    void draw_club_line(int team);
     void graph_clear();
     void graph_dates();
     void build_summary_window();

@@ -53,7 +53,7 @@ std::unique_ptr<Season> grid_season() {
 
 TEST(Tallies, EveryGameCountsForBothClubsOfThePair) {
     const auto season = grid_season();
-    const TeamTallies t = monthdat_make(*season);
+    const TeamTallies t = build_team_tallies(*season);
     const Tally giants_swallows = t.vs_dat(0, 1, 2);
     EXPECT_EQ(giants_swallows.wins, 3);
     EXPECT_EQ(giants_swallows.losses, 0);
@@ -86,7 +86,7 @@ TEST(Tallies, TwelveDrawsInAPairDoNotSpillIntoTheWins) {
     Season season;
     for (int m = 1; m <= 12; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 1, .second_runs = 1});
     for (int m = 13; m <= 15; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 2, .second_runs = 1});
-    const TeamTallies t = monthdat_make(season);
+    const TeamTallies t = build_team_tallies(season);
     EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 3);
     EXPECT_EQ(t.vs_dat(0, 1, 2).draws, 12);
     EXPECT_EQ(t.vs_dat(0, 2, 1).losses, 3);
@@ -105,7 +105,7 @@ TEST(Tallies, TwentyFiveWinsInAMonthDoNotOverflow) {
             add_game(season, {.first = 1, .second = rival, .meet = m, .first_runs = 3, .second_runs = 0, .month = 5,
                               .day = day++ % 31 + 1});
     add_game(season, {.first = 2, .second = 1, .meet = 6, .first_runs = 3, .second_runs = 0, .month = 6, .day = 1});
-    const TeamTallies t = monthdat_make(season);
+    const TeamTallies t = build_team_tallies(season);
     EXPECT_EQ(t.month_dat(1, 5).wins, 25);
     EXPECT_EQ(t.month_dat(1, 5).losses, 0);
     EXPECT_EQ(t.month_dat(1, 5).draws, 0);
@@ -122,7 +122,7 @@ TEST(Tallies, MarchJoinsAprilAndDatesOutsideTheSeasonStayOutOfTheMonths) {
     add_game(season, {.first = 1, .second = 2, .meet = 2, .first_runs = 3, .second_runs = 0, .month = 4, .day = 2});
     add_game(season, {.first = 1, .second = 2, .meet = 3, .first_runs = 0, .second_runs = 3, .month = 11, .day = 2});
     add_game(season, {.first = 1, .second = 2, .meet = 4, .first_runs = 0, .second_runs = 3, .month = 2, .day = 28});
-    const TeamTallies t = monthdat_make(season);
+    const TeamTallies t = build_team_tallies(season);
     EXPECT_EQ(month_column(3), 4);
     EXPECT_EQ(month_column(2), 0);
     EXPECT_EQ(month_column(11), 0);
@@ -145,7 +145,7 @@ TEST(HeadToHeadReport, PercentageCells) {
 
 TEST(HeadToHeadReport, RecordGrid) {
     const auto season = grid_season();
-    const auto pane = vs_record_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
+    const auto pane = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
                                        "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝敗を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　敗　一　覧");
@@ -155,7 +155,7 @@ TEST(HeadToHeadReport, RecordGrid) {
 
 TEST(HeadToHeadReport, PercentageGrid) {
     const auto season = grid_season();
-    const auto pane = vs_pct_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
+    const auto pane = vs_pct_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
                                     "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝率を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　率　一　覧");
@@ -171,8 +171,8 @@ TEST(HeadToHeadReport, GridHeadersForEachLayout) {
     EXPECT_TRUE(matches_golden("head_to_head/grid_headers.txt", lines));
     // The reports put them first in each league's block.
     Season season;
-    const TeamTallies t = monthdat_make(season);
-    const LeagueTable c = record_make(season, 1, 6), p = record_make(season, 7, 12);
+    const TeamTallies t = build_team_tallies(season);
+    const LeagueTable c = build_standings(season, 1, 6), p = build_standings(season, 7, 12);
     for (int disp_size = 0; disp_size <= 2; ++disp_size) {
         const auto record = vs_record_report(t, c, p, "1996", disp_size).lines;
         const auto pct = vs_pct_report(t, c, p, "1996", disp_size).lines;
@@ -204,7 +204,7 @@ std::unique_ptr<Season> wins_season(const std::string& year) {
 TEST(HeadToHeadReport, RanksFollowTheStandingsAndThe2001Order) {
     for (const char* year : {"1996", "2001"}) {
         const auto season = wins_season(year);
-        const auto ranks = club_ranks(record_make(*season, 1, 6), wins_ranked_year(year));
+        const auto ranks = club_ranks(build_standings(*season, 1, 6), wins_ranked_year(year));
         if (std::string(year) == "2001") {
             EXPECT_EQ(ranks[2], 1);  // ヤクルト: more wins
             EXPECT_EQ(ranks[1], 2);
@@ -217,7 +217,7 @@ TEST(HeadToHeadReport, RanksFollowTheStandingsAndThe2001Order) {
         EXPECT_EQ(ranks[6], 5);
     }
     const auto season = wins_season("2001");
-    const auto lines = vs_record_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
+    const auto lines = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
                                         "2001", 0)
                            .lines;
     EXPECT_TRUE(matches_golden("head_to_head/record_2001.txt", lines));

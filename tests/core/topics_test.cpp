@@ -45,10 +45,10 @@ void add_innings_game(Season& season, int first, int second, int meet, const cha
 
 // The tables a commit builds beside the games (the home-run tallies are filled by hand).
 void build_tables(Season& season) {
-    season.best_dat = tokuten_ichiran1(season);
-    season.pitcher_c = tousyu_datmake(season, 1, 6).table;
-    season.pitcher_p = tousyu_datmake(season, 7, 12).table;
-    season.pitcher_all = tousyu_datmake(season, 1, 12).table;
+    season.best_dat = build_score_list(season);
+    season.pitcher_c = build_pitcher_table(season, 1, 6).table;
+    season.pitcher_p = build_pitcher_table(season, 7, 12).table;
+    season.pitcher_all = build_pitcher_table(season, 1, 12).table;
 }
 
 // A tally entry: club, name padded with full-width blanks, count in two.
@@ -56,7 +56,7 @@ Text tally(int team, const char32_t* name, int count) {
     return right_num(team, 2) + pad_wide(name, 10) + right_num(count, 2);
 }
 
-std::vector<Text> page_of(const Season& season) { return topics_page(season, kaisuu_ten(season)); }
+std::vector<Text> page_of(const Season& season) { return topics_page(season, build_inning_totals(season)); }
 
 // Six Central games and three Pacific ones: leading pitchers on both sides, two scores that
 // share the lead, a slugfest, two games on the smallest crowd, and home runs.

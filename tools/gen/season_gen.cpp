@@ -181,10 +181,10 @@ Status write_generated(const std::filesystem::path& dir, const Season& games) {
     // The saved tables are built from the games, as the program's commit builds them.
     auto built = std::make_unique<Season>(games);
     Season& season = *built;
-    season.pitcher_c = tousyu_datmake(season, 1, 6).table;
-    season.pitcher_p = tousyu_datmake(season, 7, 12).table;
-    season.pitcher_all = tousyu_datmake(season, 1, 12).table;
-    season.best_dat = tokuten_ichiran1(season);
+    season.pitcher_c = build_pitcher_table(season, 1, 6).table;
+    season.pitcher_p = build_pitcher_table(season, 7, 12).table;
+    season.pitcher_all = build_pitcher_table(season, 1, 12).table;
+    season.best_dat = build_score_list(season);
     season.homeruns = homerun_make(season).tables;
     const FileNames names = paht_set(season.disp_year);
     if (auto saved = datsave_disk(dir, names, season); !saved) return saved;

@@ -125,7 +125,7 @@ HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years) {
     return builder.finish();
 }
 
-HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
+HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir, const std::vector<std::string>& years,
                             const std::string& current_year, const HomerunTables& current,
                             const std::function<void(HrCumStep)>& progress) {
     const auto step = [&](HrCumStep s) {

@@ -49,13 +49,13 @@ struct HomerunCumBuild {
 // in the notes.
 HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years);
 
-// Where `homerun_rui` hands control back: before reading, before adding up, after the first
+// Where `add_up_homerun_years` hands control back: before reading, before adding up, after the first
 // year, before the batters' sort, before the pitchers' sort.
 enum class HrCumStep { reading, adding, first_year, sorting_batters, sorting_pitchers };
 
 // The cumulative tables of the registered `years` (each once, in their order): `current_year`
 // from `current` as it stands in memory, every other year from "homerun_<year>.DAT" (or ".dat").
-HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
+HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir, const std::vector<std::string>& years,
                             const std::string& current_year, const HomerunTables& current,
                             const std::function<void(HrCumStep)>& progress = {});
 

@@ -29,7 +29,7 @@ int entry_pacific(const Text& entry) { return static_cast<int>(number_or_zero(mi
 
 }  // namespace
 
-ScoreList tokuten_ichiran1(const Season& season) {
+ScoreList build_score_list(const Season& season) {
     std::vector<ScoreCount> counts((kMaxRuns + 1) * (kMaxRuns + 1));
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int a = std::clamp(first_runs(game), 0, kMaxRuns);

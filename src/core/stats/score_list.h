@@ -1,5 +1,5 @@
 // The score list `best_dat`: how often each final score (higher - lower runs) occurred, in all
-// games and per league, most frequent first. `tokuten_ichiran1` builds it; it is saved with the
+// games and per league, most frequent first. `build_score_list` builds it; it is saved with the
 // season, so the report (得点一覧, in List1) reads the 150 saved strings, not the games.
 // An entry is 30 characters:
 //   1-2 higher runs   3-4 " -"   5-6 lower runs   7-8 blanks   9-11 games, both leagues
@@ -18,7 +18,7 @@ using ScoreList = std::array<Text, kBestEntries>;  // entry e (1..150) is elemen
 
 // The score list of the stored games: entries 1..n in order of count (equal counts ordered by
 // higher, then lower runs, smaller first), the rest empty; at most 150 scores are kept.
-ScoreList tokuten_ichiran1(const Season& season);
+ScoreList build_score_list(const Season& season);
 
 // The number of used entries: those before the first empty one.
 int score_list_size(const ScoreList& best_dat);

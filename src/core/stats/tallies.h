@@ -1,5 +1,5 @@
 // Win/draw/loss tallies of every club against each league rival (`vs_dat`) and month by month
-// (`month_dat`), built in one pass over the stored games by `monthdat_make`. Each tally holds its
+// (`month_dat`), built in one pass over the stored games by `build_team_tallies`. Each tally holds its
 // three counts as plain integers, so no count can wrap or spill into its neighbour however many
 // games a month or a pairing holds.
 #pragma once
@@ -40,7 +40,7 @@ struct TeamTallies {
 int month_column(int month);
 
 // The head-to-head and monthly tallies of every stored game.
-TeamTallies monthdat_make(const Season& season);
+TeamTallies build_team_tallies(const Season& season);
 
 // A tally as the grid and month cells show it: wins in 2 characters, "-", losses in 2, "-", the
 // draws (" 5- 3-0"); seven blanks when nothing was played. Counts wider than their field (ten

@@ -36,10 +36,10 @@ Status rebuild_derived_files(const fs::path& dir, const std::string& year) {
     std::error_code ec;
     if (!fs::exists(dir / name_on_disk(dir, names.game_file), ec)) return ok_status();  // nothing to follow
     if (Status read = read_game_file(dir, names, *season); !read) return read;
-    season->best_dat = tokuten_ichiran1(*season);
-    PitcherBuild central = tousyu_datmake(*season, 1, 6);
-    PitcherBuild pacific = tousyu_datmake(*season, 7, 12);
-    season->pitcher_all = tousyu_both_leagues(*season, central, pacific).table;
+    season->best_dat = build_score_list(*season);
+    PitcherBuild central = build_pitcher_table(*season, 1, 6);
+    PitcherBuild pacific = build_pitcher_table(*season, 7, 12);
+    season->pitcher_all = merge_pitcher_tables(*season, central, pacific).table;
     season->pitcher_c = std::move(central.table);
     season->pitcher_p = std::move(pacific.table);
     season->homeruns = homerun_make(*season).tables;

@@ -140,7 +140,7 @@ void MainWindow::commit_chain() {
     rebuild_pitcher_tables(true);
     rebuild_standings(true);
     const bool saved = save_season(true);
-    tallies_ = monthdat_make(*season_);
+    tallies_ = build_team_tallies(*season_);
     rebuild_cumulative_pitchers(true);
     if (saved) dat_changed_ = 0;  // a failed save stays pending: the next 入力終了 saves again
     rebuild_history();

@@ -51,7 +51,7 @@ void MainWindow::delete_chain() {
     // A failed save leaves the deletion pending, so that the next 入力終了 saves it.
     if (!save_season(true)) dat_changed_ = 1;
     close_save();
-    tallies_ = monthdat_make(*season_);
+    tallies_ = build_team_tallies(*season_);
 }
 
 }  // namespace tev::ui

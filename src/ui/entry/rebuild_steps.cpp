@@ -14,16 +14,16 @@ namespace tev::ui {
 
 void MainWindow::rebuild_score_list(bool events) {
     step(U"得点一覧作成中です。", events);
-    season_->best_dat = tokuten_ichiran1(*season_);
+    season_->best_dat = build_score_list(*season_);
 }
 
 void MainWindow::rebuild_pitcher_tables(bool events) {
     step(U"セントラルリーグ投手成績作成中です。", events);
-    PitcherBuild central = tousyu_datmake(*season_, 1, 6);
+    PitcherBuild central = build_pitcher_table(*season_, 1, 6);
     step(U"パシフィックリーグ投手成績作成中です。", events);
-    PitcherBuild pacific = tousyu_datmake(*season_, 7, 12);
+    PitcherBuild pacific = build_pitcher_table(*season_, 7, 12);
     step(U"両リーグ投手成績作成中です。", events);
-    PitcherBuild both = tousyu_both_leagues(*season_, central, pacific);
+    PitcherBuild both = merge_pitcher_tables(*season_, central, pacific);
     const int left_out = std::max({central.left_out, pacific.left_out, both.left_out});
     season_->pitcher_c = std::move(central.table);
     season_->pitcher_p = std::move(pacific.table);
@@ -35,9 +35,9 @@ void MainWindow::rebuild_pitcher_tables(bool events) {
 
 void MainWindow::rebuild_standings(bool events) {
     step(U"セントラルリーグ成績一覧作成中です。", events);
-    central_rec_ = record_make(*season_, 1, 6);
+    central_rec_ = build_standings(*season_, 1, 6);
     step(U"パシフィックリーグ成績一覧作成中です。", events);
-    pacific_rec_ = record_make(*season_, 7, 12);
+    pacific_rec_ = build_standings(*season_, 7, 12);
 }
 
 bool MainWindow::save_season(bool events) {
@@ -55,7 +55,7 @@ bool MainWindow::save_season(bool events) {
 
 void MainWindow::rebuild_cumulative_pitchers(bool events) {
     step(U"累計データ作成中です。", events);
-    run_pitcher_rui();
+    rebuild_pitcher_cum();
 }
 
 void MainWindow::rebuild_history() {
@@ -66,12 +66,12 @@ void MainWindow::rebuild_history() {
 
 void MainWindow::rebuild_innings(bool events) {
     step(U"回数別データ作成中です。", events);
-    *innings_ = kaisuu_ten(*season_);
+    *innings_ = build_inning_totals(*season_);
 }
 
 void MainWindow::rebuild_streaks(bool events) {
     step(U"連勝、連敗データ作成中です。", events);
-    *streaks_ = rensyou(*season_);
+    *streaks_ = build_streaks(*season_);
 }
 
 void MainWindow::rebuild_homeruns(bool events) {
@@ -81,7 +81,7 @@ void MainWindow::rebuild_homeruns(bool events) {
 
 void MainWindow::rebuild_cumulative_homeruns(bool events) {
     step(U"ホームラン累計データ作成中です。", events);
-    run_homerun_rui();
+    rebuild_homerun_cum();
 }
 
 }  // namespace tev::ui

@@ -67,7 +67,7 @@ void MainWindow::graph_Form_Load() {
     }
     graph_.at("Option1", 0).value = true;
     graph_.at("Option1", 1).value = false;
-    make_grph(1);
+    draw_league_graph(1);
     g.graph_ready = 1;
 }
 
@@ -82,19 +82,19 @@ void MainWindow::graph_dates() {
     graph_.at("Text8").text = graph_right_date(first_day);
 }
 
-void MainWindow::make_grph(int first) {
+void MainWindow::draw_league_graph(int first) {
     graph_clear();
     const GraphPicture picture =
-        tev::make_grph(season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, first,
+        tev::draw_league_graph(season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, first,
                        season_->clubs);
     graph_.drawing = segments_of(picture);
     for (int p = 0; p < 6; ++p) graph_.at("Text" + std::to_string(p + 1)).text = picture.place_names[p];
     graph_dates();
 }
 
-void MainWindow::make_grph2(int team) {
+void MainWindow::draw_club_line(int team) {
     GraphPicture picture;
-    tev::make_grph2(picture, season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, team);
+    tev::draw_club_line(picture, season_->history, mode_of(hist_.graph), graph_.at("HScroll1").scroll_value, team);
     const std::vector<LineSegment> lines = segments_of(picture);
     graph_.drawing.insert(graph_.drawing.end(), lines.begin(), lines.end());
 }
@@ -112,7 +112,7 @@ void MainWindow::graph_Option1_Click(int index) {
     // graph_all keeps its value: after an unchecked box, scrolling draws the clubs one by one
     // until a check-box click sets it back.
     graph_.at("HScroll1").scroll_value = 1;
-    make_grph(g.graph_league);
+    draw_league_graph(g.graph_league);
     g.graph_ready = 1;
 }
 
@@ -125,7 +125,7 @@ void MainWindow::graph_Check1_Click(int index) {
     g.graph_all = std::all_of(boxes.begin(), boxes.end(), [](const Control* c) { return c->value; }) ? 1 : 2;
     graph_clear();
     for (int i = 0; i < 6; ++i)
-        if (graph_.at("Check1", i).value) make_grph2(g.graph_league + i);
+        if (graph_.at("Check1", i).value) draw_club_line(g.graph_league + i);
     graph_dates();
 }
 
@@ -134,12 +134,12 @@ void MainWindow::graph_HScroll1_Change() {
     Control& bar = graph_.at("HScroll1");
     bar.scroll_value = std::clamp(bar.scroll_value, bar.scroll_min, bar.scroll_max);
     if (g.graph_all == 1) {
-        make_grph(g.graph_league);
+        draw_league_graph(g.graph_league);
         return;
     }
     graph_clear();
     for (int i = 0; i < 6; ++i)
-        if (graph_.at("Check1", i).value) make_grph2(g.graph_league + i);
+        if (graph_.at("Check1", i).value) draw_club_line(g.graph_league + i);
     graph_dates();
 }
 

@@ -8,7 +8,7 @@
 
 namespace tev::ui {
 
-void MainWindow::run_homerun_rui() {
+void MainWindow::rebuild_homerun_cum() {
     const auto progress = [this](HrCumStep s) {
         switch (s) {
             case HrCumStep::reading:
@@ -29,7 +29,7 @@ void MainWindow::run_homerun_rui() {
         }
         pump();
     };
-    HomerunCumBuild build = homerun_rui(dir_, registered_years(settings_.rec_year),
+    HomerunCumBuild build = add_up_homerun_years(dir_, registered_years(settings_.rec_year),
                                         season_->disp_year, season_->homeruns, progress);
     const std::vector<Text> notes = build.notes;
     *homeruns_.cum = std::move(build);
@@ -40,7 +40,7 @@ void MainWindow::run_homerun_rui() {
 void MainWindow::h_ruikei_Click() {
     if (record_view_refused()) return;
     open_record_view();
-    if (homeruns_.cum_built_for != cum_registration()) run_homerun_rui();
+    if (homeruns_.cum_built_for != cum_registration()) rebuild_homerun_cum();
     homeruns_.cum_view = true;
     homeruns_.club_view = false;
     homeruns_.side = HrSide::batters;

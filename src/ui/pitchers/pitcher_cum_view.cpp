@@ -18,7 +18,7 @@ std::string MainWindow::cum_registration() const {
     return settings_.rec_year + "|" + season_->disp_year;
 }
 
-void MainWindow::run_pitcher_rui() {
+void MainWindow::rebuild_pitcher_cum() {
     const auto progress = [this](CumStep s) {
         switch (s) {
             case CumStep::reading:
@@ -36,7 +36,7 @@ void MainWindow::run_pitcher_rui() {
         }
         pump();
     };
-    PitcherCumBuild build = pitcher_rui(dir_, registered_years(settings_.rec_year),
+    PitcherCumBuild build = add_up_pitcher_years(dir_, registered_years(settings_.rec_year),
                                         season_->disp_year, season_->pitcher_all, progress);
     *pitchers_.cum = std::move(build.table);
     pitchers_.cum_built_for = cum_registration();
@@ -59,7 +59,7 @@ void MainWindow::tell_left_out(const Text& what, const std::vector<Text>& notes,
 void MainWindow::mnusei_rui_Click() {
     if (record_view_refused()) return;
     open_record_view();
-    if (pitchers_.cum_built_for != cum_registration()) run_pitcher_rui();
+    if (pitchers_.cum_built_for != cum_registration()) rebuild_pitcher_cum();
     pitchers_.cum_view = true;
     pitchers_.club_view = false;
     draw_pitcher_cum(1);

@@ -62,7 +62,7 @@ void MainWindow::List4_Click(int line) {
     if (list4_view_ == ListView::standings) {
         if (const auto team = standings_line_club(line, central_rec_, pacific_rec_)) detail = club_game_lines(*season_, *team);
     } else if (list4_view_ == ListView::standings_as_of) {
-        detail = listbox4_sub(*season_, line, central_rec2_, pacific_rec2_, asof_);
+        detail = as_of_line_click(*season_, line, central_rec2_, pacific_rec2_, asof_);
     } else if (list4_view_ == ListView::meeting_status) {
         if (const auto pick = meeting_status_click(line, main_.at("List4").lines, season_->clubs))
             detail = meeting_detail_lines(*season_, pick->club, pick->rival);

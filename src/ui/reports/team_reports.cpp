@@ -16,9 +16,9 @@ constexpr Color kOrange = 0xFF8000;
 }  // namespace
 
 void MainWindow::rebuild_team_tables() {
-    tallies_ = monthdat_make(*season_);
-    *innings_ = kaisuu_ten(*season_);
-    *streaks_ = rensyou(*season_);
+    tallies_ = build_team_tallies(*season_);
+    *innings_ = build_inning_totals(*season_);
+    *streaks_ = build_streaks(*season_);
 }
 
 void MainWindow::restore_keypad() {
@@ -103,13 +103,13 @@ void MainWindow::Command16_Click() {
     plus.caption = U"＋";
     minus.fore_color = plus.fore_color = kRed;
     list4_view_ = ListView::standings_as_of;
-    record_disp2_refresh();
+    refresh_standings_as_of();
 }
 
-void MainWindow::record_disp2_refresh() {
-    central_rec2_ = record_make2(*season_, 1, 6, asof_);
-    pacific_rec2_ = record_make2(*season_, 7, 12, asof_);
-    fill_report("List4", "Label7", record_disp2(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_, season_->clubs), kRed);
+void MainWindow::refresh_standings_as_of() {
+    central_rec2_ = build_standings_as_of(*season_, 1, 6, asof_);
+    pacific_rec2_ = build_standings_as_of(*season_, 7, 12, asof_);
+    fill_report("List4", "Label7", standings_as_of_report(central_rec2_, pacific_rec2_, season_->disp_year, asof_, disp_size_, season_->clubs), kRed);
 }
 
 void MainWindow::as_of_calendar(int command4_index, int month) {
@@ -120,7 +120,7 @@ void MainWindow::as_of_calendar(int command4_index, int month) {
     asof_ = *next;
     main_.at("List2").visible = false;
     if (list4_view_ == ListView::race_as_of) return race_as_of_refresh();
-    record_disp2_refresh();
+    refresh_standings_as_of();
 }
 
 bool MainWindow::as_of_calendar_up() const {

@@ -62,8 +62,8 @@ void MainWindow::Form_Load() {
     season_->homeruns = *homeruns;
     read_year_clubs();
 
-    central_rec_ = record_make(*season_, 1, 6);
-    pacific_rec_ = record_make(*season_, 7, 12);
+    central_rec_ = build_standings(*season_, 1, 6);
+    pacific_rec_ = build_standings(*season_, 7, 12);
     rebuild_team_tables();
 
     const Text year = ascii(settings_.disp_year);

@@ -110,9 +110,9 @@ bool MainWindow::remember_settings() {
 void MainWindow::registered_years_changed() {
     // The cumulative records run over every registered year.
     step(U"累計データ作成中です。", true);
-    run_pitcher_rui();
+    rebuild_pitcher_cum();
     step(U"ホームラン累計データ作成中です。", true);
-    run_homerun_rui();
+    rebuild_homerun_cum();
     status(Text());
 }
 
