@@ -30,7 +30,7 @@ void BM_ReadHistoryFile(benchmark::State& state) {
     const ItemWriter writer = history_file_writer(history_make(*season), "RIRE1996.DAT");
     if (!commit_writers(dir.path(), {&writer}).ok()) state.SkipWithError("cannot write the history file");
     for (auto _ : state) {
-        auto read = read_dat2(dir.path(), "RIRE1996.DAT");
+        auto read = read_history_file(dir.path(), "RIRE1996.DAT");
         benchmark::DoNotOptimize(read.ok());
     }
 }

@@ -52,7 +52,7 @@ void write_full_season(const test::TempDir& dir, benchmark::State& state) {
 void BM_BareReadAndDecode(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const std::vector<std::string> files = startup_files(paht_set("1996"));
+    const std::vector<std::string> files = startup_files(year_file_names("1996"));
     std::size_t decoded = 0;
     for (auto _ : state) {
         for (const std::string& name : files) {
@@ -81,13 +81,13 @@ BENCHMARK(BM_BareReadAndDecode)->Unit(benchmark::kMicrosecond);
 void BM_StartupReadAndBuild(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
-        auto history = read_dat2(dir.path(), names.history_file);
+        auto history = read_history_file(dir.path(), names.history_file);
         if (!history || history_rebuild_needed(*history)) state.SkipWithError("cannot read the history");
-        if (!read_dat(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
-        auto homeruns = read_dat3(dir.path(), names.homerun_file);
+        if (!read_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
+        auto homeruns = read_homerun_file(dir.path(), names.homerun_file);
         if (!homeruns) state.SkipWithError("cannot read the home runs");
         auto central = build_standings(*season, 1, 6);
         auto pacific = build_standings(*season, 7, 12);
@@ -106,10 +106,10 @@ BENCHMARK(BM_StartupReadAndBuild)->Unit(benchmark::kMicrosecond);
 void BM_ReadSeasonAndBuildStandings(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
-        if (!read_dat(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
+        if (!read_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
         auto central = build_standings(*season, 1, 6);
         auto pacific = build_standings(*season, 7, 12);
         benchmark::DoNotOptimize(central);
@@ -132,9 +132,9 @@ BENCHMARK(BM_BuildStandings)->Unit(benchmark::kMicrosecond);
 void BM_SaveSeason(benchmark::State& state) {
     test::TempDir dir;
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
-        if (!datsave_disk(dir.path(), names, *season).ok()) state.SkipWithError("cannot save season");
+        if (!write_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot save season");
     }
 }
 BENCHMARK(BM_SaveSeason)->Unit(benchmark::kMillisecond);

@@ -273,12 +273,12 @@ private:
     // Season history, the graph window and the past-years summary: ui/history/.
     void bind_history();
     void rireki_make();
-    // The history file of the year on screen (names_): rire_chek sets history_state_ 2 when it
-    // can be read, else 0. read_dat2 loads it (history_state_ 2, or 5 when it ended early or is
+    // The history file of the year on screen (names_): history_file_readable sets history_state_ 2 when it
+    // can be read, else 0. read_history_file loads it (history_state_ 2, or 5 when it ended early or is
     // damaged); false when it could not: a missing file during a year switch (after its message,
     // history_state_ 0), else a fatal end. rebuild_history_if_needed runs rireki_make for 5.
-    void rire_chek();
-    bool read_dat2(bool year_switch);
+    void history_file_readable();
+    bool read_history_file(bool year_switch);
     void rebuild_history_if_needed();
     void tell_left_out_games();
     bool history_window_refused() const;

@@ -30,7 +30,7 @@ void copy_folder(const fs::path& from, const fs::path& to) {
 }
 
 std::string derived_files_fault(const fs::path& dir, const std::string& year) {
-    const FileNames names = paht_set(year);
+    const FileNames names = year_file_names(year);
     auto season = std::make_unique<Season>();
     season->disp_year = year;
     if (Status read = read_game_file(dir, names, *season); !read) return "game file: " + read.error().describe();

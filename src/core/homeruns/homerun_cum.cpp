@@ -146,7 +146,7 @@ HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir, const std
             if (!std::filesystem::exists(dir / name, ec)) {
                 builder.add_year(
                     HomerunYear{year, nullptr, from_utf8(name) + U" が見つかりません"});
-            } else if (auto tables = read_dat3(dir, name); !tables) {
+            } else if (auto tables = read_homerun_file(dir, name); !tables) {
                 builder.add_year(HomerunYear{year, nullptr, from_utf8(tables.error().describe())});
             } else {
                 const auto held = std::make_unique<HomerunTables>(std::move(*tables));

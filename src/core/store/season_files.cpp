@@ -143,7 +143,7 @@ Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable&
 
 }  // namespace
 
-Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
+Status read_season_files(const fs::path& dir, const FileNames& names, Season& season,
                 const std::function<void(ReadStep)>& before) {
     const auto step = [&](ReadStep s) {
         if (before) before(s);
@@ -213,7 +213,7 @@ ItemWriter pitcher_file_writer(const Season& season, const std::string& name) {
     return writer;
 }
 
-Status datsave_disk(const fs::path& dir, const FileNames& names, const Season& season) {
+Status write_season_files(const fs::path& dir, const FileNames& names, const Season& season) {
     const ItemWriter games = game_file_writer(season, names.game_file);
     const ItemWriter best = best_file_writer(season, names.best_file);
     const ItemWriter pitchers = pitcher_file_writer(season, names.pitcher_file);

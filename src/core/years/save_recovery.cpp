@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 bool year_registered(const fs::path& dir, const std::string& year) {
-    auto settings = inifile_read(dir);
+    auto settings = read_settings(dir);
     if (!settings) return false;
     const std::vector<std::string> years = registered_years(settings->rec_year);
     return std::find(years.begin(), years.end(), year) != years.end();
@@ -30,7 +30,7 @@ bool year_registered(const fs::path& dir, const std::string& year) {
 
 // The four derived files of `year` built again from its game file.
 Status rebuild_derived_files(const fs::path& dir, const std::string& year) {
-    const FileNames names = paht_set(year);
+    const FileNames names = year_file_names(year);
     auto season = std::make_unique<Season>();
     season->disp_year = year;
     std::error_code ec;

@@ -133,7 +133,7 @@ void MainWindow::step(const Text& text, bool process_events) {
 }
 
 void MainWindow::commit_chain() {
-    names_ = paht_set(season_->disp_year);
+    names_ = year_file_names(season_->disp_year);
     main_.at("Label10").fore_color = kRed;
     open_save(SaveKind::rebuild, season_->disp_year);
     rebuild_score_list(true);

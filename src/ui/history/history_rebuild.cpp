@@ -20,12 +20,12 @@ const Text kYearFileMissing = U"指定されたデータファイルが見つか
 
 }  // namespace
 
-void MainWindow::rire_chek() {
-    history_state_ = tev::rire_chek(dir_, name_on_disk(dir_, names_.history_file)) ? 2 : 0;
+void MainWindow::history_file_readable() {
+    history_state_ = tev::history_file_readable(dir_, name_on_disk(dir_, names_.history_file)) ? 2 : 0;
 }
 
-bool MainWindow::read_dat2(bool year_switch) {
-    auto read = tev::read_dat2(dir_, names_.history_file);
+bool MainWindow::read_history_file(bool year_switch) {
+    auto read = tev::read_history_file(dir_, names_.history_file);
     if (!read) {
         if (year_switch && read.error().kind == ErrorKind::missing) {
             services_.message(kYearFileMissing);

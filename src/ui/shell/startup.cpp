@@ -40,16 +40,16 @@ void MainWindow::fatal(const Text& message, const Error* error) {
 void MainWindow::Form_Load() {
     recalc_busy_ = 1;
     mend_interrupted_saves();
-    auto settings = inifile_read(dir_);
+    auto settings = read_settings(dir_);
     if (!settings) return fatal(kSettingsDamaged, &settings.error());
     settings_ = *settings;
     season_->disp_year = settings_.disp_year;
 
-    names_ = paht_set(settings_.disp_year);
-    rire_chek();
-    if (!read_dat2(false)) return;
+    names_ = year_file_names(settings_.disp_year);
+    history_file_readable();
+    if (!read_history_file(false)) return;
 
-    const auto read = read_dat(dir_, names_, *season_, [this](ReadStep step) {
+    const auto read = read_season_files(dir_, names_, *season_, [this](ReadStep step) {
         switch (step) {
             case ReadStep::games: status(U"メインデータ読み込み中です。"); break;
             case ReadStep::best: status(U"得点データ読み込み中です。"); pump(); break;
@@ -57,7 +57,7 @@ void MainWindow::Form_Load() {
         }
     });
     if (!read) return fatal(kFilesMissing, &read.error());
-    auto homeruns = read_dat3(dir_, names_.homerun_file);
+    auto homeruns = read_homerun_file(dir_, names_.homerun_file);
     if (!homeruns) return fatal(kFilesMissing, &homeruns.error());
     season_->homeruns = *homeruns;
     read_year_clubs();

@@ -96,14 +96,14 @@ void MainWindow::List3_Click() {
 }
 
 bool MainWindow::remember_settings() {
-    if (const Status written = inifile_write(dir_, settings_); !written) {
+    if (const Status written = write_settings(dir_, settings_); !written) {
         services_.message(
             U"[Tevardin.ini] "
             U"に書き込めませんでした。表示年度と登録年度は次回の起動に残りません。\r\n\r\n" +
             from_utf8(written.error().describe()));
         return false;
     }
-    if (auto read = inifile_read(dir_)) settings_ = *read;
+    if (auto read = read_settings(dir_)) settings_ = *read;
     return true;
 }
 

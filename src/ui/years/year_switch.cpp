@@ -46,7 +46,7 @@ bool MainWindow::new_year_undone(const std::string& year, std::unique_ptr<Season
     saving_.open = false;
     season_ = std::move(previous);
     show_club_names();
-    names_ = paht_set(season_->disp_year);
+    names_ = year_file_names(season_->disp_year);
     settings_.disp_year = season_->disp_year;
     settings_.rec_year = rec_year_without(settings_.rec_year, year);
     close_year_list();
@@ -73,7 +73,7 @@ void MainWindow::new_year(const std::string& year) {
     season_->clubs = club_names_of_new_year(year);
     club_file_refused_ = false;
     datbox_clear();
-    names_ = paht_set(year);
+    names_ = year_file_names(year);
     // The files come first: a year registered without its files could not be started.
     if (!save_season(false)) {
         new_year_undone(year, std::move(previous));
@@ -108,7 +108,7 @@ void MainWindow::new_year(const std::string& year) {
 bool MainWindow::read_year_season(const std::string& year, const std::string& leaving) {
     auto fresh = std::make_unique<Season>();
     fresh->disp_year = year;
-    const Status read = read_dat(dir_, names_, *fresh, [this](ReadStep step) {
+    const Status read = read_season_files(dir_, names_, *fresh, [this](ReadStep step) {
         switch (step) {
             case ReadStep::games:
                 status(U"メインデータ読み込み中です。");
@@ -135,12 +135,12 @@ bool MainWindow::read_year_season(const std::string& year, const std::string& le
         services_.message(U"指定されたデータファイルが壊れているため読み込めません。\r\n" +
                           ascii(leaving) + U"年のデータをそのまま使います。\r\n\r\n" +
                           from_utf8(read.error().describe()));
-    names_ = paht_set(leaving);
+    names_ = year_file_names(leaving);
     return false;
 }
 
 void MainWindow::read_year_homeruns() {
-    auto homeruns = read_dat3(dir_, names_.homerun_file);
+    auto homeruns = read_homerun_file(dir_, names_.homerun_file);
     if (homeruns) {
         season_->homeruns = *homeruns;
         return;
@@ -157,13 +157,13 @@ void MainWindow::read_year(const std::string& year) {
     mend_interrupted_saves(year);
     datbox_clear();
     years_.year_switch = std::stoi(leaving);
-    names_ = paht_set(year);
+    names_ = year_file_names(year);
     main_.at("List3").visible = false;
     status(U"選択されたデータを読み込み中です。");
     pump();
     if (read_year_season(year, leaving)) read_year_clubs();
     show_club_names();
-    read_dat2(true);
+    read_history_file(true);
     read_year_homeruns();
     if (history_state_ == 5) rireki_make();
 
@@ -190,7 +190,7 @@ void MainWindow::read_year(const std::string& year) {
     newdat_disp();
     status(Text());
     years_.year_switch = 0;
-    rire_chek();
+    history_file_readable();
     if (history_state_ == 0) rireki_make();
     main_.at("List3").visible = false;
     main_.at("List6").visible = true;
