@@ -192,7 +192,7 @@ BENCHMARK(BM_BuildStandingsAsOf)->Unit(benchmark::kMicrosecond);
 void BM_TeamStatisticsBuilders(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     for (auto _ : state) {
-        auto best_dat = build_score_list(*season);
+        auto score_list = build_score_list(*season);
         auto central = build_standings(*season, 1, 6);
         auto pacific = build_standings(*season, 7, 12);
         auto tallies = build_team_tallies(*season);
@@ -200,7 +200,7 @@ void BM_TeamStatisticsBuilders(benchmark::State& state) {
         auto streaks = build_streaks(*season);
         auto central2 = build_standings_as_of(*season, 1, 6, {7, 15});
         auto pacific2 = build_standings_as_of(*season, 7, 12, {7, 15});
-        benchmark::DoNotOptimize(best_dat);
+        benchmark::DoNotOptimize(score_list);
         benchmark::DoNotOptimize(central);
         benchmark::DoNotOptimize(pacific);
         benchmark::DoNotOptimize(tallies);
@@ -216,7 +216,7 @@ BENCHMARK(BM_TeamStatisticsBuilders)->Unit(benchmark::kMicrosecond);
 void BM_CommitChainWithoutSave(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     for (auto _ : state) {
-        auto best_dat = build_score_list(*season);
+        auto score_list = build_score_list(*season);
         auto pitchers_c = build_pitcher_table(*season, 1, 6);
         auto pitchers_p = build_pitcher_table(*season, 7, 12);
         auto pitchers_all = merge_pitcher_tables(*season, pitchers_c, pitchers_p);
@@ -228,7 +228,7 @@ void BM_CommitChainWithoutSave(benchmark::State& state) {
         auto streaks = build_streaks(*season);
         auto homeruns = homerun_make(*season);
         benchmark::DoNotOptimize(homeruns);
-        benchmark::DoNotOptimize(best_dat);
+        benchmark::DoNotOptimize(score_list);
         benchmark::DoNotOptimize(pitchers_c);
         benchmark::DoNotOptimize(pitchers_p);
         benchmark::DoNotOptimize(pitchers_all);
@@ -249,12 +249,12 @@ void BM_TeamStatisticsReports(benchmark::State& state) {
     const auto pacific = build_standings(*season, 7, 12);
     const auto tallies = build_team_tallies(*season);
     const auto streaks = build_streaks(*season);
-    const auto best_dat = build_score_list(*season);
+    const auto score_list = build_score_list(*season);
     for (auto _ : state) {
         auto panes = {vs_record_report(tallies, central, pacific, "1996", 0),
                       vs_pct_report(tallies, central, pacific, "1996", 0), meeting_status_report(*season, 0),
                       monthly_record_report(tallies, 0), monthly_pct_report(tallies, 0), streaks_report(streaks),
-                      score_list_report(best_dat), standings_as_of_report(central, pacific, "1996", {7, 15}, 0)};
+                      score_list_report(score_list), standings_as_of_report(central, pacific, "1996", {7, 15}, 0)};
         benchmark::DoNotOptimize(panes);
     }
 }

@@ -54,15 +54,15 @@ std::unique_ptr<Season> grid_season() {
 TEST(Tallies, EveryGameCountsForBothClubsOfThePair) {
     const auto season = grid_season();
     const TeamTallies t = build_team_tallies(*season);
-    const Tally giants_swallows = t.vs_dat(0, 1, 2);
+    const Tally giants_swallows = t.vs_tally(0, 1, 2);
     EXPECT_EQ(giants_swallows.wins, 3);
     EXPECT_EQ(giants_swallows.losses, 0);
-    EXPECT_EQ(t.vs_dat(0, 2, 1).losses, 3);
-    EXPECT_EQ(t.vs_dat(0, 1, 3).draws, 2);
-    EXPECT_EQ(t.vs_dat(0, 3, 1).draws, 2);
-    EXPECT_FALSE(t.vs_dat(0, 1, 4).played());
-    EXPECT_FALSE(t.vs_dat(0, 1, 1).played());
-    EXPECT_EQ(t.vs_dat(1, 4, 3).draws, 1);  // 日本ハム against 近鉄
+    EXPECT_EQ(t.vs_tally(0, 2, 1).losses, 3);
+    EXPECT_EQ(t.vs_tally(0, 1, 3).draws, 2);
+    EXPECT_EQ(t.vs_tally(0, 3, 1).draws, 2);
+    EXPECT_FALSE(t.vs_tally(0, 1, 4).played());
+    EXPECT_FALSE(t.vs_tally(0, 1, 1).played());
+    EXPECT_EQ(t.vs_tally(1, 4, 3).draws, 1);  // 日本ハム against 近鉄
 }
 
 TEST(Tallies, CellsReadAsThePackedTextDid) {
@@ -87,13 +87,13 @@ TEST(Tallies, TwelveDrawsInAPairDoNotSpillIntoTheWins) {
     for (int m = 1; m <= 12; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 1, .second_runs = 1});
     for (int m = 13; m <= 15; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 2, .second_runs = 1});
     const TeamTallies t = build_team_tallies(season);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 3);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).draws, 12);
-    EXPECT_EQ(t.vs_dat(0, 2, 1).losses, 3);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 3);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).draws, 12);
+    EXPECT_EQ(t.vs_tally(0, 2, 1).losses, 3);
     // The draws are shown whole; the cell widens by one character rather than lose a digit.
-    EXPECT_EQ(tally_cell(t.vs_dat(0, 1, 2)), U" 3- 0-12");
-    EXPECT_EQ(vs_pct_cell(t.vs_dat(0, 1, 2)), U"1.0000");
-    EXPECT_EQ(vs_pct_cell(t.vs_dat(0, 2, 1)), U"0.0000");
+    EXPECT_EQ(tally_cell(t.vs_tally(0, 1, 2)), U" 3- 0-12");
+    EXPECT_EQ(vs_pct_cell(t.vs_tally(0, 1, 2)), U"1.0000");
+    EXPECT_EQ(vs_pct_cell(t.vs_tally(0, 2, 1)), U"0.0000");
 }
 
 TEST(Tallies, TwentyFiveWinsInAMonthDoNotOverflow) {
@@ -106,14 +106,14 @@ TEST(Tallies, TwentyFiveWinsInAMonthDoNotOverflow) {
                               .day = day++ % 31 + 1});
     add_game(season, {.first = 2, .second = 1, .meet = 6, .first_runs = 3, .second_runs = 0, .month = 6, .day = 1});
     const TeamTallies t = build_team_tallies(season);
-    EXPECT_EQ(t.month_dat(1, 5).wins, 25);
-    EXPECT_EQ(t.month_dat(1, 5).losses, 0);
-    EXPECT_EQ(t.month_dat(1, 5).draws, 0);
-    EXPECT_EQ(tally_cell(t.month_dat(1, 5)), U"25- 0-0");
-    EXPECT_EQ(t.month_dat(1, 6).losses, 1);  // the neighbouring month is untouched
-    EXPECT_EQ(t.month_dat(1, 6).wins, 0);
-    EXPECT_EQ(t.month_dat(2, 5).losses, 5);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 5);
+    EXPECT_EQ(t.month_tally(1, 5).wins, 25);
+    EXPECT_EQ(t.month_tally(1, 5).losses, 0);
+    EXPECT_EQ(t.month_tally(1, 5).draws, 0);
+    EXPECT_EQ(tally_cell(t.month_tally(1, 5)), U"25- 0-0");
+    EXPECT_EQ(t.month_tally(1, 6).losses, 1);  // the neighbouring month is untouched
+    EXPECT_EQ(t.month_tally(1, 6).wins, 0);
+    EXPECT_EQ(t.month_tally(2, 5).losses, 5);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 5);
 }
 
 TEST(Tallies, MarchJoinsAprilAndDatesOutsideTheSeasonStayOutOfTheMonths) {
@@ -126,12 +126,12 @@ TEST(Tallies, MarchJoinsAprilAndDatesOutsideTheSeasonStayOutOfTheMonths) {
     EXPECT_EQ(month_column(3), 4);
     EXPECT_EQ(month_column(2), 0);
     EXPECT_EQ(month_column(11), 0);
-    EXPECT_EQ(t.month_dat(1, 4).wins, 2);
-    EXPECT_EQ(t.month_dat(2, 4).losses, 2);
+    EXPECT_EQ(t.month_tally(1, 4).wins, 2);
+    EXPECT_EQ(t.month_tally(2, 4).losses, 2);
     for (int team = 1; team <= 12; ++team)
-        for (int column = 5; column <= 10; ++column) EXPECT_FALSE(t.month_dat(team, column).played());
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 2);  // the head-to-head record keeps every game
-    EXPECT_EQ(t.vs_dat(0, 1, 2).losses, 2);
+        for (int column = 5; column <= 10; ++column) EXPECT_FALSE(t.month_tally(team, column).played());
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 2);  // the head-to-head record keeps every game
+    EXPECT_EQ(t.vs_tally(0, 1, 2).losses, 2);
 }
 
 TEST(HeadToHeadReport, PercentageCells) {

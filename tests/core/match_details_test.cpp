@@ -99,11 +99,11 @@ TEST(MeetingDetail, EveryMeetingInMeetingOrderFromTheClubsSide) {
 
 TEST(ScoreDetail, BothOrientationsOfTheScore) {
     const auto season = detail_season();
-    const ScoreList best_dat = build_score_list(*season);
-    ASSERT_EQ(best_dat[0].substr(0, 6), U" 3 - 2");
-    ASSERT_EQ(best_dat[1].substr(0, 6), U" 0 - 0");
-    EXPECT_TRUE(matches_golden("match_details/score_3_2.txt", score_detail_lines(*season, best_dat[0])));
-    EXPECT_TRUE(matches_golden("match_details/score_0_0.txt", score_detail_lines(*season, best_dat[1])));
+    const ScoreList score_list = build_score_list(*season);
+    ASSERT_EQ(score_list[0].substr(0, 6), U" 3 - 2");
+    ASSERT_EQ(score_list[1].substr(0, 6), U" 0 - 0");
+    EXPECT_TRUE(matches_golden("match_details/score_3_2.txt", score_detail_lines(*season, score_list[0])));
+    EXPECT_TRUE(matches_golden("match_details/score_0_0.txt", score_detail_lines(*season, score_list[1])));
 }
 
 }  // namespace

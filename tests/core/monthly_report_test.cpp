@@ -72,7 +72,7 @@ TEST(MonthlyReport, PercentageCells) {
 TEST(MonthlyReport, RecordsPerMonth) {
     const auto season = monthly_season();
     const TeamTallies tallies = build_team_tallies(*season);
-    const Tally first_column = tallies.month_dat(1, 4);
+    const Tally first_column = tallies.month_tally(1, 4);
     EXPECT_EQ(first_column.wins, 1);  // the March game
     EXPECT_EQ(first_column.losses, 1);
     const auto pane = monthly_record_report(tallies, 0);

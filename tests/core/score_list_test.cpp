@@ -46,15 +46,15 @@ std::unique_ptr<Season> score_season() {
 
 TEST(ScoreList, EntriesInOrderOfCountThenScore) {
     const auto season = score_season();
-    const ScoreList best_dat = build_score_list(*season);
-    ASSERT_EQ(score_list_size(best_dat), 5);
-    EXPECT_EQ(best_dat[0], U" 3 - 2    4 回      3 回     1 回");
-    EXPECT_EQ(best_dat[1], U" 0 - 0    2 回      0 回     2 回");  // a 0-0 draw
-    EXPECT_EQ(best_dat[2], U" 2 - 1    2 回      1 回     1 回");  // equal counts: 2-1 before 5-4
-    EXPECT_EQ(best_dat[3], U" 5 - 4    2 回      2 回     0 回");
-    EXPECT_EQ(best_dat[4], U"10 - 0    1 回      1 回     0 回");
-    for (int e = 0; e < 5; ++e) EXPECT_EQ(best_dat[e].size(), 30u);
-    for (int e = 5; e < kBestEntries; ++e) EXPECT_TRUE(best_dat[e].empty());
+    const ScoreList score_list = build_score_list(*season);
+    ASSERT_EQ(score_list_size(score_list), 5);
+    EXPECT_EQ(score_list[0], U" 3 - 2    4 回      3 回     1 回");
+    EXPECT_EQ(score_list[1], U" 0 - 0    2 回      0 回     2 回");  // a 0-0 draw
+    EXPECT_EQ(score_list[2], U" 2 - 1    2 回      1 回     1 回");  // equal counts: 2-1 before 5-4
+    EXPECT_EQ(score_list[3], U" 5 - 4    2 回      2 回     0 回");
+    EXPECT_EQ(score_list[4], U"10 - 0    1 回      1 回     0 回");
+    for (int e = 0; e < 5; ++e) EXPECT_EQ(score_list[e].size(), 30u);
+    for (int e = 5; e < kScoreListEntries; ++e) EXPECT_TRUE(score_list[e].empty());
 }
 
 TEST(ScoreList, TheSpecimenEntry) {
@@ -76,11 +76,11 @@ TEST(ScoreList, AtMost150ScoresAreKept) {
             add_game(season, {.first = pair < 5 ? pair + 1 : 7, .second = pair < 5 ? 6 : 12,
                               .meet = stored % kMeetings + 1, .first_runs = high, .second_runs = low});
         }
-    const ScoreList best_dat = build_score_list(season);
-    EXPECT_EQ(score_list_size(best_dat), kBestEntries);
-    EXPECT_EQ(best_dat[0].substr(0, 6), U" 0 - 0");
+    const ScoreList score_list = build_score_list(season);
+    EXPECT_EQ(score_list_size(score_list), kScoreListEntries);
+    EXPECT_EQ(score_list[0].substr(0, 6), U" 0 - 0");
     // Equal counts keep the order met: (0-0), (1-0), (1-1) ... the 150th is 16-13.
-    EXPECT_EQ(best_dat[149].substr(0, 6), U"16 -13");
+    EXPECT_EQ(score_list[149].substr(0, 6), U"16 -13");
 }
 
 TEST(ScoreListReport, RanksAndTotals) {
@@ -100,11 +100,11 @@ TEST(ScoreListReport, AnEmptyList) {
 
 TEST(ScoreListReport, ClickedLinesMapToEntries) {
     const auto season = score_season();
-    const ScoreList best_dat = build_score_list(*season);
-    EXPECT_EQ(score_line_click(1, best_dat), 1);
-    EXPECT_EQ(score_line_click(5, best_dat), 5);
-    EXPECT_EQ(score_line_click(6, best_dat), std::nullopt);  // the totals line
-    EXPECT_EQ(score_line_click(0, best_dat), std::nullopt);
+    const ScoreList score_list = build_score_list(*season);
+    EXPECT_EQ(score_line_click(1, score_list), 1);
+    EXPECT_EQ(score_line_click(5, score_list), 5);
+    EXPECT_EQ(score_line_click(6, score_list), std::nullopt);  // the totals line
+    EXPECT_EQ(score_line_click(0, score_list), std::nullopt);
 }
 
 TEST(InningTotals, EachHalfInningAddsToItsClub) {

@@ -60,7 +60,7 @@ TEST(SeasonFiles, AGameIsStoredAtItsSlotLine) {
 TEST(SeasonFiles, AGeneratedSeasonRoundTripsByteForByte) {
     TempDir dir;
     auto season = std::make_unique<Season>(gen::generate_season("1996", 7));
-    season->best_dat[0] = U" 3- 2   12試合";
+    season->score_list[0] = U" 3- 2   12試合";
     season->pitcher_c[0] = PitcherRow{U" 1斎藤雅\u3000\u3000  ", 10, 3, 0};  // full-width and trailing blanks
     season->pitcher_all[249] = PitcherRow{U"12ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ", 1, 2, 3};
     ASSERT_TRUE(write_season_files(dir.path(), kNames, *season).ok());
@@ -70,7 +70,7 @@ TEST(SeasonFiles, AGeneratedSeasonRoundTripsByteForByte) {
     auto back = std::make_unique<Season>();
     ASSERT_TRUE(read_season_files(dir.path(), kNames, *back).ok());
     EXPECT_EQ(back->games, season->games);
-    EXPECT_EQ(back->best_dat, season->best_dat);
+    EXPECT_EQ(back->score_list, season->score_list);
     EXPECT_EQ(back->pitcher_c, season->pitcher_c);
     EXPECT_EQ(back->pitcher_all, season->pitcher_all);
 

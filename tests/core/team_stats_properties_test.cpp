@@ -50,8 +50,8 @@ TEST_P(GeneratedSeason, HeadToHeadTotalsEqualTheStandings) {
     for (int team = 1; team <= 12; ++team) {
         Tally sum;
         for (int rival = 1; rival <= 6; ++rival) {
-            const Tally& t = tallies.vs_dat(league_of(team) - 1, league_index(team), rival);
-            const Tally& back = tallies.vs_dat(league_of(team) - 1, rival, league_index(team));
+            const Tally& t = tallies.vs_tally(league_of(team) - 1, league_index(team), rival);
+            const Tally& back = tallies.vs_tally(league_of(team) - 1, rival, league_index(team));
             EXPECT_EQ(t.wins, back.losses);
             EXPECT_EQ(t.draws, back.draws);
             sum.wins += t.wins;
@@ -70,9 +70,9 @@ TEST_P(GeneratedSeason, MonthlyTotalsEqualTheStandings) {
     for (int team = 1; team <= 12; ++team) {
         Tally sum;
         for (int column = kFirstMonthColumn; column <= kLastMonthColumn; ++column) {
-            sum.wins += tallies.month_dat(team, column).wins;
-            sum.draws += tallies.month_dat(team, column).draws;
-            sum.losses += tallies.month_dat(team, column).losses;
+            sum.wins += tallies.month_tally(team, column).wins;
+            sum.draws += tallies.month_tally(team, column).draws;
+            sum.losses += tallies.month_tally(team, column).losses;
         }
         const StandingRow row = row_of(team);
         EXPECT_EQ(sum.wins, row_wins(row)) << team;
@@ -82,23 +82,23 @@ TEST_P(GeneratedSeason, MonthlyTotalsEqualTheStandings) {
 }
 
 TEST_P(GeneratedSeason, TheScoreListCountsAddUpToTheGames) {
-    const ScoreList best_dat = build_score_list(*season_);
+    const ScoreList score_list = build_score_list(*season_);
     int all = 0, central = 0;
-    for (int e = 0; e < score_list_size(best_dat); ++e) {
-        const Text& entry = best_dat[e];
+    for (int e = 0; e < score_list_size(score_list); ++e) {
+        const Text& entry = score_list[e];
         const long long a = number_or_zero(mid(entry, 9, 3));
         const long long c = number_or_zero(mid(entry, 18, 3));
         const long long p = number_or_zero(mid(entry, 26, 3));
         EXPECT_EQ(a, c + p);
         if (e > 0) {
-            EXPECT_LE(a, number_or_zero(mid(best_dat[e - 1], 9, 3)));
+            EXPECT_LE(a, number_or_zero(mid(score_list[e - 1], 9, 3)));
         }
         all += static_cast<int>(a);
         central += static_cast<int>(c);
     }
     EXPECT_EQ(all, stored_games());
     EXPECT_EQ(central, 390);
-    const Text totals = score_list_report(best_dat).lines.back();
+    const Text totals = score_list_report(score_list).lines.back();
     EXPECT_EQ(totals, U"合　　計      780 回    390 回   390 回");
 }
 

@@ -34,7 +34,7 @@ std::string derived_files_fault(const fs::path& dir, const std::string& year) {
     auto season = std::make_unique<Season>();
     season->disp_year = year;
     if (Status read = read_game_file(dir, names, *season); !read) return "game file: " + read.error().describe();
-    season->best_dat = build_score_list(*season);
+    season->score_list = build_score_list(*season);
     season->pitcher_c = build_pitcher_table(*season, 1, 6).table;
     season->pitcher_p = build_pitcher_table(*season, 7, 12).table;
     season->pitcher_all = build_pitcher_table(*season, 1, 12).table;

@@ -187,7 +187,7 @@ class SaveInterruptionTest : public ::testing::Test {
         Season on_disk;
         EXPECT_TRUE(read_season_files(work.path(), year_file_names(year), on_disk).ok()) << where;
         EXPECT_TRUE(window->season().games == on_disk.games) << where;
-        EXPECT_TRUE(window->season().best_dat == on_disk.best_dat) << where;
+        EXPECT_TRUE(window->season().score_list == on_disk.score_list) << where;
         for (const std::string& y : registered_years(window->settings().rec_year))
             EXPECT_EQ(year_files_present(work.path(), y).size(), 5u - (y == "1998" ? 1u : 0u)) << where << " " << y;
         return Shown{test::slurp(work / "Tevardin.ini"), year, test::slurp(work / year_file_names(year).game_file)};

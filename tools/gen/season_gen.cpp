@@ -184,7 +184,7 @@ Status write_generated(const std::filesystem::path& dir, const Season& games) {
     season.pitcher_c = build_pitcher_table(season, 1, 6).table;
     season.pitcher_p = build_pitcher_table(season, 7, 12).table;
     season.pitcher_all = build_pitcher_table(season, 1, 12).table;
-    season.best_dat = build_score_list(season);
+    season.score_list = build_score_list(season);
     season.homeruns = homerun_make(season).tables;
     const FileNames names = year_file_names(season.disp_year);
     if (auto saved = write_season_files(dir, names, season); !saved) return saved;

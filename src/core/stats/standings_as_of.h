@@ -31,7 +31,7 @@ constexpr AsOfDate as_of_opening() { return {4, 1}; }
 bool played_by(const Text& game, AsOfDate date);
 
 // The standings of first_team..last_team ((1, 6) or (7, 12)) counting only the games played by
-// `date`, ordered exactly as `build_standings` orders them (`central_rec2` / `pacific_rec2`).
+// `date`, ordered exactly as `build_standings` orders them (`central_as_of` / `pacific_as_of`).
 LeagueTable build_standings_as_of(const Season& season, int first_team, int last_team, AsOfDate date);
 
 // The title line "【開幕よりM月D日（W曜日）迄の成績一覧】" of `date` in the season `disp_year`.
@@ -40,7 +40,7 @@ Text as_of_title(const std::string& disp_year, AsOfDate date);
 // The standings caption (title and the column header of `disp_size`), the 14 lines (the title
 // line, six Central lines, an empty line, six Pacific lines, each as in the standings report)
 // and the hint for Text1.
-ReportPane standings_as_of_report(const LeagueTable& central_rec2, const LeagueTable& pacific_rec2,
+ReportPane standings_as_of_report(const LeagueTable& central_as_of, const LeagueTable& pacific_as_of,
                         const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs = default_club_names());
 
 // A day button (1..31): the chosen day becomes `day`, or nothing when the day is refused (31 in

@@ -1,5 +1,5 @@
-// Win/draw/loss tallies of every club against each league rival (`vs_dat`) and month by month
-// (`month_dat`), built in one pass over the stored games by `build_team_tallies`. Each tally holds its
+// Win/draw/loss tallies of every club against each league rival (`vs_tally`) and month by month
+// (`month_tally`), built in one pass over the stored games by `build_team_tallies`. Each tally holds its
 // three counts as plain integers, so no count can wrap or spill into its neighbour however many
 // games a month or a pairing holds.
 #pragma once
@@ -30,9 +30,9 @@ struct TeamTallies {
     std::array<std::array<Tally, kLastMonthColumn + 1>, 13> month{};
 
     // The record of club `a` against club `b` of `league` (0 Central, 1 Pacific); a = b is empty.
-    const Tally& vs_dat(int league, int a, int b) const { return vs[league][a][b]; }
+    const Tally& vs_tally(int league, int a, int b) const { return vs[league][a][b]; }
     // The record of `team` (1..12) in month column `column` (4..10).
-    const Tally& month_dat(int team, int column) const { return month[team][column]; }
+    const Tally& month_tally(int team, int column) const { return month[team][column]; }
 };
 
 // The month column of a game's month: 4 for March and April, 5..10 for May..October, 0 for a

@@ -1,4 +1,4 @@
-// Blocks 2 to 4 of the topics page, read from the saved score list `best_dat`: the most
+// Blocks 2 to 4 of the topics page, read from the saved score list `score_list`: the most
 // frequent score, the highest score, and the slugfest (the most runs by both clubs) with the
 // games that ended so.
 #pragma once

@@ -36,7 +36,7 @@ Status rebuild_derived_files(const fs::path& dir, const std::string& year) {
     std::error_code ec;
     if (!fs::exists(dir / name_on_disk(dir, names.game_file), ec)) return ok_status();  // nothing to follow
     if (Status read = read_game_file(dir, names, *season); !read) return read;
-    season->best_dat = build_score_list(*season);
+    season->score_list = build_score_list(*season);
     PitcherBuild central = build_pitcher_table(*season, 1, 6);
     PitcherBuild pacific = build_pitcher_table(*season, 7, 12);
     season->pitcher_all = merge_pitcher_tables(*season, central, pacific).table;

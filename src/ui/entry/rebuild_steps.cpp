@@ -14,7 +14,7 @@ namespace tev::ui {
 
 void MainWindow::rebuild_score_list(bool events) {
     step(U"得点一覧作成中です。", events);
-    season_->best_dat = build_score_list(*season_);
+    season_->score_list = build_score_list(*season_);
 }
 
 void MainWindow::rebuild_pitcher_tables(bool events) {

@@ -77,8 +77,8 @@ void MainWindow::List1_Click() {
     if (list4_view_ == ListView::pitchers) return pitcher_list_click(list1.list_index + 1);
     if (list4_view_ == ListView::home_runs) return homerun_list_click(list1.list_index + 1);
     if (list4_view_ != ListView::scoring) return;
-    if (const auto entry = score_line_click(list1.list_index + 1, season_->best_dat))
-        show_detail(score_detail_lines(*season_, season_->best_dat[*entry - 1]));
+    if (const auto entry = score_line_click(list1.list_index + 1, season_->score_list))
+        show_detail(score_detail_lines(*season_, season_->score_list[*entry - 1]));
 }
 
 void MainWindow::show_detail(const std::vector<Text>& lines) {

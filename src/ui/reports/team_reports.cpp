@@ -88,7 +88,7 @@ void MainWindow::Command17_Click() {
     ren_kachimake_ = 1;
 }
 
-void MainWindow::Command6_Click() { show_list1_report(score_list_report(season_->best_dat), kOrange, ListView::scoring); }
+void MainWindow::Command6_Click() { show_list1_report(score_list_report(season_->score_list), kOrange, ListView::scoring); }
 
 void MainWindow::Command16_Click() {
     asof_ = as_of_opening();
