@@ -86,7 +86,8 @@ void BM_StartupReadAndBuild(benchmark::State& state) {
         auto season = std::make_unique<Season>();
         auto history = read_history_file(dir.path(), names.history_file);
         if (!history || history_rebuild_needed(*history)) state.SkipWithError("cannot read the history");
-        if (!read_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
+        if (!read_season_files(dir.path(), names, *season).ok())
+            state.SkipWithError("cannot read season");
         auto homeruns = read_homerun_file(dir.path(), names.homerun_file);
         if (!homeruns) state.SkipWithError("cannot read the home runs");
         auto central = build_standings(*season, 1, 6);
@@ -109,7 +110,8 @@ void BM_ReadSeasonAndBuildStandings(benchmark::State& state) {
     const FileNames names = year_file_names("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
-        if (!read_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
+        if (!read_season_files(dir.path(), names, *season).ok())
+            state.SkipWithError("cannot read season");
         auto central = build_standings(*season, 1, 6);
         auto pacific = build_standings(*season, 7, 12);
         benchmark::DoNotOptimize(central);
@@ -183,7 +185,8 @@ BENCHMARK(BM_HistoryMake)->Unit(benchmark::kMicrosecond);
 void BM_BuildStandingsAsOf(benchmark::State& state) {
     run_builder(state, [](const Season& season) {
         const AsOfDate date{7, 15};
-        return std::make_pair(build_standings_as_of(season, 1, 6, date), build_standings_as_of(season, 7, 12, date));
+        return std::make_pair(build_standings_as_of(season, 1, 6, date),
+                              build_standings_as_of(season, 7, 12, date));
     });
 }
 BENCHMARK(BM_BuildStandingsAsOf)->Unit(benchmark::kMicrosecond);
@@ -285,7 +288,8 @@ struct RegisteredYears {
 void BM_AddUpPitcherYears26(benchmark::State& state) {
     const RegisteredYears data;
     for (auto _ : state) {
-        auto cum = add_up_pitcher_years(data.dir.path(), data.years, "1996", data.current->pitcher_all);
+        auto cum =
+            add_up_pitcher_years(data.dir.path(), data.years, "1996", data.current->pitcher_all);
         // Generated staffs change every year: the 1,000 rows fill up, the worst case.
         state.counters["rows"] = static_cast<double>(cum.table.size());
         benchmark::DoNotOptimize(cum);
@@ -296,7 +300,8 @@ BENCHMARK(BM_AddUpPitcherYears26)->Unit(benchmark::kMillisecond);
 void BM_AddUpHomerunYears26(benchmark::State& state) {
     const RegisteredYears data;
     for (auto _ : state) {
-        auto cum = add_up_homerun_years(data.dir.path(), data.years, "1996", data.current->homeruns);
+        auto cum =
+            add_up_homerun_years(data.dir.path(), data.years, "1996", data.current->homeruns);
         state.counters["batters"] = static_cast<double>(cum.batters.size());
         state.counters["pitchers"] = static_cast<double>(cum.pitchers.size());
         benchmark::DoNotOptimize(cum);

@@ -145,8 +145,8 @@ TEST(HeadToHeadReport, PercentageCells) {
 
 TEST(HeadToHeadReport, RecordGrid) {
     const auto season = grid_season();
-    const auto pane = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
-                                       "1996", 0);
+    const auto pane = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                       build_standings(*season, 7, 12), "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝敗を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　敗　一　覧");
     ASSERT_EQ(pane.lines.size(), 15u);
@@ -155,8 +155,8 @@ TEST(HeadToHeadReport, RecordGrid) {
 
 TEST(HeadToHeadReport, PercentageGrid) {
     const auto season = grid_season();
-    const auto pane = vs_pct_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
-                                    "1996", 0);
+    const auto pane = vs_pct_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                    build_standings(*season, 7, 12), "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝率を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　率　一　覧");
     ASSERT_EQ(pane.lines.size(), 15u);
@@ -217,8 +217,8 @@ TEST(HeadToHeadReport, RanksFollowTheStandingsAndThe2001Order) {
         EXPECT_EQ(ranks[6], 5);
     }
     const auto season = wins_season("2001");
-    const auto lines = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6), build_standings(*season, 7, 12),
-                                        "2001", 0)
+    const auto lines = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                        build_standings(*season, 7, 12), "2001", 0)
                            .lines;
     EXPECT_TRUE(matches_golden("head_to_head/record_2001.txt", lines));
 }

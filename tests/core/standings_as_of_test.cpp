@@ -67,8 +67,9 @@ TEST(StandingsAsOf, ALaterDateGivesTheFullSeason) {
 TEST(StandingsAsOf, TheReportOfADay) {
     const auto season = as_of_season();
     const AsOfDate date{4, 5};
-    const auto pane = standings_as_of_report(build_standings_as_of(*season, 1, 6, date), build_standings_as_of(*season, 7, 12, date),
-                                   season->disp_year, date, 0);
+    const auto pane = standings_as_of_report(build_standings_as_of(*season, 1, 6, date),
+                                             build_standings_as_of(*season, 7, 12, date),
+                                             season->disp_year, date, 0);
     EXPECT_EQ(pane.status, U"チーム名をクリックすると詳細が表示されます。");
     ASSERT_EQ(pane.lines.size(), 14u);
     EXPECT_EQ(pane.lines[0], U"              【開幕より4月5日（金曜日）迄の成績一覧】");

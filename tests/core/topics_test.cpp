@@ -56,7 +56,9 @@ Text tally(int team, const char32_t* name, int count) {
     return right_num(team, 2) + pad_wide(name, 10) + right_num(count, 2);
 }
 
-std::vector<Text> page_of(const Season& season) { return topics_page(season, build_inning_totals(season)); }
+std::vector<Text> page_of(const Season& season) {
+    return topics_page(season, build_inning_totals(season));
+}
 
 // Six Central games and three Pacific ones: leading pitchers on both sides, two scores that
 // share the lead, a slugfest, two games on the smallest crowd, and home runs.

@@ -125,9 +125,10 @@ HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years) {
     return builder.finish();
 }
 
-HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir, const std::vector<std::string>& years,
-                            const std::string& current_year, const HomerunTables& current,
-                            const std::function<void(HrCumStep)>& progress) {
+HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& years,
+                                     const std::string& current_year, const HomerunTables& current,
+                                     const std::function<void(HrCumStep)>& progress) {
     const auto step = [&](HrCumStep s) {
         if (progress) progress(s);
     };

@@ -28,6 +28,7 @@ struct FileNames {
     std::string history_file;  // RIRE<year>.DAT
 };
 
+// The game, score-list, pitcher, home-run and history file names of the year `disp_year`.
 FileNames year_file_names(const std::string& disp_year);
 
 // Reads the settings of `dir`. A missing file is created with the defaults (1996 shown and

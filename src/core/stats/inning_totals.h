@@ -1,6 +1,7 @@
-// Runs per inning: `build_inning_totals` adds up, for every club, the runs of each of the 15 innings in
-// its games as first-batting club (`runs_batting_first`) and as second-batting club (`runs_batting_second`). The
-// menu item 各回得点累計 shows one club's totals in the entry form's inning boxes.
+// Runs per inning (各回得点): `build_inning_totals` adds up, for every club, the runs of each of
+// the 15 innings in its games as first-batting club (`runs_batting_first`) and as second-batting
+// club (`runs_batting_second`). The menu item 各回得点累計 shows one club's totals in the entry
+// form's inning boxes.
 #pragma once
 
 #include <array>

@@ -1,6 +1,7 @@
-// The score list `score_list`: how often each final score (higher - lower runs) occurred, in all
-// games and per league, most frequent first. `build_score_list` builds it; it is saved with the
-// season, so the report (得点一覧, in List1) reads the 150 saved strings, not the games.
+// The score list (得点一覧, `Season::score_list`): how often each final score (higher - lower
+// runs) occurred, in all games and per league, most frequent first. `build_score_list` builds it;
+// it is saved with the season (the Best100_ file), so the report in List1 reads the 150 saved
+// strings, not the games.
 // An entry is 30 characters:
 //   1-2 higher runs   3-4 " -"   5-6 lower runs   7-8 blanks   9-11 games, both leagues
 //   12-17 " 回    "   18-20 Central games   21-25 " 回   "   26-28 Pacific games   29-30 " 回"

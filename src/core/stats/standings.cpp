@@ -52,7 +52,7 @@ LeagueTable build_standings(const Season& season, int first_team, int last_team)
 }
 
 LeagueTable build_standings_if(const Season& season, int first_team, int last_team,
-                           const std::function<bool(const Text&)>& keep) {
+                               const std::function<bool(const Text&)>& keep) {
     std::array<ClubCount, 7> count{};
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
         if (keep && !keep(game)) return;

@@ -27,7 +27,7 @@ LeagueTable build_standings(const Season& season, int first_team, int last_team)
 
 // As `build_standings`, counting only the games `keep` accepts (every game when `keep` is empty).
 LeagueTable build_standings_if(const Season& season, int first_team, int last_team,
-                           const std::function<bool(const Text& game)>& keep);
+                               const std::function<bool(const Text& game)>& keep);
 
 // Fields of a standings row.
 int row_club(const StandingRow& row);      // 1..6

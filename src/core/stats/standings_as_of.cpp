@@ -25,7 +25,8 @@ bool played_by(const Text& game, AsOfDate date) {
     return month < date.month || (month == date.month && game_day(game) <= date.day);
 }
 
-LeagueTable build_standings_as_of(const Season& season, int first_team, int last_team, AsOfDate date) {
+LeagueTable build_standings_as_of(const Season& season, int first_team, int last_team,
+                                  AsOfDate date) {
     return build_standings_if(season, first_team, last_team, [date](const Text& game) { return played_by(game, date); });
 }
 
@@ -34,8 +35,9 @@ Text as_of_title(const std::string& disp_year, AsOfDate date) {
            weekday_name_of(disp_year, date.month, date.day) + U"曜日）迄の成績一覧】";
 }
 
-ReportPane standings_as_of_report(const LeagueTable& central_as_of, const LeagueTable& pacific_as_of,
-                        const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs) {
+ReportPane standings_as_of_report(const LeagueTable& central_as_of,
+                                  const LeagueTable& pacific_as_of, const std::string& disp_year,
+                                  AsOfDate date, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"チーム名をクリックすると詳細が表示されます。";
     pane.caption = standings_title() + kLineBreak + standings_header(disp_size);

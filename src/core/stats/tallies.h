@@ -1,7 +1,7 @@
 // Win/draw/loss tallies of every club against each league rival (`vs_tally`) and month by month
-// (`month_tally`), built in one pass over the stored games by `build_team_tallies`. Each tally holds its
-// three counts as plain integers, so no count can wrap or spill into its neighbour however many
-// games a month or a pairing holds.
+// (`month_tally`), built in one pass over the stored games by `build_team_tallies`. Each tally
+// holds its three counts as plain integers, so no count can wrap or spill into its neighbour
+// however many games a month or a pairing holds.
 #pragma once
 
 #include <array>

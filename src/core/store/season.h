@@ -1,4 +1,4 @@
-// The one season in memory: the game store `game_dat` and the tables saved with it (score list,
+// The one season in memory: the game store `games` and the tables saved with it (score list,
 // pitcher tables, home-run tallies, history) and the year's club names. Plain data; the builders
 // are free functions.
 #pragma once

@@ -144,7 +144,7 @@ Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable&
 }  // namespace
 
 Status read_season_files(const fs::path& dir, const FileNames& names, Season& season,
-                const std::function<void(ReadStep)>& before) {
+                         const std::function<void(ReadStep)>& before) {
     const auto step = [&](ReadStep s) {
         if (before) before(s);
     };
