@@ -51,7 +51,7 @@ void BM_YearSwitch(benchmark::State& state) {
     test::TempDir dir;
     for (const char* year : {"1997", "1996"})
         if (!gen::write_generated(dir.path(), gen::generate_season(year, 1)).ok()) state.SkipWithError("no season");
-    if (!inifile_write(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok()) state.SkipWithError("no settings");
+    if (!write_settings(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok()) state.SkipWithError("no settings");
     ui::ScriptedServices services;
     ui::MainWindow program(dir.path(), services);
     if (!program.start()) state.SkipWithError("no start");

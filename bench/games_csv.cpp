@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto season = std::make_unique<Season>();
-    if (const auto read = read_dat(argv[1], paht_set(argv[2]), *season); !read) {
+    if (const auto read = read_season_files(argv[1], year_file_names(argv[2]), *season); !read) {
         std::fprintf(stderr, "%s\n", read.error().describe().c_str());
         return 1;
     }

@@ -30,23 +30,23 @@ void BM_ReadHistoryFile(benchmark::State& state) {
     const ItemWriter writer = history_file_writer(history_make(*season), "RIRE1996.DAT");
     if (!commit_writers(dir.path(), {&writer}).ok()) state.SkipWithError("cannot write the history file");
     for (auto _ : state) {
-        auto read = read_dat2(dir.path(), "RIRE1996.DAT");
+        auto read = read_history_file(dir.path(), "RIRE1996.DAT");
         benchmark::DoNotOptimize(read.ok());
     }
 }
 BENCHMARK(BM_ReadHistoryFile)->Unit(benchmark::kMicrosecond);
 
-void BM_MakeGrph(benchmark::State& state) {
+void BM_DrawLeagueGraph(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     const auto history = std::make_unique<History>(history_make(*season));
     int first_day = 1;
     for (auto _ : state) {
-        GraphPicture picture = make_grph(*history, GraphMode::pct, first_day, 7);
+        GraphPicture picture = draw_league_graph(*history, GraphMode::pct, first_day, 7);
         benchmark::DoNotOptimize(picture.lines.data());
         first_day = first_day % kGraphFirstMax + 1;
     }
 }
-BENCHMARK(BM_MakeGrph)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLeagueGraph)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -52,7 +52,7 @@ void write_full_season(const test::TempDir& dir, benchmark::State& state) {
 void BM_BareReadAndDecode(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const std::vector<std::string> files = startup_files(paht_set("1996"));
+    const std::vector<std::string> files = startup_files(year_file_names("1996"));
     std::size_t decoded = 0;
     for (auto _ : state) {
         for (const std::string& name : files) {
@@ -81,19 +81,20 @@ BENCHMARK(BM_BareReadAndDecode)->Unit(benchmark::kMicrosecond);
 void BM_StartupReadAndBuild(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
-        auto history = read_dat2(dir.path(), names.history_file);
+        auto history = read_history_file(dir.path(), names.history_file);
         if (!history || history_rebuild_needed(*history)) state.SkipWithError("cannot read the history");
-        if (!read_dat(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
-        auto homeruns = read_dat3(dir.path(), names.homerun_file);
+        if (!read_season_files(dir.path(), names, *season).ok())
+            state.SkipWithError("cannot read season");
+        auto homeruns = read_homerun_file(dir.path(), names.homerun_file);
         if (!homeruns) state.SkipWithError("cannot read the home runs");
-        auto central = record_make(*season, 1, 6);
-        auto pacific = record_make(*season, 7, 12);
-        auto tallies = monthdat_make(*season);
-        auto innings = kaisuu_ten(*season);
-        auto streaks = rensyou(*season);
+        auto central = build_standings(*season, 1, 6);
+        auto pacific = build_standings(*season, 7, 12);
+        auto tallies = build_team_tallies(*season);
+        auto innings = build_inning_totals(*season);
+        auto streaks = build_streaks(*season);
         benchmark::DoNotOptimize(central);
         benchmark::DoNotOptimize(pacific);
         benchmark::DoNotOptimize(tallies);
@@ -106,12 +107,13 @@ BENCHMARK(BM_StartupReadAndBuild)->Unit(benchmark::kMicrosecond);
 void BM_ReadSeasonAndBuildStandings(benchmark::State& state) {
     test::TempDir dir;
     write_full_season(dir, state);
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
         auto season = std::make_unique<Season>();
-        if (!read_dat(dir.path(), names, *season).ok()) state.SkipWithError("cannot read season");
-        auto central = record_make(*season, 1, 6);
-        auto pacific = record_make(*season, 7, 12);
+        if (!read_season_files(dir.path(), names, *season).ok())
+            state.SkipWithError("cannot read season");
+        auto central = build_standings(*season, 1, 6);
+        auto pacific = build_standings(*season, 7, 12);
         benchmark::DoNotOptimize(central);
         benchmark::DoNotOptimize(pacific);
     }
@@ -121,8 +123,8 @@ BENCHMARK(BM_ReadSeasonAndBuildStandings)->Unit(benchmark::kMillisecond);
 void BM_BuildStandings(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     for (auto _ : state) {
-        auto central = record_make(*season, 1, 6);
-        auto pacific = record_make(*season, 7, 12);
+        auto central = build_standings(*season, 1, 6);
+        auto pacific = build_standings(*season, 7, 12);
         benchmark::DoNotOptimize(central);
         benchmark::DoNotOptimize(pacific);
     }
@@ -132,9 +134,9 @@ BENCHMARK(BM_BuildStandings)->Unit(benchmark::kMicrosecond);
 void BM_SaveSeason(benchmark::State& state) {
     test::TempDir dir;
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
-    const FileNames names = paht_set("1996");
+    const FileNames names = year_file_names("1996");
     for (auto _ : state) {
-        if (!datsave_disk(dir.path(), names, *season).ok()) state.SkipWithError("cannot save season");
+        if (!write_season_files(dir.path(), names, *season).ok()) state.SkipWithError("cannot save season");
     }
 }
 BENCHMARK(BM_SaveSeason)->Unit(benchmark::kMillisecond);
@@ -149,58 +151,59 @@ void run_builder(benchmark::State& state, Build build) {
     }
 }
 
-void BM_Monthdat(benchmark::State& state) { run_builder(state, monthdat_make); }
-BENCHMARK(BM_Monthdat)->Unit(benchmark::kMicrosecond);
+void BM_BuildTeamTallies(benchmark::State& state) { run_builder(state, build_team_tallies); }
+BENCHMARK(BM_BuildTeamTallies)->Unit(benchmark::kMicrosecond);
 
-void BM_Rensyou(benchmark::State& state) { run_builder(state, rensyou); }
-BENCHMARK(BM_Rensyou)->Unit(benchmark::kMicrosecond);
+void BM_BuildStreaks(benchmark::State& state) { run_builder(state, build_streaks); }
+BENCHMARK(BM_BuildStreaks)->Unit(benchmark::kMicrosecond);
 
-void BM_TokutenIchiran(benchmark::State& state) { run_builder(state, tokuten_ichiran1); }
-BENCHMARK(BM_TokutenIchiran)->Unit(benchmark::kMicrosecond);
+void BM_BuildScoreList(benchmark::State& state) { run_builder(state, build_score_list); }
+BENCHMARK(BM_BuildScoreList)->Unit(benchmark::kMicrosecond);
 
-void BM_KaisuuTen(benchmark::State& state) { run_builder(state, kaisuu_ten); }
-BENCHMARK(BM_KaisuuTen)->Unit(benchmark::kMicrosecond);
+void BM_BuildInningTotals(benchmark::State& state) { run_builder(state, build_inning_totals); }
+BENCHMARK(BM_BuildInningTotals)->Unit(benchmark::kMicrosecond);
 
 void BM_HomerunMake(benchmark::State& state) {
     run_builder(state, [](const Season& season) { return homerun_make(season); });
 }
 BENCHMARK(BM_HomerunMake)->Unit(benchmark::kMicrosecond);
 
-void BM_TousyuDatmakeThreeTables(benchmark::State& state) {
+void BM_BuildThreePitcherTables(benchmark::State& state) {
     run_builder(state, [](const Season& season) {
-        PitcherBuild central = tousyu_datmake(season, 1, 6), pacific = tousyu_datmake(season, 7, 12);
-        PitcherBuild both = tousyu_both_leagues(season, central, pacific);
+        PitcherBuild central = build_pitcher_table(season, 1, 6), pacific = build_pitcher_table(season, 7, 12);
+        PitcherBuild both = merge_pitcher_tables(season, central, pacific);
         return std::array{std::move(central), std::move(pacific), std::move(both)};
     });
 }
-BENCHMARK(BM_TousyuDatmakeThreeTables)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildThreePitcherTables)->Unit(benchmark::kMicrosecond);
 
 void BM_HistoryMake(benchmark::State& state) {
     run_builder(state, [](const Season& season) { return std::make_unique<History>(history_make(season)); });
 }
 BENCHMARK(BM_HistoryMake)->Unit(benchmark::kMicrosecond);
 
-void BM_RecordMake2(benchmark::State& state) {
+void BM_BuildStandingsAsOf(benchmark::State& state) {
     run_builder(state, [](const Season& season) {
         const AsOfDate date{7, 15};
-        return std::make_pair(record_make2(season, 1, 6, date), record_make2(season, 7, 12, date));
+        return std::make_pair(build_standings_as_of(season, 1, 6, date),
+                              build_standings_as_of(season, 7, 12, date));
     });
 }
-BENCHMARK(BM_RecordMake2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildStandingsAsOf)->Unit(benchmark::kMicrosecond);
 
 // Every team-statistics builder in a row, as a rebuild after a change of the games runs them.
 void BM_TeamStatisticsBuilders(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     for (auto _ : state) {
-        auto best_dat = tokuten_ichiran1(*season);
-        auto central = record_make(*season, 1, 6);
-        auto pacific = record_make(*season, 7, 12);
-        auto tallies = monthdat_make(*season);
-        auto innings = kaisuu_ten(*season);
-        auto streaks = rensyou(*season);
-        auto central2 = record_make2(*season, 1, 6, {7, 15});
-        auto pacific2 = record_make2(*season, 7, 12, {7, 15});
-        benchmark::DoNotOptimize(best_dat);
+        auto score_list = build_score_list(*season);
+        auto central = build_standings(*season, 1, 6);
+        auto pacific = build_standings(*season, 7, 12);
+        auto tallies = build_team_tallies(*season);
+        auto innings = build_inning_totals(*season);
+        auto streaks = build_streaks(*season);
+        auto central2 = build_standings_as_of(*season, 1, 6, {7, 15});
+        auto pacific2 = build_standings_as_of(*season, 7, 12, {7, 15});
+        benchmark::DoNotOptimize(score_list);
         benchmark::DoNotOptimize(central);
         benchmark::DoNotOptimize(pacific);
         benchmark::DoNotOptimize(tallies);
@@ -216,19 +219,19 @@ BENCHMARK(BM_TeamStatisticsBuilders)->Unit(benchmark::kMicrosecond);
 void BM_CommitChainWithoutSave(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
     for (auto _ : state) {
-        auto best_dat = tokuten_ichiran1(*season);
-        auto pitchers_c = tousyu_datmake(*season, 1, 6);
-        auto pitchers_p = tousyu_datmake(*season, 7, 12);
-        auto pitchers_all = tousyu_both_leagues(*season, pitchers_c, pitchers_p);
-        auto central = record_make(*season, 1, 6);
-        auto pacific = record_make(*season, 7, 12);
-        auto tallies = monthdat_make(*season);
+        auto score_list = build_score_list(*season);
+        auto pitchers_c = build_pitcher_table(*season, 1, 6);
+        auto pitchers_p = build_pitcher_table(*season, 7, 12);
+        auto pitchers_all = merge_pitcher_tables(*season, pitchers_c, pitchers_p);
+        auto central = build_standings(*season, 1, 6);
+        auto pacific = build_standings(*season, 7, 12);
+        auto tallies = build_team_tallies(*season);
         auto history = std::make_unique<History>(history_make(*season));
-        auto innings = kaisuu_ten(*season);
-        auto streaks = rensyou(*season);
+        auto innings = build_inning_totals(*season);
+        auto streaks = build_streaks(*season);
         auto homeruns = homerun_make(*season);
         benchmark::DoNotOptimize(homeruns);
-        benchmark::DoNotOptimize(best_dat);
+        benchmark::DoNotOptimize(score_list);
         benchmark::DoNotOptimize(pitchers_c);
         benchmark::DoNotOptimize(pitchers_p);
         benchmark::DoNotOptimize(pitchers_all);
@@ -245,16 +248,16 @@ BENCHMARK(BM_CommitChainWithoutSave)->Unit(benchmark::kMicrosecond);
 // The lines of every team-statistics report pane from built tables.
 void BM_TeamStatisticsReports(benchmark::State& state) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
-    const auto central = record_make(*season, 1, 6);
-    const auto pacific = record_make(*season, 7, 12);
-    const auto tallies = monthdat_make(*season);
-    const auto streaks = rensyou(*season);
-    const auto best_dat = tokuten_ichiran1(*season);
+    const auto central = build_standings(*season, 1, 6);
+    const auto pacific = build_standings(*season, 7, 12);
+    const auto tallies = build_team_tallies(*season);
+    const auto streaks = build_streaks(*season);
+    const auto score_list = build_score_list(*season);
     for (auto _ : state) {
         auto panes = {vs_record_report(tallies, central, pacific, "1996", 0),
                       vs_pct_report(tallies, central, pacific, "1996", 0), meeting_status_report(*season, 0),
                       monthly_record_report(tallies, 0), monthly_pct_report(tallies, 0), streaks_report(streaks),
-                      score_list_report(best_dat), record_disp2(central, pacific, "1996", {7, 15}, 0)};
+                      score_list_report(score_list), standings_as_of_report(central, pacific, "1996", {7, 15}, 0)};
         benchmark::DoNotOptimize(panes);
     }
 }
@@ -274,7 +277,7 @@ struct RegisteredYears {
             (void)gen::write_generated(dir.path(), *season);
             years.push_back(year);
             if (year == "1996") {
-                season->pitcher_all = tousyu_datmake(*season, 1, 12).table;
+                season->pitcher_all = build_pitcher_table(*season, 1, 12).table;
                 season->homeruns = homerun_make(*season).tables;
                 current = std::move(season);
             }
@@ -282,27 +285,29 @@ struct RegisteredYears {
     }
 };
 
-void BM_PitcherRui26Years(benchmark::State& state) {
+void BM_AddUpPitcherYears26(benchmark::State& state) {
     const RegisteredYears data;
     for (auto _ : state) {
-        auto cum = pitcher_rui(data.dir.path(), data.years, "1996", data.current->pitcher_all);
+        auto cum =
+            add_up_pitcher_years(data.dir.path(), data.years, "1996", data.current->pitcher_all);
         // Generated staffs change every year: the 1,000 rows fill up, the worst case.
         state.counters["rows"] = static_cast<double>(cum.table.size());
         benchmark::DoNotOptimize(cum);
     }
 }
-BENCHMARK(BM_PitcherRui26Years)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddUpPitcherYears26)->Unit(benchmark::kMillisecond);
 
-void BM_HomerunRui26Years(benchmark::State& state) {
+void BM_AddUpHomerunYears26(benchmark::State& state) {
     const RegisteredYears data;
     for (auto _ : state) {
-        auto cum = homerun_rui(data.dir.path(), data.years, "1996", data.current->homeruns);
+        auto cum =
+            add_up_homerun_years(data.dir.path(), data.years, "1996", data.current->homeruns);
         state.counters["batters"] = static_cast<double>(cum.batters.size());
         state.counters["pitchers"] = static_cast<double>(cum.pitchers.size());
         benchmark::DoNotOptimize(cum);
     }
 }
-BENCHMARK(BM_HomerunRui26Years)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddUpHomerunYears26)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,25 +20,25 @@ using namespace tev;
 void run(const std::uint8_t* data, std::size_t size) {
 #if FUZZ_TARGET == 1  // settings
     fuzz::put(kSettingsFile, data, size);
-    if (auto s = inifile_read(fuzz::folder())) (void)paht_set(s->disp_year);
+    if (auto s = read_settings(fuzz::folder())) (void)year_file_names(s->disp_year);
 #elif FUZZ_TARGET == 2  // game file
     fuzz::put("Tev_1996.DAT", data, size);
     Season season;
-    (void)read_game_file(fuzz::folder(), paht_set("1996"), season);
-#elif FUZZ_TARGET == 3  // score list, read as read_dat reads it after a sound game file
+    (void)read_game_file(fuzz::folder(), year_file_names("1996"), season);
+#elif FUZZ_TARGET == 3  // score list, read as read_season_files reads it after a sound game file
     fuzz::put("Best100_1996.DAT", data, size);
     Season season;
-    (void)read_dat(fuzz::folder(), paht_set("1996"), season);
+    (void)read_season_files(fuzz::folder(), year_file_names("1996"), season);
 #elif FUZZ_TARGET == 4  // pitcher file
     fuzz::put("Pitcher_1996.DAT", data, size);
     (void)read_pitcher_file(fuzz::folder(), "Pitcher_1996.DAT");
 #elif FUZZ_TARGET == 5  // home-run file
     fuzz::put("homerun_1996.DAT", data, size);
-    (void)read_dat3(fuzz::folder(), "homerun_1996.DAT");
+    (void)read_homerun_file(fuzz::folder(), "homerun_1996.DAT");
 #elif FUZZ_TARGET == 6  // history file
     fuzz::put("RIRE1996.DAT", data, size);
-    (void)rire_chek(fuzz::folder(), "RIRE1996.DAT");
-    (void)read_dat2(fuzz::folder(), "RIRE1996.DAT");
+    (void)history_file_readable(fuzz::folder(), "RIRE1996.DAT");
+    (void)read_history_file(fuzz::folder(), "RIRE1996.DAT");
 #elif FUZZ_TARGET == 7  // record.dat
     fuzz::put("record.dat", data, size);
     (void)read_past_years(fuzz::folder());

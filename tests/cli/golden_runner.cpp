@@ -251,10 +251,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         }
         EXPECT_TRUE(gen::write_generated(dir, *season).ok());
         if (!past_years.empty()) {
-            EXPECT_TRUE(inifile_write(dir, Settings{season->disp_year, registered}).ok());
+            EXPECT_TRUE(write_settings(dir, Settings{season->disp_year, registered}).ok());
         }
         if (!tally_count.empty()) {
-            const ItemWriter file = homerun_file_writer(*tallies, paht_set(season->disp_year).homerun_file);
+            const ItemWriter file = homerun_file_writer(*tallies, year_file_names(season->disp_year).homerun_file);
             EXPECT_TRUE(commit_writers(dir, {&file}).ok());
         }
     }

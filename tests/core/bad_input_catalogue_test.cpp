@@ -23,7 +23,7 @@ class BadInputs : public ::testing::Test {
 
     Error season_error() {
         Season read;
-        const Status status = read_dat(dir.path(), paht_set("1996"), read);
+        const Status status = read_season_files(dir.path(), year_file_names("1996"), read);
         EXPECT_TRUE(read.empty());
         return status ? Error{} : status.error();
     }
@@ -53,7 +53,7 @@ TEST_F(BadInputs, AFileLongerThanItsLayoutIsRefusedAtItsFirstExtraLine) {
     }
     const std::string homeruns = slurp(dir / "homerun_1996.DAT");
     spit(dir / "homerun_1996.DAT", homeruns + "\"\",\"\"\r\n");
-    auto read = read_dat3(dir.path(), "homerun_1996.DAT");
+    auto read = read_homerun_file(dir.path(), "homerun_1996.DAT");
     ASSERT_FALSE(read);
     EXPECT_EQ(read.error().file, "homerun_1996.DAT");
     EXPECT_EQ(read.error().line, 453);
@@ -66,7 +66,7 @@ TEST_F(BadInputs, ANumberWhereATextBelongsIsRefused) {
     replace_line("Pitcher_1996.DAT", 2, "7,0,0,0,\"\",0,0,0,\"\",0,0,0");
     EXPECT_EQ(season_error().line, 2);
     replace_line("homerun_1996.DAT", 3, "\"\",12,\"\",\"\"");
-    auto read = read_dat3(dir.path(), "homerun_1996.DAT");
+    auto read = read_homerun_file(dir.path(), "homerun_1996.DAT");
     ASSERT_FALSE(read);
     EXPECT_EQ(read.error().line, 3);
 }

@@ -64,7 +64,7 @@ std::vector<std::string> csv_lines(const std::string& bytes) {
 
 TEST(StandingsCsv, HasAHeaderAndOneRowPerClubOfTheGeneratedSeason) {
     auto season = std::make_unique<Season>(gen::generate_season("1996", 11));
-    const auto lines = standings_lines(record_make(*season, 1, 6), record_make(*season, 7, 12), "1996");
+    const auto lines = standings_lines(build_standings(*season, 1, 6), build_standings(*season, 7, 12), "1996");
     const std::string bytes = report_csv(standings_columns(), lines);
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     const auto records = csv_lines(bytes.substr(3));
@@ -77,7 +77,7 @@ TEST(StandingsCsv, HasAHeaderAndOneRowPerClubOfTheGeneratedSeason) {
 
 TEST(StandingsCsv, EveryRowReadsBackWithThirteenFields) {
     auto season = std::make_unique<Season>(gen::generate_season("1996", 11));
-    const auto lines = standings_lines(record_make(*season, 1, 6), record_make(*season, 7, 12), "1996");
+    const auto lines = standings_lines(build_standings(*season, 1, 6), build_standings(*season, 7, 12), "1996");
     const std::string json = read_back_with_python(report_csv(standings_columns(), lines));
     EXPECT_EQ(json.substr(0, 3), "[[\"") << json;
     EXPECT_NE(json.find("\"順位\", \"チーム\", \"試合\""), std::string::npos) << json;

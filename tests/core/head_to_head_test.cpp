@@ -53,16 +53,16 @@ std::unique_ptr<Season> grid_season() {
 
 TEST(Tallies, EveryGameCountsForBothClubsOfThePair) {
     const auto season = grid_season();
-    const TeamTallies t = monthdat_make(*season);
-    const Tally giants_swallows = t.vs_dat(0, 1, 2);
+    const TeamTallies t = build_team_tallies(*season);
+    const Tally giants_swallows = t.vs_tally(0, 1, 2);
     EXPECT_EQ(giants_swallows.wins, 3);
     EXPECT_EQ(giants_swallows.losses, 0);
-    EXPECT_EQ(t.vs_dat(0, 2, 1).losses, 3);
-    EXPECT_EQ(t.vs_dat(0, 1, 3).draws, 2);
-    EXPECT_EQ(t.vs_dat(0, 3, 1).draws, 2);
-    EXPECT_FALSE(t.vs_dat(0, 1, 4).played());
-    EXPECT_FALSE(t.vs_dat(0, 1, 1).played());
-    EXPECT_EQ(t.vs_dat(1, 4, 3).draws, 1);  // 日本ハム against 近鉄
+    EXPECT_EQ(t.vs_tally(0, 2, 1).losses, 3);
+    EXPECT_EQ(t.vs_tally(0, 1, 3).draws, 2);
+    EXPECT_EQ(t.vs_tally(0, 3, 1).draws, 2);
+    EXPECT_FALSE(t.vs_tally(0, 1, 4).played());
+    EXPECT_FALSE(t.vs_tally(0, 1, 1).played());
+    EXPECT_EQ(t.vs_tally(1, 4, 3).draws, 1);  // 日本ハム against 近鉄
 }
 
 TEST(Tallies, CellsReadAsThePackedTextDid) {
@@ -86,14 +86,14 @@ TEST(Tallies, TwelveDrawsInAPairDoNotSpillIntoTheWins) {
     Season season;
     for (int m = 1; m <= 12; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 1, .second_runs = 1});
     for (int m = 13; m <= 15; ++m) add_game(season, {.first = 1, .second = 2, .meet = m, .first_runs = 2, .second_runs = 1});
-    const TeamTallies t = monthdat_make(season);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 3);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).draws, 12);
-    EXPECT_EQ(t.vs_dat(0, 2, 1).losses, 3);
+    const TeamTallies t = build_team_tallies(season);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 3);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).draws, 12);
+    EXPECT_EQ(t.vs_tally(0, 2, 1).losses, 3);
     // The draws are shown whole; the cell widens by one character rather than lose a digit.
-    EXPECT_EQ(tally_cell(t.vs_dat(0, 1, 2)), U" 3- 0-12");
-    EXPECT_EQ(vs_pct_cell(t.vs_dat(0, 1, 2)), U"1.0000");
-    EXPECT_EQ(vs_pct_cell(t.vs_dat(0, 2, 1)), U"0.0000");
+    EXPECT_EQ(tally_cell(t.vs_tally(0, 1, 2)), U" 3- 0-12");
+    EXPECT_EQ(vs_pct_cell(t.vs_tally(0, 1, 2)), U"1.0000");
+    EXPECT_EQ(vs_pct_cell(t.vs_tally(0, 2, 1)), U"0.0000");
 }
 
 TEST(Tallies, TwentyFiveWinsInAMonthDoNotOverflow) {
@@ -105,15 +105,15 @@ TEST(Tallies, TwentyFiveWinsInAMonthDoNotOverflow) {
             add_game(season, {.first = 1, .second = rival, .meet = m, .first_runs = 3, .second_runs = 0, .month = 5,
                               .day = day++ % 31 + 1});
     add_game(season, {.first = 2, .second = 1, .meet = 6, .first_runs = 3, .second_runs = 0, .month = 6, .day = 1});
-    const TeamTallies t = monthdat_make(season);
-    EXPECT_EQ(t.month_dat(1, 5).wins, 25);
-    EXPECT_EQ(t.month_dat(1, 5).losses, 0);
-    EXPECT_EQ(t.month_dat(1, 5).draws, 0);
-    EXPECT_EQ(tally_cell(t.month_dat(1, 5)), U"25- 0-0");
-    EXPECT_EQ(t.month_dat(1, 6).losses, 1);  // the neighbouring month is untouched
-    EXPECT_EQ(t.month_dat(1, 6).wins, 0);
-    EXPECT_EQ(t.month_dat(2, 5).losses, 5);
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 5);
+    const TeamTallies t = build_team_tallies(season);
+    EXPECT_EQ(t.month_tally(1, 5).wins, 25);
+    EXPECT_EQ(t.month_tally(1, 5).losses, 0);
+    EXPECT_EQ(t.month_tally(1, 5).draws, 0);
+    EXPECT_EQ(tally_cell(t.month_tally(1, 5)), U"25- 0-0");
+    EXPECT_EQ(t.month_tally(1, 6).losses, 1);  // the neighbouring month is untouched
+    EXPECT_EQ(t.month_tally(1, 6).wins, 0);
+    EXPECT_EQ(t.month_tally(2, 5).losses, 5);
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 5);
 }
 
 TEST(Tallies, MarchJoinsAprilAndDatesOutsideTheSeasonStayOutOfTheMonths) {
@@ -122,16 +122,16 @@ TEST(Tallies, MarchJoinsAprilAndDatesOutsideTheSeasonStayOutOfTheMonths) {
     add_game(season, {.first = 1, .second = 2, .meet = 2, .first_runs = 3, .second_runs = 0, .month = 4, .day = 2});
     add_game(season, {.first = 1, .second = 2, .meet = 3, .first_runs = 0, .second_runs = 3, .month = 11, .day = 2});
     add_game(season, {.first = 1, .second = 2, .meet = 4, .first_runs = 0, .second_runs = 3, .month = 2, .day = 28});
-    const TeamTallies t = monthdat_make(season);
+    const TeamTallies t = build_team_tallies(season);
     EXPECT_EQ(month_column(3), 4);
     EXPECT_EQ(month_column(2), 0);
     EXPECT_EQ(month_column(11), 0);
-    EXPECT_EQ(t.month_dat(1, 4).wins, 2);
-    EXPECT_EQ(t.month_dat(2, 4).losses, 2);
+    EXPECT_EQ(t.month_tally(1, 4).wins, 2);
+    EXPECT_EQ(t.month_tally(2, 4).losses, 2);
     for (int team = 1; team <= 12; ++team)
-        for (int column = 5; column <= 10; ++column) EXPECT_FALSE(t.month_dat(team, column).played());
-    EXPECT_EQ(t.vs_dat(0, 1, 2).wins, 2);  // the head-to-head record keeps every game
-    EXPECT_EQ(t.vs_dat(0, 1, 2).losses, 2);
+        for (int column = 5; column <= 10; ++column) EXPECT_FALSE(t.month_tally(team, column).played());
+    EXPECT_EQ(t.vs_tally(0, 1, 2).wins, 2);  // the head-to-head record keeps every game
+    EXPECT_EQ(t.vs_tally(0, 1, 2).losses, 2);
 }
 
 TEST(HeadToHeadReport, PercentageCells) {
@@ -145,8 +145,8 @@ TEST(HeadToHeadReport, PercentageCells) {
 
 TEST(HeadToHeadReport, RecordGrid) {
     const auto season = grid_season();
-    const auto pane = vs_record_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
-                                       "1996", 0);
+    const auto pane = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                       build_standings(*season, 7, 12), "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝敗を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　敗　一　覧");
     ASSERT_EQ(pane.lines.size(), 15u);
@@ -155,8 +155,8 @@ TEST(HeadToHeadReport, RecordGrid) {
 
 TEST(HeadToHeadReport, PercentageGrid) {
     const auto season = grid_season();
-    const auto pane = vs_pct_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
-                                    "1996", 0);
+    const auto pane = vs_pct_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                    build_standings(*season, 7, 12), "1996", 0);
     EXPECT_EQ(pane.status, U"各チームの対戦カード別勝率を表示中。");
     EXPECT_EQ(pane.caption, U"\r\n       　　       両リーグ 　対　戦　別　勝　率　一　覧");
     ASSERT_EQ(pane.lines.size(), 15u);
@@ -171,8 +171,8 @@ TEST(HeadToHeadReport, GridHeadersForEachLayout) {
     EXPECT_TRUE(matches_golden("head_to_head/grid_headers.txt", lines));
     // The reports put them first in each league's block.
     Season season;
-    const TeamTallies t = monthdat_make(season);
-    const LeagueTable c = record_make(season, 1, 6), p = record_make(season, 7, 12);
+    const TeamTallies t = build_team_tallies(season);
+    const LeagueTable c = build_standings(season, 1, 6), p = build_standings(season, 7, 12);
     for (int disp_size = 0; disp_size <= 2; ++disp_size) {
         const auto record = vs_record_report(t, c, p, "1996", disp_size).lines;
         const auto pct = vs_pct_report(t, c, p, "1996", disp_size).lines;
@@ -204,7 +204,7 @@ std::unique_ptr<Season> wins_season(const std::string& year) {
 TEST(HeadToHeadReport, RanksFollowTheStandingsAndThe2001Order) {
     for (const char* year : {"1996", "2001"}) {
         const auto season = wins_season(year);
-        const auto ranks = club_ranks(record_make(*season, 1, 6), wins_ranked_year(year));
+        const auto ranks = club_ranks(build_standings(*season, 1, 6), wins_ranked_year(year));
         if (std::string(year) == "2001") {
             EXPECT_EQ(ranks[2], 1);  // ヤクルト: more wins
             EXPECT_EQ(ranks[1], 2);
@@ -217,8 +217,8 @@ TEST(HeadToHeadReport, RanksFollowTheStandingsAndThe2001Order) {
         EXPECT_EQ(ranks[6], 5);
     }
     const auto season = wins_season("2001");
-    const auto lines = vs_record_report(monthdat_make(*season), record_make(*season, 1, 6), record_make(*season, 7, 12),
-                                        "2001", 0)
+    const auto lines = vs_record_report(build_team_tallies(*season), build_standings(*season, 1, 6),
+                                        build_standings(*season, 7, 12), "2001", 0)
                            .lines;
     EXPECT_TRUE(matches_golden("head_to_head/record_2001.txt", lines));
 }

@@ -134,7 +134,7 @@ TEST(HistoryFileGolden, RoundTripsABuiltSeason) {
     const auto h = built(*season);
     const ItemWriter writer = history_file_writer(*h, "RIRE1996.DAT");
     ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
-    const auto back = read_dat2(dir.path(), "RIRE1996.DAT");
+    const auto back = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->state, HistoryFileState::complete);
     EXPECT_FALSE(history_rebuild_needed(*back));
@@ -157,7 +157,7 @@ TEST(HistoryFileGolden, ValuesOutOfRangeMakeTheFileDamaged) {
         for (int i = 1; i < c.line; ++i) start = bytes.find("\r\n", start) + 2;
         bytes.replace(start, bytes.find("\r\n", start) - start, c.text);
         test::spit(dir / "RIRE1996.DAT", bytes);
-        const auto read = read_dat2(dir.path(), "RIRE1996.DAT");
+        const auto read = read_history_file(dir.path(), "RIRE1996.DAT");
         ASSERT_TRUE(read.ok()) << c.line;
         EXPECT_EQ(read->state, HistoryFileState::damaged) << c.line;
         EXPECT_EQ(read->problem.line, c.line);
@@ -168,7 +168,7 @@ TEST(HistoryFileGolden, ValuesOutOfRangeMakeTheFileDamaged) {
     std::string bytes = writer.bytes();
     bytes.replace(0, 2, " 0");
     test::spit(dir / "RIRE1996.DAT", bytes);
-    EXPECT_EQ(read_dat2(dir.path(), "RIRE1996.DAT")->state, HistoryFileState::complete);
+    EXPECT_EQ(read_history_file(dir.path(), "RIRE1996.DAT")->state, HistoryFileState::complete);
 }
 
 // Files of other installations' line ends and end marks read as the program's own; items the
@@ -181,7 +181,7 @@ TEST(HistoryFileGolden, LineEndsEndMarksAndItemFormsReadAlike) {
     const std::string own = history_file_writer(*h, "RIRE1996.DAT").bytes();
     const auto read_back = [&](const std::string& bytes) {
         test::spit(dir / "RIRE1996.DAT", bytes);
-        const auto read = read_dat2(dir.path(), "RIRE1996.DAT");
+        const auto read = read_history_file(dir.path(), "RIRE1996.DAT");
         EXPECT_TRUE(read.ok());
         return read.ok() ? std::make_unique<HistoryRead>(*read) : nullptr;
     };

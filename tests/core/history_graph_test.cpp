@@ -23,7 +23,7 @@ std::unique_ptr<History> level_history() {
 TEST(GraphModel, TheRankGraphDrawsThirtyNineSegmentsPerClubFromDayV) {
     auto h = level_history();
     h->rank[50][3] = 6;
-    const GraphPicture p = make_grph(*h, GraphMode::rank, 11, 1);
+    const GraphPicture p = draw_league_graph(*h, GraphMode::rank, 11, 1);
     ASSERT_EQ(p.lines.size(), 6u * 39u);
     EXPECT_EQ(p.lines[0], (GraphLine{300, 1260, 500, 1260, 0x000080, 2}));
     // 横浜 (third club, cyan) reaches place 6 on day 50 = the window's 40th day, at x 8100.
@@ -36,7 +36,7 @@ TEST(GraphModel, TheRankGraphDrawsThirtyNineSegmentsPerClubFromDayV) {
 TEST(GraphModel, ASingleClubLineHasNoTailNoReferenceAndNoName) {
     auto h = level_history();
     GraphPicture p;
-    make_grph2(p, *h, GraphMode::pct, 1, 9);
+    draw_club_line(p, *h, GraphMode::pct, 1, 9);
     ASSERT_EQ(p.lines.size(), 39u);
     EXPECT_EQ(p.lines.back(), (GraphLine{7900, 3000, 8100, 3000, 0x008080, 2}));  // 近鉄: colour 3
     for (const Text& name : p.place_names) EXPECT_TRUE(name.empty());

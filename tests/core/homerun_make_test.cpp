@@ -181,7 +181,7 @@ TEST_F(HomerunMakeTest, TheBuiltTablesRoundTripThroughTheirFile) {
     test::TempDir dir;
     const ItemWriter writer = homerun_file_writer(built, "homerun_1996.DAT");
     ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
-    auto back = read_dat3(dir.path(), "homerun_1996.DAT");
+    auto back = read_homerun_file(dir.path(), "homerun_1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(*back, built);
 }
@@ -195,7 +195,7 @@ TEST(HomerunFile, AnEntryWhoseClubIsOutside1To12IsDamaged) {
         tables->pit_all[2] = bad;
         const ItemWriter writer = homerun_file_writer(*tables, "homerun_1996.DAT");
         ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
-        auto read = read_dat3(dir.path(), "homerun_1996.DAT");
+        auto read = read_homerun_file(dir.path(), "homerun_1996.DAT");
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(read.error().kind, ErrorKind::damaged);
         EXPECT_EQ(read.error().line, 154);  // entry 2 of the tables of both leagues
@@ -207,10 +207,10 @@ TEST(GameFile, AHomeRunRecordWhoseClubIsOutside1To12IsDamaged) {
     auto season = std::make_unique<Season>();
     season->game_at(1, 4, 1) =
         test::make_game({.first = 1, .second = 4}) + format_hr({13, U"松井", 4, U"藪"});
-    const FileNames names = paht_set("1996");
-    ASSERT_TRUE(datsave_disk(dir.path(), names, *season).ok());
+    const FileNames names = year_file_names("1996");
+    ASSERT_TRUE(write_season_files(dir.path(), names, *season).ok());
     auto loaded = std::make_unique<Season>();
-    const Status read = read_dat(dir.path(), names, *loaded);
+    const Status read = read_season_files(dir.path(), names, *loaded);
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.error().kind, ErrorKind::damaged);
     EXPECT_EQ(read.error().line, slot_line({1, 4, 1}));
@@ -223,10 +223,10 @@ TEST(GameFile, AGameWithSixteenHomeRunsIsDamaged) {
     Text game = test::make_game({.first = 1, .second = 4});
     for (int j = 0; j < 16; ++j) game += format_hr({1, U"松井", 4, U"藪"});
     season->game_at(1, 4, 1) = game;
-    const FileNames names = paht_set("1996");
-    ASSERT_TRUE(datsave_disk(dir.path(), names, *season).ok());
+    const FileNames names = year_file_names("1996");
+    ASSERT_TRUE(write_season_files(dir.path(), names, *season).ok());
     auto loaded = std::make_unique<Season>();
-    const Status read = read_dat(dir.path(), names, *loaded);
+    const Status read = read_season_files(dir.path(), names, *loaded);
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.error().line, slot_line({1, 4, 1}));
 }

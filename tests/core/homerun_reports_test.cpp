@@ -184,8 +184,9 @@ TEST(HomerunCum, FilesOfTheYearsWithTheCurrentYearFromMemory) {
     auto now = std::make_unique<HomerunTables>();
     fill(now->bat_all, {entry(1, U"松井秀", 30)});
     std::vector<HrCumStep> steps;
-    const HomerunCumBuild cum = homerun_rui(dir.path(), {"1996", "1997", "1998", "1999"}, "1996", *now,
-                                            [&](HrCumStep s) { steps.push_back(s); });
+    const HomerunCumBuild cum =
+        add_up_homerun_years(dir.path(), {"1996", "1997", "1998", "1999"}, "1996", *now,
+                             [&](HrCumStep s) { steps.push_back(s); });
     ASSERT_EQ(cum.batters.size(), 1u);
     EXPECT_EQ(cum.batters[0].count, 55);
     ASSERT_EQ(cum.notes.size(), 2u);

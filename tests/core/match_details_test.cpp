@@ -37,7 +37,7 @@ std::unique_ptr<Season> detail_season() {
 
 TEST(StandingsClick, OnlyClubLinesOpenADetail) {
     const auto season = detail_season();
-    const LeagueTable central = record_make(*season, 1, 6), pacific = record_make(*season, 7, 12);
+    const LeagueTable central = build_standings(*season, 1, 6), pacific = build_standings(*season, 7, 12);
     EXPECT_EQ(standings_line_club(1, central, pacific), std::nullopt);
     EXPECT_EQ(standings_line_club(8, central, pacific), std::nullopt);  // between the leagues
     EXPECT_EQ(standings_line_club(15, central, pacific), std::nullopt);
@@ -58,12 +58,12 @@ TEST(ClubGameListAsOf, KeepsTheGamesUpToTheDay) {
 TEST(ClubGameListAsOf, TheClickOnAClubLine) {
     const auto season = detail_season();
     const AsOfDate date{4, 5};
-    const LeagueTable central = record_make2(*season, 1, 6, date), pacific = record_make2(*season, 7, 12, date);
-    EXPECT_EQ(listbox4_sub(*season, 1, central, pacific, date), std::nullopt);  // the title line
-    EXPECT_EQ(listbox4_sub(*season, 8, central, pacific, date), std::nullopt);
+    const LeagueTable central = build_standings_as_of(*season, 1, 6, date), pacific = build_standings_as_of(*season, 7, 12, date);
+    EXPECT_EQ(as_of_line_click(*season, 1, central, pacific, date), std::nullopt);  // the title line
+    EXPECT_EQ(as_of_line_click(*season, 8, central, pacific, date), std::nullopt);
     const int first_club = row_club(central[0]);
-    EXPECT_EQ(listbox4_sub(*season, 2, central, pacific, date), club_game_lines_as_of(*season, first_club, date));
-    const auto pacific_first = listbox4_sub(*season, 9, central, pacific, date);
+    EXPECT_EQ(as_of_line_click(*season, 2, central, pacific, date), club_game_lines_as_of(*season, first_club, date));
+    const auto pacific_first = as_of_line_click(*season, 9, central, pacific, date);
     ASSERT_TRUE(pacific_first);
     EXPECT_EQ(*pacific_first, club_game_lines_as_of(*season, row_club(pacific[0]) + 6, date));
 }
@@ -99,11 +99,11 @@ TEST(MeetingDetail, EveryMeetingInMeetingOrderFromTheClubsSide) {
 
 TEST(ScoreDetail, BothOrientationsOfTheScore) {
     const auto season = detail_season();
-    const ScoreList best_dat = tokuten_ichiran1(*season);
-    ASSERT_EQ(best_dat[0].substr(0, 6), U" 3 - 2");
-    ASSERT_EQ(best_dat[1].substr(0, 6), U" 0 - 0");
-    EXPECT_TRUE(matches_golden("match_details/score_3_2.txt", score_detail_lines(*season, best_dat[0])));
-    EXPECT_TRUE(matches_golden("match_details/score_0_0.txt", score_detail_lines(*season, best_dat[1])));
+    const ScoreList score_list = build_score_list(*season);
+    ASSERT_EQ(score_list[0].substr(0, 6), U" 3 - 2");
+    ASSERT_EQ(score_list[1].substr(0, 6), U" 0 - 0");
+    EXPECT_TRUE(matches_golden("match_details/score_3_2.txt", score_detail_lines(*season, score_list[0])));
+    EXPECT_TRUE(matches_golden("match_details/score_0_0.txt", score_detail_lines(*season, score_list[1])));
 }
 
 }  // namespace

@@ -71,8 +71,8 @@ TEST(MonthlyReport, PercentageCells) {
 
 TEST(MonthlyReport, RecordsPerMonth) {
     const auto season = monthly_season();
-    const TeamTallies tallies = monthdat_make(*season);
-    const Tally first_column = tallies.month_dat(1, 4);
+    const TeamTallies tallies = build_team_tallies(*season);
+    const Tally first_column = tallies.month_tally(1, 4);
     EXPECT_EQ(first_column.wins, 1);  // the March game
     EXPECT_EQ(first_column.losses, 1);
     const auto pane = monthly_record_report(tallies, 0);
@@ -84,7 +84,7 @@ TEST(MonthlyReport, RecordsPerMonth) {
 
 TEST(MonthlyReport, PercentagesPerMonth) {
     const auto season = monthly_season();
-    const auto pane = monthly_pct_report(monthdat_make(*season), 0);
+    const auto pane = monthly_pct_report(build_team_tallies(*season), 0);
     EXPECT_EQ(pane.status, U"各チームの月別率一覧を表示中。");
     EXPECT_EQ(pane.caption, Text(U"            　　       両リーグ  月別勝率一覧\r\n") + monthly_header(0));
     ASSERT_EQ(pane.lines.size(), 15u);
@@ -105,10 +105,10 @@ TEST(MonthlyReport, TwentyFiveWinsInAMonth) {
     Season season;
     Schedule s{season};
     s.series(12, 25, true, 6);
-    const auto lines = monthly_record_report(monthdat_make(season), 0).lines;
+    const auto lines = monthly_record_report(build_team_tallies(season), 0).lines;
     // June is the third column: two empty cells of seven blanks with their separators before it.
     EXPECT_EQ(lines[14], U"ダイエー　" + Text(1 + 2 * (7 + 2), U' ') + U"25- 0-0" + Text(4 * (2 + 7), U' '));
-    EXPECT_EQ(monthly_pct_report(monthdat_make(season), 0).lines[14],
+    EXPECT_EQ(monthly_pct_report(build_team_tallies(season), 0).lines[14],
               U"ダイエー　" + Text(1 + 2 * (7 + 3), U' ') + U"1.0000" + Text(4 * (3 + 7), U' '));
 }
 

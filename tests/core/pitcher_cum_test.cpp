@@ -89,18 +89,18 @@ TEST(PitcherCum, ListsAndCaptions) {
 }
 
 // A data folder with generated seasons of 1997 and 1998 on disk; 1996 is the year in memory.
-class PitcherRuiTest : public ::testing::Test {
+class AddUpPitcherYearsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (auto [year, seed] : {std::pair{"1996", 1u}, std::pair{"1997", 2u}, std::pair{"1998", 3u}}) {
             auto season = std::make_unique<Season>(gen::generate_season(year, seed));
             ASSERT_TRUE(gen::write_generated(dir.path(), *season).ok());
-            tables[year] = std::make_unique<PitcherTable>(tousyu_datmake(*season, 1, 12).table);
+            tables[year] = std::make_unique<PitcherTable>(build_pitcher_table(*season, 1, 12).table);
         }
     }
 
     PitcherCumBuild build(const std::vector<std::string>& years, const PitcherTable& current) {
-        return pitcher_rui(dir.path(), years, "1996", current, [this](CumStep s) { steps.push_back(s); });
+        return add_up_pitcher_years(dir.path(), years, "1996", current, [this](CumStep s) { steps.push_back(s); });
     }
 
     test::TempDir dir;
@@ -108,7 +108,7 @@ protected:
     std::vector<CumStep> steps;
 };
 
-TEST_F(PitcherRuiTest, EveryTotalIsTheSumOfItsYears) {
+TEST_F(AddUpPitcherYearsTest, EveryTotalIsTheSumOfItsYears) {
     const PitcherCumBuild cum = build({"1996", "1997", "1998", "1999"}, *tables["1996"]);
     EXPECT_EQ(cum.notes, std::vector<Text>{U"1999年: Pitcher_1999.DAT が見つかりません"});
     EXPECT_EQ(steps, (std::vector<CumStep>{CumStep::reading, CumStep::first_year, CumStep::all_years, CumStep::sorted}));
@@ -137,7 +137,7 @@ TEST_F(PitcherRuiTest, EveryTotalIsTheSumOfItsYears) {
     }
 }
 
-TEST_F(PitcherRuiTest, APitcherWhoChangedClubsHasARowPerClubAndHisYearsAddUp) {
+TEST_F(AddUpPitcherYearsTest, APitcherWhoChangedClubsHasARowPerClubAndHisYearsAddUp) {
     // 工藤 wins 12 for 巨人 in 1996 and 15 in 1997, then pitches for ダイエー in 1998.
     auto y1996 = std::make_unique<PitcherTable>(*tables["1996"]);
     (*y1996)[0] = row(1, U"工藤", 12, 5, 0);
@@ -163,7 +163,7 @@ TEST_F(PitcherRuiTest, APitcherWhoChangedClubsHasARowPerClubAndHisYearsAddUp) {
     EXPECT_EQ(cum.table[0].key, giants->key);  // 27 wins lead every generated pitcher
 }
 
-TEST_F(PitcherRuiTest, OnlyTheFirstYearRegisteredGivesItsTableInItsOrder) {
+TEST_F(AddUpPitcherYearsTest, OnlyTheFirstYearRegisteredGivesItsTableInItsOrder) {
     const PitcherCumBuild cum = build({"1996"}, *tables["1996"]);
     const PitcherTable& t = *tables["1996"];
     for (std::size_t r = 0; r < cum.table.size(); ++r) {
@@ -174,7 +174,7 @@ TEST_F(PitcherRuiTest, OnlyTheFirstYearRegisteredGivesItsTableInItsOrder) {
     EXPECT_TRUE(t[cum.table.size()].key.empty());
 }
 
-TEST_F(PitcherRuiTest, TheCurrentYearComesFromMemoryNotFromItsFile) {
+TEST_F(AddUpPitcherYearsTest, TheCurrentYearComesFromMemoryNotFromItsFile) {
     // Pitcher_1996.DAT on disk is from seed 1; the games in memory have changed since.
     const auto changed = table_of({row(4, U"藪", 20, 1, 0)});
     const PitcherCumBuild cum = build({"1996"}, *changed);
@@ -182,7 +182,7 @@ TEST_F(PitcherRuiTest, TheCurrentYearComesFromMemoryNotFromItsFile) {
     EXPECT_EQ(cum.table[0].key, pitcher_key(4, U"藪"));
 }
 
-TEST_F(PitcherRuiTest, AHandedOutFileWithALowerCaseExtensionIsRead) {
+TEST_F(AddUpPitcherYearsTest, AHandedOutFileWithALowerCaseExtensionIsRead) {
     std::filesystem::rename(dir / "Pitcher_1997.DAT", dir / "Pitcher_1997.dat");
     const PitcherCumBuild cum = build({"1996", "1997"}, *tables["1996"]);
     EXPECT_TRUE(cum.notes.empty());
@@ -190,7 +190,7 @@ TEST_F(PitcherRuiTest, AHandedOutFileWithALowerCaseExtensionIsRead) {
     EXPECT_EQ(find(cum.table, (*tables["1997"])[0].key)->years.substr(120, 4), U"1997");
 }
 
-TEST_F(PitcherRuiTest, ADamagedYearIsLeftOutAndNamedTheOthersStayWhole) {
+TEST_F(AddUpPitcherYearsTest, ADamagedYearIsLeftOutAndNamedTheOthersStayWhole) {
     std::string bytes = test::slurp(dir / "Pitcher_1997.DAT");
     const std::size_t line2 = bytes.find("\r\n") + 2;
     bytes.replace(line2, bytes.find("\r\n", line2) - line2, "\"x\"");  // line 2 has one item
@@ -205,7 +205,7 @@ TEST_F(PitcherRuiTest, ADamagedYearIsLeftOutAndNamedTheOthersStayWhole) {
     for (std::size_t i = 0; i < cum.table.size(); ++i) EXPECT_EQ(cum.table[i].years, without.table[i].years);
 }
 
-TEST_F(PitcherRuiTest, AKeyWithoutAClubMakesTheFileDamaged) {
+TEST_F(AddUpPitcherYearsTest, AKeyWithoutAClubMakesTheFileDamaged) {
     auto season = std::make_unique<Season>(gen::generate_season("1997", 2));
     season->pitcher_all[3].key = U"99山田        ";
     const ItemWriter writer = pitcher_file_writer(*season, "Pitcher_1997.DAT");

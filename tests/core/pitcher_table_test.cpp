@@ -47,7 +47,7 @@ TEST_F(PitcherTableTest, DecisionsAndSavesAreCreditedToTheRightClub) {
     play(1, 4, 2, 4, U"桑田", U"藪");          // 阪神 win
     play(1, 4, 2, 2, U"槙原", U"川尻", U"x");  // a draw credits nobody, not even the save
     // Equal wins are ordered by losses: the save-only row before the losing one.
-    EXPECT_EQ(rows(tousyu_datmake(*season, 1, 6).table),
+    EXPECT_EQ(rows(build_pitcher_table(*season, 1, 6).table),
               (std::vector<std::string>{row(1, U"斎藤", "1-0-0"), row(4, U"藪", "1-1-0"), row(1, U"石毛", "0-0-1"),
                                         row(1, U"桑田", "0-1-0")}));
 }
@@ -63,7 +63,7 @@ TEST_F(PitcherTableTest, OrderIsWinsThenLossesThenFirstAppearance) {
     for (int k = 0; k < 9; ++k) play(5, 4, 2, 1, U"D", U"w");
     for (int k = 0; k < 10; ++k) play(6, 4, 2, 1, U"E", U"v");
     for (int k = 0; k < 2; ++k) play(6, 4, 1, 2, U"E", U"v");
-    const auto order = rows(tousyu_datmake(*season, 1, 6).table);
+    const auto order = rows(build_pitcher_table(*season, 1, 6).table);
     ASSERT_EQ(order.size(), 11u);
     EXPECT_EQ(order[0], row(6, U"E", "10-2-0"));
     EXPECT_EQ(order[1], row(1, U"A", "10-3-0"));
@@ -81,7 +81,7 @@ TEST_F(PitcherTableTest, OrderIsWinsThenLossesThenFirstAppearance) {
 TEST_F(PitcherTableTest, SameNameInTwoClubsAndBlankNamesAreSeparateKeys) {
     play(1, 2, 3, 1, U"佐藤", U"佐藤");
     play(1, 2, 3, 1, U"", U"佐藤", U"   ");  // blank winner's name, blank save: no save
-    const auto order = rows(tousyu_datmake(*season, 1, 6).table);
+    const auto order = rows(build_pitcher_table(*season, 1, 6).table);
     EXPECT_EQ(order, (std::vector<std::string>{row(1, U"佐藤", "1-0-0"), row(1, U"", "1-0-0"), row(2, U"佐藤", "0-2-0")}));
 }
 
@@ -101,19 +101,19 @@ TEST_F(PitcherTableTest, AFullTableKeepsItsRowsAndCountsWhatWasLeftOut) {
                                                                   .first_runs = 2, .second_runs = 1,
                                                                   .first_pitcher = p1.c_str(), .second_pitcher = p2.c_str()});
             }
-    const PitcherBuild all = tousyu_datmake(*season, 1, 12);
+    const PitcherBuild all = build_pitcher_table(*season, 1, 12);
     EXPECT_EQ(rows(all.table).size(), 250u);
     EXPECT_EQ(all.left_out, n - 250);
     EXPECT_EQ(all.table[0].wins, 1);
     EXPECT_EQ(all.table[249].losses, 1);
-    EXPECT_EQ(tousyu_datmake(*season, 1, 6).left_out, 0);  // a league alone still fits
+    EXPECT_EQ(build_pitcher_table(*season, 1, 6).left_out, 0);  // a league alone still fits
 }
 
 TEST_F(PitcherTableTest, BothLeaguesFromTheLeagueTablesEqualsTheTableBuiltFromTheGames) {
     const auto both_ways = [&] {
-        const PitcherBuild central = tousyu_datmake(*season, 1, 6), pacific = tousyu_datmake(*season, 7, 12);
-        const PitcherBuild merged = tousyu_both_leagues(*season, central, pacific);
-        const PitcherBuild direct = tousyu_datmake(*season, 1, 12);
+        const PitcherBuild central = build_pitcher_table(*season, 1, 6), pacific = build_pitcher_table(*season, 7, 12);
+        const PitcherBuild merged = merge_pitcher_tables(*season, central, pacific);
+        const PitcherBuild direct = build_pitcher_table(*season, 1, 12);
         EXPECT_EQ(merged.table, direct.table);
         EXPECT_EQ(merged.left_out, direct.left_out);
         return rows(merged.table);
@@ -143,15 +143,15 @@ TEST_F(PitcherTableTest, BothLeaguesPastTheTableIsBuiltFromTheGames) {
             test::make_game({.first = 7 + k % 6, .second = 7 + (k + 1) % 6, .meet = 1 + k / 6, .first_runs = 1,
                              .second_runs = 2, .first_pitcher = c.c_str(), .second_pitcher = d.c_str()});
     }
-    const PitcherBuild central = tousyu_datmake(*season, 1, 6), pacific = tousyu_datmake(*season, 7, 12);
+    const PitcherBuild central = build_pitcher_table(*season, 1, 6), pacific = build_pitcher_table(*season, 7, 12);
     ASSERT_EQ(rows(central.table).size(), 130u);
-    const PitcherBuild merged = tousyu_both_leagues(*season, central, pacific);
-    EXPECT_EQ(merged.table, tousyu_datmake(*season, 1, 12).table);
+    const PitcherBuild merged = merge_pitcher_tables(*season, central, pacific);
+    EXPECT_EQ(merged.table, build_pitcher_table(*season, 1, 12).table);
     EXPECT_EQ(merged.left_out, 10);
 }
 
 TEST_F(PitcherTableTest, AnEmptySeasonGivesEmptyTablesAndAFullFile) {
-    EXPECT_TRUE(rows(tousyu_datmake(*season, 1, 12).table).empty());
+    EXPECT_TRUE(rows(build_pitcher_table(*season, 1, 12).table).empty());
 }
 
 TEST(PickList, RowsWithCompetitionRanksAndSpecialRows) {

@@ -50,9 +50,9 @@ std::vector<int> field_counts(const std::string& json) {
 
 struct GeneratedSeason {
     std::unique_ptr<Season> season = std::make_unique<Season>(gen::generate_season("1996", 11));
-    LeagueTable central = record_make(*season, 1, 6);
-    LeagueTable pacific = record_make(*season, 7, 12);
-    TeamTallies tallies = monthdat_make(*season);
+    LeagueTable central = build_standings(*season, 1, 6);
+    LeagueTable pacific = build_standings(*season, 7, 12);
+    TeamTallies tallies = build_team_tallies(*season);
 };
 
 TEST(GridCsv, TheWinLossGridHasEachLeaguesRivalsAboveItsSixClubs) {
@@ -82,7 +82,7 @@ TEST(GridCsv, ThePercentageGridSavesTheSameInEveryLayout) {
 
 TEST(PitcherCsv, TheCentralListHasARowPerPitcherWithHisClub) {
     const GeneratedSeason g;
-    const PitcherTable table = tousyu_datmake(*g.season, 1, 6).table;
+    const PitcherTable table = build_pitcher_table(*g.season, 1, 6).table;
     const ReportPane pane = pitcher_league_report(table, 1, 0);
     const std::string bytes = report_csv(pane.table, pane.lines);
     EXPECT_TRUE(matches_csv_golden("pitchers_central_1996_11.csv", bytes));

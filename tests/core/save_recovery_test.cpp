@@ -63,7 +63,7 @@ TEST_F(SaveRecoveryTest, AMarkerOfACutOffCommitRebuildsEveryDerivedFileFromTheGa
     EXPECT_NE(slurp(dir / "Best100_1996.DAT"), old_best);
     EXPECT_EQ(slurp(dir / "RIRE1996.DAT"), history_file_writer(history_make(season), "RIRE1996.DAT").bytes());
     Season read;
-    ASSERT_TRUE(read_dat(dir.path(), paht_set("1996"), read).ok());
+    ASSERT_TRUE(read_season_files(dir.path(), year_file_names("1996"), read).ok());
     EXPECT_EQ(read.pitcher_c[0].key.substr(0, 2), U" 1");
 }
 
@@ -83,13 +83,13 @@ TEST_F(SaveRecoveryTest, AnUnfinishedNewYearIsUndoneUnlessTheSettingsRegisterIt)
     Season empty;
     empty.disp_year = "1998";
     ASSERT_TRUE(begin_save(dir.path(), "1998", SaveKind::new_year).ok());
-    ASSERT_TRUE(datsave_disk(dir.path(), paht_set("1998"), empty).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), year_file_names("1998"), empty).ok());
     EXPECT_EQ(recover_interrupted_saves(dir.path()).rolled_back, std::vector<std::string>{"1998"});
     EXPECT_EQ(year_files_present(dir.path(), "1998"), std::vector<std::string>{});
 
     ASSERT_TRUE(begin_save(dir.path(), "1998", SaveKind::new_year).ok());
-    ASSERT_TRUE(datsave_disk(dir.path(), paht_set("1998"), empty).ok());
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"1998", "Regi Year= 19961998"}).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), year_file_names("1998"), empty).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"1998", "Regi Year= 19961998"}).ok());
     const Recovery kept = recover_interrupted_saves(dir.path());
     EXPECT_FALSE(kept.anything());
     EXPECT_EQ(year_files_present(dir.path(), "1998").size(), 3u);
@@ -100,14 +100,14 @@ TEST_F(SaveRecoveryTest, AnUnfinishedYearDeletionIsFinishedOnceTheSettingsLeftIt
     Season other;
     other.disp_year = "1997";
     ASSERT_TRUE(gen::write_generated(dir.path(), other).ok());
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
     ASSERT_TRUE(begin_save(dir.path(), "1997", SaveKind::delete_year).ok());
     // Still registered: nothing was changed yet, nothing is deleted.
     EXPECT_FALSE(recover_interrupted_saves(dir.path()).anything());
     EXPECT_EQ(year_files_present(dir.path(), "1997").size(), 5u);
 
     ASSERT_TRUE(begin_save(dir.path(), "1997", SaveKind::delete_year).ok());
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 1996"}).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"1996", "Regi Year= 1996"}).ok());
     fs::remove(dir / "Tev_1997.DAT");
     EXPECT_EQ(recover_interrupted_saves(dir.path()).deleted, std::vector<std::string>{"1997"});
     EXPECT_EQ(year_files_present(dir.path(), "1997"), std::vector<std::string>{});
@@ -134,7 +134,7 @@ TEST_F(SaveRecoveryTest, AFullDiskFailsTheSaveWithItsReasonAndKeepsTheOldFiles) 
     const auto before = slurp(dir / "Tev_1996.DAT");
     test::add_game(season, {.first = 2, .second = 3, .meet = 1, .first_runs = 5, .second_runs = 1});
     fail_at(FilePoint::before_write, ENOSPC, "Pitcher");
-    const Status saved = datsave_disk(dir.path(), paht_set("1996"), season);
+    const Status saved = write_season_files(dir.path(), year_file_names("1996"), season);
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().kind, ErrorKind::write_failed);
     EXPECT_EQ(saved.error().describe(), "Pitcher_1996.DAT: ディスクの空きが足りません");
@@ -146,7 +146,7 @@ TEST_F(SaveRecoveryTest, AFullDiskFailsTheSaveWithItsReasonAndKeepsTheOldFiles) 
 TEST_F(SaveRecoveryTest, AFolderThatCannotBeWrittenFailsBeforeAnyFileChanges) {
     const auto before = slurp(dir / "Tev_1996.DAT");
     fail_at(FilePoint::before_open_write, EACCES);
-    const Status saved = datsave_disk(dir.path(), paht_set("1996"), season);
+    const Status saved = write_season_files(dir.path(), year_file_names("1996"), season);
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().describe(), "Tev_1996.DAT: 書き込みが許可されていません");
     EXPECT_EQ(slurp(dir / "Tev_1996.DAT"), before);
@@ -156,7 +156,7 @@ TEST_F(SaveRecoveryTest, AFolderThatCannotBeWrittenFailsBeforeAnyFileChanges) {
 TEST_F(SaveRecoveryTest, AFileThatCannotBeOpenedIsNamedWithItsReason) {
     fail_at(FilePoint::before_open_read, EACCES, "Best100");
     Season read;
-    const Status status = read_dat(dir.path(), paht_set("1996"), read);
+    const Status status = read_season_files(dir.path(), year_file_names("1996"), read);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().kind, ErrorKind::damaged);
     EXPECT_EQ(status.error().describe(), "Best100_1996.DAT: ファイルを開けません（読み取りが許可されていません）");
@@ -167,12 +167,12 @@ TEST_F(SaveRecoveryTest, AFileReplacedByAFolderIsNeitherReadNorOverwritten) {
     fs::remove(dir / "Best100_1996.DAT");
     fs::create_directory(dir / "Best100_1996.DAT");
     Season read;
-    const Status status = read_dat(dir.path(), paht_set("1996"), read);
+    const Status status = read_season_files(dir.path(), year_file_names("1996"), read);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().describe(), "Best100_1996.DAT: 同じ名前のフォルダがあります");
     const auto before = slurp(dir / "Tev_1996.DAT");
     test::add_game(season, {.first = 2, .second = 3, .meet = 1, .first_runs = 5, .second_runs = 1});
-    const Status saved = datsave_disk(dir.path(), paht_set("1996"), season);
+    const Status saved = write_season_files(dir.path(), year_file_names("1996"), season);
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().describe(), "Best100_1996.DAT: 同じ名前のフォルダがあります");
     EXPECT_EQ(slurp(dir / "Tev_1996.DAT"), before);

@@ -46,15 +46,15 @@ std::unique_ptr<Season> score_season() {
 
 TEST(ScoreList, EntriesInOrderOfCountThenScore) {
     const auto season = score_season();
-    const ScoreList best_dat = tokuten_ichiran1(*season);
-    ASSERT_EQ(score_list_size(best_dat), 5);
-    EXPECT_EQ(best_dat[0], U" 3 - 2    4 回      3 回     1 回");
-    EXPECT_EQ(best_dat[1], U" 0 - 0    2 回      0 回     2 回");  // a 0-0 draw
-    EXPECT_EQ(best_dat[2], U" 2 - 1    2 回      1 回     1 回");  // equal counts: 2-1 before 5-4
-    EXPECT_EQ(best_dat[3], U" 5 - 4    2 回      2 回     0 回");
-    EXPECT_EQ(best_dat[4], U"10 - 0    1 回      1 回     0 回");
-    for (int e = 0; e < 5; ++e) EXPECT_EQ(best_dat[e].size(), 30u);
-    for (int e = 5; e < kBestEntries; ++e) EXPECT_TRUE(best_dat[e].empty());
+    const ScoreList score_list = build_score_list(*season);
+    ASSERT_EQ(score_list_size(score_list), 5);
+    EXPECT_EQ(score_list[0], U" 3 - 2    4 回      3 回     1 回");
+    EXPECT_EQ(score_list[1], U" 0 - 0    2 回      0 回     2 回");  // a 0-0 draw
+    EXPECT_EQ(score_list[2], U" 2 - 1    2 回      1 回     1 回");  // equal counts: 2-1 before 5-4
+    EXPECT_EQ(score_list[3], U" 5 - 4    2 回      2 回     0 回");
+    EXPECT_EQ(score_list[4], U"10 - 0    1 回      1 回     0 回");
+    for (int e = 0; e < 5; ++e) EXPECT_EQ(score_list[e].size(), 30u);
+    for (int e = 5; e < kScoreListEntries; ++e) EXPECT_TRUE(score_list[e].empty());
 }
 
 TEST(ScoreList, TheSpecimenEntry) {
@@ -62,7 +62,7 @@ TEST(ScoreList, TheSpecimenEntry) {
     int central = 1, pacific = 1;
     games(season, 14, 1, 2, 3, 2, central);
     games(season, 11, 7, 8, 2, 3, pacific);
-    EXPECT_EQ(tokuten_ichiran1(season)[0], U" 3 - 2   25 回     14 回    11 回");
+    EXPECT_EQ(build_score_list(season)[0], U" 3 - 2   25 回     14 回    11 回");
 }
 
 TEST(ScoreList, AtMost150ScoresAreKept) {
@@ -76,16 +76,16 @@ TEST(ScoreList, AtMost150ScoresAreKept) {
             add_game(season, {.first = pair < 5 ? pair + 1 : 7, .second = pair < 5 ? 6 : 12,
                               .meet = stored % kMeetings + 1, .first_runs = high, .second_runs = low});
         }
-    const ScoreList best_dat = tokuten_ichiran1(season);
-    EXPECT_EQ(score_list_size(best_dat), kBestEntries);
-    EXPECT_EQ(best_dat[0].substr(0, 6), U" 0 - 0");
+    const ScoreList score_list = build_score_list(season);
+    EXPECT_EQ(score_list_size(score_list), kScoreListEntries);
+    EXPECT_EQ(score_list[0].substr(0, 6), U" 0 - 0");
     // Equal counts keep the order met: (0-0), (1-0), (1-1) ... the 150th is 16-13.
-    EXPECT_EQ(best_dat[149].substr(0, 6), U"16 -13");
+    EXPECT_EQ(score_list[149].substr(0, 6), U"16 -13");
 }
 
 TEST(ScoreListReport, RanksAndTotals) {
     const auto season = score_season();
-    const auto pane = score_list_report(tokuten_ichiran1(*season));
+    const auto pane = score_list_report(build_score_list(*season));
     EXPECT_EQ(pane.status, U"得点をクリックすると詳細が表示されます。");
     EXPECT_EQ(pane.caption, U"　　　　　　  　  　両リーグ得点一覧\r\n          得点    回 数　 　セリーグ  パリーグ");
     ASSERT_EQ(pane.lines.size(), 6u);
@@ -100,11 +100,11 @@ TEST(ScoreListReport, AnEmptyList) {
 
 TEST(ScoreListReport, ClickedLinesMapToEntries) {
     const auto season = score_season();
-    const ScoreList best_dat = tokuten_ichiran1(*season);
-    EXPECT_EQ(score_line_click(1, best_dat), 1);
-    EXPECT_EQ(score_line_click(5, best_dat), 5);
-    EXPECT_EQ(score_line_click(6, best_dat), std::nullopt);  // the totals line
-    EXPECT_EQ(score_line_click(0, best_dat), std::nullopt);
+    const ScoreList score_list = build_score_list(*season);
+    EXPECT_EQ(score_line_click(1, score_list), 1);
+    EXPECT_EQ(score_line_click(5, score_list), 5);
+    EXPECT_EQ(score_line_click(6, score_list), std::nullopt);  // the totals line
+    EXPECT_EQ(score_line_click(0, score_list), std::nullopt);
 }
 
 TEST(InningTotals, EachHalfInningAddsToItsClub) {
@@ -121,14 +121,14 @@ TEST(InningTotals, EachHalfInningAddsToItsClub) {
     g.first_innings = U" 0 0 0 0 0 0 0 0 0 0 0 2";
     g.second_innings = U" 1 0 0 0 0 0 0 0 0 0 0 0";
     season.game_at(5, 3, 2) = format_game(g);  // 広島 at 横浜, twelve innings
-    const InningTotals totals = kaisuu_ten(season);
-    EXPECT_EQ(totals.inn_first(3, 1), 1);
-    EXPECT_EQ(totals.inn_first(3, 3), 2);
-    EXPECT_EQ(totals.inn_first(3, 9), 1);
-    EXPECT_EQ(totals.inn_second(5, 4), 3);
-    EXPECT_EQ(totals.inn_second(5, 9), 0);  // " X" adds nothing
-    EXPECT_EQ(totals.inn_first(5, 12), 2);
-    EXPECT_EQ(totals.inn_second(3, 1), 1);
+    const InningTotals totals = build_inning_totals(season);
+    EXPECT_EQ(totals.runs_batting_first(3, 1), 1);
+    EXPECT_EQ(totals.runs_batting_first(3, 3), 2);
+    EXPECT_EQ(totals.runs_batting_first(3, 9), 1);
+    EXPECT_EQ(totals.runs_batting_second(5, 4), 3);
+    EXPECT_EQ(totals.runs_batting_second(5, 9), 0);  // " X" adds nothing
+    EXPECT_EQ(totals.runs_batting_first(5, 12), 2);
+    EXPECT_EQ(totals.runs_batting_second(3, 1), 1);
     EXPECT_EQ(inning_title(5), U"広島各回得点");
     EXPECT_EQ(inning_title(8), U"西  武各回得点");
     EXPECT_EQ(inning_boxes(totals, 3, true),

@@ -30,12 +30,12 @@ std::string line_of(const std::string& bytes, int n) {
     return bytes.substr(start, bytes.find("\r\n", start) - start);
 }
 
-const FileNames kNames = paht_set("1996");
+const FileNames kNames = year_file_names("1996");
 
 TEST(SeasonFiles, AnEmptySeasonIsWrittenInFull) {
     TempDir dir;
     auto season = std::make_unique<Season>();
-    ASSERT_TRUE(datsave_disk(dir.path(), kNames, *season).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), kNames, *season).ok());
     const std::string games = slurp(dir / "Tev_1996.DAT");
     EXPECT_EQ(count_lines(games), 2160);
     EXPECT_EQ(games.size(), 2160u * 4);  // "" CR LF
@@ -50,7 +50,7 @@ TEST(SeasonFiles, AGameIsStoredAtItsSlotLine) {
     TempDir dir;
     auto season = std::make_unique<Season>();
     test::add_game(*season, {.first = 2, .second = 4, .meet = 7, .first_runs = 3, .second_runs = 1});
-    ASSERT_TRUE(datsave_disk(dir.path(), kNames, *season).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), kNames, *season).ok());
     const std::string games = slurp(dir / "Tev_1996.DAT");
     const auto expected = encode_cp932(season->game_at(2, 4, 7));
     EXPECT_EQ(line_of(games, 277), "\"" + *expected + "\"");
@@ -60,22 +60,22 @@ TEST(SeasonFiles, AGameIsStoredAtItsSlotLine) {
 TEST(SeasonFiles, AGeneratedSeasonRoundTripsByteForByte) {
     TempDir dir;
     auto season = std::make_unique<Season>(gen::generate_season("1996", 7));
-    season->best_dat[0] = U" 3- 2   12試合";
+    season->score_list[0] = U" 3- 2   12試合";
     season->pitcher_c[0] = PitcherRow{U" 1斎藤雅\u3000\u3000  ", 10, 3, 0};  // full-width and trailing blanks
     season->pitcher_all[249] = PitcherRow{U"12ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ", 1, 2, 3};
-    ASSERT_TRUE(datsave_disk(dir.path(), kNames, *season).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), kNames, *season).ok());
     const std::string first = slurp(dir / "Tev_1996.DAT") + slurp(dir / "Best100_1996.DAT") +
                               slurp(dir / "Pitcher_1996.DAT");
 
     auto back = std::make_unique<Season>();
-    ASSERT_TRUE(read_dat(dir.path(), kNames, *back).ok());
+    ASSERT_TRUE(read_season_files(dir.path(), kNames, *back).ok());
     EXPECT_EQ(back->games, season->games);
-    EXPECT_EQ(back->best_dat, season->best_dat);
+    EXPECT_EQ(back->score_list, season->score_list);
     EXPECT_EQ(back->pitcher_c, season->pitcher_c);
     EXPECT_EQ(back->pitcher_all, season->pitcher_all);
 
     TempDir again;
-    ASSERT_TRUE(datsave_disk(again.path(), kNames, *back).ok());
+    ASSERT_TRUE(write_season_files(again.path(), kNames, *back).ok());
     EXPECT_EQ(slurp(again / "Tev_1996.DAT") + slurp(again / "Best100_1996.DAT") + slurp(again / "Pitcher_1996.DAT"),
               first);
 }
@@ -83,9 +83,9 @@ TEST(SeasonFiles, AGeneratedSeasonRoundTripsByteForByte) {
 TEST(SeasonFiles, ReadingReportsEachStepBeforeItsFile) {
     TempDir dir;
     auto season = std::make_unique<Season>();
-    ASSERT_TRUE(datsave_disk(dir.path(), kNames, *season).ok());
+    ASSERT_TRUE(write_season_files(dir.path(), kNames, *season).ok());
     std::vector<ReadStep> steps;
-    ASSERT_TRUE(read_dat(dir.path(), kNames, *season, [&](ReadStep s) { steps.push_back(s); }).ok());
+    ASSERT_TRUE(read_season_files(dir.path(), kNames, *season, [&](ReadStep s) { steps.push_back(s); }).ok());
     EXPECT_EQ(steps, (std::vector<ReadStep>{ReadStep::games, ReadStep::best, ReadStep::pitchers}));
 }
 
@@ -94,7 +94,7 @@ class DamagedFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         saved = std::make_unique<Season>(gen::generate_season("1996", 3));
-        ASSERT_TRUE(datsave_disk(dir.path(), kNames, *saved).ok());
+        ASSERT_TRUE(write_season_files(dir.path(), kNames, *saved).ok());
         memory = std::make_unique<Season>();
         test::add_game(*memory, {.first = 1, .second = 2, .meet = 1, .first_runs = 9});
     }
@@ -102,7 +102,7 @@ protected:
     // Reads the damaged set: the error, with the season in memory unchanged.
     Error read_damaged() {
         const auto before = memory->games;
-        auto status = read_dat(dir.path(), kNames, *memory);
+        auto status = read_season_files(dir.path(), kNames, *memory);
         EXPECT_FALSE(status.ok());
         EXPECT_EQ(memory->games, before);
         return status.ok() ? Error{} : status.error();
@@ -167,7 +167,7 @@ TEST_F(DamagedFiles, AGameFileNotAsTheProgramWritesItReadsTheSameGames) {
     const std::string game = *encode_cp932(saved->games[line - 1]);
     replace_line("Tev_1996.DAT", line, "  \"" + game + "\"\t");
     spit(dir / "Tev_1996.DAT", slurp(dir / "Tev_1996.DAT") + "\r\n\r\n\x1a");
-    ASSERT_TRUE(read_dat(dir.path(), kNames, *memory).ok());
+    ASSERT_TRUE(read_season_files(dir.path(), kNames, *memory).ok());
     EXPECT_EQ(memory->games, saved->games);
 }
 
@@ -198,7 +198,7 @@ TEST_F(DamagedFiles, AFailedSaveLeavesTheFilesInPlace) {
     const std::string before = slurp(dir / "Tev_1996.DAT") + slurp(dir / "Best100_1996.DAT") +
                                slurp(dir / "Pitcher_1996.DAT");
     std::filesystem::create_directory(dir / "Pitcher_1996.DAT.tmp");  // the last file cannot be written
-    auto status = datsave_disk(dir.path(), kNames, *memory);
+    auto status = write_season_files(dir.path(), kNames, *memory);
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(slurp(dir / "Tev_1996.DAT") + slurp(dir / "Best100_1996.DAT") + slurp(dir / "Pitcher_1996.DAT"),
               before);
@@ -207,7 +207,7 @@ TEST_F(DamagedFiles, AFailedSaveLeavesTheFilesInPlace) {
 TEST_F(DamagedFiles, AnUnencodableNameIsRefusedBeforeAnythingIsWritten) {
     const std::string before = slurp(dir / "Tev_1996.DAT");
     memory->pitcher_all[0].key = U" 1김";
-    auto status = datsave_disk(dir.path(), kNames, *memory);
+    auto status = write_season_files(dir.path(), kNames, *memory);
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().kind, ErrorKind::unencodable);
     EXPECT_EQ(slurp(dir / "Tev_1996.DAT"), before);
@@ -215,7 +215,7 @@ TEST_F(DamagedFiles, AnUnencodableNameIsRefusedBeforeAnythingIsWritten) {
 
 TEST(HomerunFile, RoundTripsAndToleratesAMissingFile) {
     TempDir dir;
-    auto missing = read_dat3(dir.path(), "homerun_1996.DAT");
+    auto missing = read_homerun_file(dir.path(), "homerun_1996.DAT");
     ASSERT_TRUE(missing.ok());
     EXPECT_EQ(missing->bat_c[0], U"");
 
@@ -229,12 +229,12 @@ TEST(HomerunFile, RoundTripsAndToleratesAMissingFile) {
     tables->pit_all[300] = U"12ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ 1";
     ItemWriter writer = homerun_file_writer(*tables, "homerun_1996.DAT");
     ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
-    auto back = read_dat3(dir.path(), "homerun_1996.DAT");
+    auto back = read_homerun_file(dir.path(), "homerun_1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(*back, *tables);
 
     spit(dir / "homerun_1996.DAT", writer.bytes().substr(0, 100));
-    EXPECT_FALSE(read_dat3(dir.path(), "homerun_1996.DAT").ok());
+    EXPECT_FALSE(read_homerun_file(dir.path(), "homerun_1996.DAT").ok());
 }
 
 TEST(HistoryFile, RoundTripsAndNoticesAnEarlyEnd) {
@@ -249,27 +249,27 @@ TEST(HistoryFile, RoundTripsAndNoticesAnEarlyEnd) {
     EXPECT_EQ(line_of(writer.bytes(), 2712), " 6");
     EXPECT_EQ(line_of(writer.bytes(), 2712 + 3 * 226 + 13), " 6666");
     ASSERT_TRUE(commit_writers(dir.path(), {&writer}).ok());
-    EXPECT_TRUE(rire_chek(dir.path(), "RIRE1996.DAT"));
-    auto back = read_dat2(dir.path(), "RIRE1996.DAT");
+    EXPECT_TRUE(history_file_readable(dir.path(), "RIRE1996.DAT"));
+    auto back = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->state, HistoryFileState::complete);
     EXPECT_EQ(back->history, *history);
 
     spit(dir / "RIRE1996.DAT", writer.bytes().substr(0, 300));
-    auto early = read_dat2(dir.path(), "RIRE1996.DAT");
+    auto early = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(early.ok());
     EXPECT_EQ(early->state, HistoryFileState::ended_early);
     EXPECT_TRUE(history_rebuild_needed(*early));
 
     // A line that is no number is damage to mend by a rebuild, not a reason to stop.
     spit(dir / "RIRE1996.DAT", " 1\r\n x\r\n");
-    auto damaged = read_dat2(dir.path(), "RIRE1996.DAT");
+    auto damaged = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(damaged.ok());
     EXPECT_EQ(damaged->state, HistoryFileState::damaged);
     EXPECT_EQ(damaged->problem.line, 2);
 
-    EXPECT_FALSE(rire_chek(dir.path(), "RIRE2000.DAT"));
-    EXPECT_EQ(read_dat2(dir.path(), "RIRE2000.DAT").error().kind, ErrorKind::missing);
+    EXPECT_FALSE(history_file_readable(dir.path(), "RIRE2000.DAT"));
+    EXPECT_EQ(read_history_file(dir.path(), "RIRE2000.DAT").error().kind, ErrorKind::missing);
 }
 
 }  // namespace

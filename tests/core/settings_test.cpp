@@ -12,7 +12,7 @@ using test::TempDir;
 
 TEST(Settings, AMissingFileIsCreatedWithTheDefaults) {
     TempDir dir;
-    auto settings = inifile_read(dir.path());
+    auto settings = read_settings(dir.path());
     ASSERT_TRUE(settings.ok());
     EXPECT_EQ(settings->disp_year, "1996");
     EXPECT_EQ(settings->rec_year, "Regi Year= 1996");
@@ -22,10 +22,10 @@ TEST(Settings, AMissingFileIsCreatedWithTheDefaults) {
 TEST(Settings, TheYearShownNamesTheFiles) {
     TempDir dir;
     spit(dir / "Tevardin.ini", "Disp Year= 2003\r\nRegi Year= 199620012003\r\n");
-    auto settings = inifile_read(dir.path());
+    auto settings = read_settings(dir.path());
     ASSERT_TRUE(settings.ok());
     EXPECT_EQ(settings->disp_year, "2003");
-    const FileNames names = paht_set(settings->disp_year);
+    const FileNames names = year_file_names(settings->disp_year);
     EXPECT_EQ(names.game_file, "Tev_2003.DAT");
     EXPECT_EQ(names.best_file, "Best100_2003.DAT");
     EXPECT_EQ(names.pitcher_file, "Pitcher_2003.DAT");
@@ -36,7 +36,7 @@ TEST(Settings, TheYearShownNamesTheFiles) {
 TEST(Settings, AShortFileIsDamaged) {
     TempDir dir;
     spit(dir / "Tevardin.ini", "Disp Year= 1996\r\n");
-    auto settings = inifile_read(dir.path());
+    auto settings = read_settings(dir.path());
     ASSERT_FALSE(settings.ok());
     EXPECT_EQ(settings.error().kind, ErrorKind::damaged);
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 1996\r\n");  // left as found
@@ -50,9 +50,9 @@ TEST(Settings, RegisteredYearsAreAddedAndDeletedInOrder) {
     EXPECT_TRUE(registered_years("Regi Year= ").empty());
 
     TempDir dir;
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"2001", rec_year_without(rec, "1999")}).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"2001", rec_year_without(rec, "1999")}).ok());
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 2001\r\nRegi Year= 19962001\r\n");
-    auto back = inifile_read(dir.path());
+    auto back = read_settings(dir.path());
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->rec_year, "Regi Year= 19962001");
 }

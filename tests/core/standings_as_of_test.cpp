@@ -33,11 +33,11 @@ std::unique_ptr<Season> as_of_season() {
 
 TEST(StandingsAsOf, AGameOnTheDayCountsAndOneOnTheNextDayDoesNot) {
     const auto season = as_of_season();
-    const LeagueTable on_5 = record_make2(*season, 1, 6, {4, 5});
+    const LeagueTable on_5 = build_standings_as_of(*season, 1, 6, {4, 5});
     EXPECT_EQ(row_club(on_5[0]), 1);  // 巨人 1-0, 横浜 1-0 in club order
     EXPECT_EQ(row_club(on_5[1]), 3);
     EXPECT_EQ(row_games(on_5[0]), 1);
-    const LeagueTable on_6 = record_make2(*season, 1, 6, {4, 6});
+    const LeagueTable on_6 = build_standings_as_of(*season, 1, 6, {4, 6});
     EXPECT_EQ(row_club(on_6[0]), 3);
     EXPECT_EQ(row_club(on_6[1]), 1);  // 巨人 1-1 and ヤクルト 1-1 at 0.5000
     EXPECT_EQ(row_games(on_6[1]), 2);
@@ -47,28 +47,29 @@ TEST(StandingsAsOf, AGameOnTheDayCountsAndOneOnTheNextDayDoesNot) {
 
 TEST(StandingsAsOf, BeforeTheFirstGameEveryClubSharesTheFirstRank) {
     const auto season = as_of_season();
-    const LeagueTable central = record_make2(*season, 1, 6, {3, 30});
-    const LeagueTable pacific = record_make2(*season, 7, 12, {3, 30});
+    const LeagueTable central = build_standings_as_of(*season, 1, 6, {3, 30});
+    const LeagueTable pacific = build_standings_as_of(*season, 7, 12, {3, 30});
     for (const auto& row : central) EXPECT_EQ(row_games(row), 0);
     EXPECT_EQ(standings_ranks(central, false), (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
-    const auto pane = record_disp2(central, pacific, season->disp_year, {3, 30}, 0);
+    const auto pane = standings_as_of_report(central, pacific, season->disp_year, {3, 30}, 0);
     EXPECT_TRUE(matches_golden("standings_as_of/before_opening.txt", pane.lines));
 }
 
 TEST(StandingsAsOf, ALaterDateGivesTheFullSeason) {
     const auto season = as_of_season();
     for (AsOfDate date : {AsOfDate{10, 10}, AsOfDate{10, 31}, AsOfDate{12, 31}}) {
-        EXPECT_EQ(record_make2(*season, 1, 6, date), record_make(*season, 1, 6));
-        EXPECT_EQ(record_make2(*season, 7, 12, date), record_make(*season, 7, 12));
+        EXPECT_EQ(build_standings_as_of(*season, 1, 6, date), build_standings(*season, 1, 6));
+        EXPECT_EQ(build_standings_as_of(*season, 7, 12, date), build_standings(*season, 7, 12));
     }
-    EXPECT_NE(record_make2(*season, 1, 6, {10, 9}), record_make(*season, 1, 6));
+    EXPECT_NE(build_standings_as_of(*season, 1, 6, {10, 9}), build_standings(*season, 1, 6));
 }
 
 TEST(StandingsAsOf, TheReportOfADay) {
     const auto season = as_of_season();
     const AsOfDate date{4, 5};
-    const auto pane = record_disp2(record_make2(*season, 1, 6, date), record_make2(*season, 7, 12, date),
-                                   season->disp_year, date, 0);
+    const auto pane = standings_as_of_report(build_standings_as_of(*season, 1, 6, date),
+                                             build_standings_as_of(*season, 7, 12, date),
+                                             season->disp_year, date, 0);
     EXPECT_EQ(pane.status, U"チーム名をクリックすると詳細が表示されます。");
     ASSERT_EQ(pane.lines.size(), 14u);
     EXPECT_EQ(pane.lines[0], U"              【開幕より4月5日（金曜日）迄の成績一覧】");
@@ -77,7 +78,7 @@ TEST(StandingsAsOf, TheReportOfADay) {
 
 TEST(StandingsAsOf, CaptionsForEachLayout) {
     for (int disp_size = 0; disp_size <= 2; ++disp_size) {
-        const auto pane = record_disp2(LeagueTable{}, LeagueTable{}, "1996", as_of_opening(), disp_size);
+        const auto pane = standings_as_of_report(LeagueTable{}, LeagueTable{}, "1996", as_of_opening(), disp_size);
         EXPECT_EQ(pane.caption, U"            　　         両リーグ成績一覧\r\n" + standings_header(disp_size));
     }
 }
@@ -100,7 +101,7 @@ TEST(StandingsAsOf, The2001CentralLeagueIsOrderedByWins) {
             add_game(season, {.first = 2, .second = 4, .meet = m, .first_runs = m < 4 ? 1 : 0,
                               .second_runs = m < 4 ? 0 : 1, .day = m});
         add_game(season, {.first = 1, .second = 3, .meet = 3, .first_runs = 0, .second_runs = 1, .month = 5, .day = 1});
-        const LeagueTable table = record_make2(season, 1, 6, {4, 10});
+        const LeagueTable table = build_standings_as_of(season, 1, 6, {4, 10});
         EXPECT_EQ(row_club(table[0]), std::string(year) == "2001" ? 2 : 1) << year;
     }
 }

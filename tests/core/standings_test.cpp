@@ -35,7 +35,7 @@ TEST(Standings, ARowHoldsEveryCountAtItsPosition) {
     add_game(season, {.first = 1, .second = 2, .meet = 2, .first_runs = 12, .second_runs = 2, .attendance = 25000});
     add_game(season, {.first = 2, .second = 1, .meet = 3, .first_runs = 4, .second_runs = 1, .attendance = 41000});
     add_game(season, {.first = 2, .second = 3, .meet = 1, .first_runs = 0, .second_runs = 0, .attendance = 100});
-    const LeagueTable table = record_make(season, 1, 6);
+    const LeagueTable table = build_standings(season, 1, 6);
     // ヤクルト: 4 games, 2-1-1, scored 5+2+4+0, allowed 3+12+1+0, home crowds 30000+25000.
     EXPECT_EQ(table[0], U" 2  4  2  1 1  11  16   550000.6666");
     EXPECT_EQ(table[1], U" 1  3  1  2 0  16  11   410000.3333");
@@ -57,7 +57,7 @@ TEST(Standings, TheSpecimenRowOfAFullSeason) {
         add_game(season, {.first = rivals[g % 5], .second = 2, .meet = g / 5 + 1, .first_runs = allowed,
                           .second_runs = scored, .attendance = g < 100 ? 25000 : 0});
     }
-    const LeagueTable table = record_make(season, 1, 6);
+    const LeagueTable table = build_standings(season, 1, 6);
     EXPECT_EQ(table[0], U" 2130 75 55 0 600 520 25000000.5769");
 }
 
@@ -65,7 +65,7 @@ TEST(Standings, EqualPercentagesKeepClubOrder) {
     Season season;
     add_game(season, {.first = 6, .second = 5, .meet = 1, .first_runs = 2, .second_runs = 1});  // 中日 beats 広島
     add_game(season, {.first = 4, .second = 3, .meet = 1, .first_runs = 2, .second_runs = 1});  // 阪神 beats 横浜
-    const LeagueTable table = record_make(season, 1, 6);
+    const LeagueTable table = build_standings(season, 1, 6);
     std::vector<int> order;
     for (const auto& row : table) order.push_back(row_club(row));
     // 1.0000: 阪神, 中日 in club order; 0.0000 with no decision: 巨人, ヤクルト; then the losers.
@@ -94,11 +94,11 @@ Season season_2001(const std::string& year) {
 
 TEST(Standings, TheCentralLeagueOf2001IsOrderedByWins) {
     const Season y2001 = season_2001("2001");
-    EXPECT_EQ(row_club(record_make(y2001, 1, 6)[0]), 2);
-    EXPECT_EQ(row_club(record_make(y2001, 1, 6)[1]), 1);
-    EXPECT_EQ(row_club(record_make(y2001, 7, 12)[0]), 1);  // Pacific: percentage
+    EXPECT_EQ(row_club(build_standings(y2001, 1, 6)[0]), 2);
+    EXPECT_EQ(row_club(build_standings(y2001, 1, 6)[1]), 1);
+    EXPECT_EQ(row_club(build_standings(y2001, 7, 12)[0]), 1);  // Pacific: percentage
     const Season y2000 = season_2001("2000");
-    EXPECT_EQ(row_club(record_make(y2000, 1, 6)[0]), 1);
+    EXPECT_EQ(row_club(build_standings(y2000, 1, 6)[0]), 1);
 }
 
 TEST(StandingsReport, AveragesAreCutToTwoDecimals) {
@@ -126,7 +126,7 @@ TEST(StandingsReport, HeadersForEachLayout) {
 
 TEST(StandingsReport, AnEmptySeason) {
     Season season;
-    const auto lines = standings_lines(record_make(season, 1, 6), record_make(season, 7, 12), "1996");
+    const auto lines = standings_lines(build_standings(season, 1, 6), build_standings(season, 7, 12), "1996");
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_TRUE(matches_golden("standings/empty.txt", lines));
 }
@@ -134,7 +134,7 @@ TEST(StandingsReport, AnEmptySeason) {
 TEST(StandingsReport, AClubWithoutGamesIsAsWideAsOneWithGames) {
     Season season;
     add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 3, .second_runs = 2});
-    const auto lines = standings_lines(record_make(season, 1, 6), record_make(season, 7, 12), "1996");
+    const auto lines = standings_lines(build_standings(season, 1, 6), build_standings(season, 7, 12), "1996");
     // Lines 1..6 hold the Central clubs: two with a game, four without.
     for (int p = 2; p <= 6; ++p) EXPECT_EQ(lines[p].size(), lines[1].size()) << to_utf8(lines[p]);
     EXPECT_NE(lines[3].find(U"  0.00  0.00"), Text::npos) << to_utf8(lines[3]);
@@ -163,7 +163,7 @@ TEST(StandingsReport, TiesDrawsAndExtremes) {
     play(7, 8, 1, 1);
     play(9, 10, 0, 0);
     play(11, 12, 30, 1);
-    const auto lines = standings_lines(record_make(season, 1, 6), record_make(season, 7, 12), "1996");
+    const auto lines = standings_lines(build_standings(season, 1, 6), build_standings(season, 7, 12), "1996");
     EXPECT_TRUE(matches_golden("standings/ties.txt", lines));
 }
 
@@ -186,14 +186,14 @@ TEST(StandingsReport, The2001CentralTieNeedsEqualWins) {
     m = 1;
     for (int k = 0; k < 4; ++k) add_game(season, {.first = 8, .second = 10, .meet = m++, .first_runs = 1, .second_runs = 0});
     for (int k = 0; k < 2; ++k) add_game(season, {.first = 8, .second = 10, .meet = m++, .first_runs = 0, .second_runs = 1});
-    const auto lines = standings_lines(record_make(season, 1, 6), record_make(season, 7, 12), "2001");
+    const auto lines = standings_lines(build_standings(season, 1, 6), build_standings(season, 7, 12), "2001");
     EXPECT_TRUE(matches_golden("standings/2001.txt", lines));
 }
 
 TEST(StandingsProperties, EveryGameCountsForBothClubs) {
     auto season = std::make_unique<Season>(gen::generate_season("1996", 11));
     for (int league : {1, 2}) {
-        const LeagueTable table = record_make(*season, first_team(league), last_team(league));
+        const LeagueTable table = build_standings(*season, first_team(league), last_team(league));
         int games = 0, wins = 0, losses = 0, draws = 0, scored = 0, allowed = 0;
         for (const auto& row : table) {
             EXPECT_EQ(row_wins(row) + row_losses(row) + row_draws(row), row_games(row));

@@ -72,7 +72,7 @@ TEST(Streaks, GamesOfOneDateFollowTheMarksTextOrder) {
 
 TEST(Streaks, WinDrawWinIsAStreakOfTwoAndARunningStreakCounts) {
     const auto season = streak_season();
-    const Streaks streaks = rensyou(*season);
+    const Streaks streaks = build_streaks(*season);
     EXPECT_EQ(streak_entry_text(streaks.win_streaks[1][0]), U" 3- 1");
     EXPECT_EQ(streak_entry_text(streaks.win_streaks[1][1]), U" 2- 2");
     EXPECT_EQ(streak_entry_text(streaks.win_streaks[1][2]), U"  -  ");
@@ -111,7 +111,7 @@ TEST(Streaks, EqualLengthsRaiseTheCount) {
 
 TEST(StreaksReport, FourLinesPerTeam) {
     const auto season = streak_season();
-    const auto pane = streaks_report(rensyou(*season));
+    const auto pane = streaks_report(build_streaks(*season));
     EXPECT_EQ(pane.status, U"");
     EXPECT_EQ(pane.caption, U"\r\n　　　　　　　　両リーグ　連 勝、連 敗 一 覧");
     ASSERT_EQ(pane.lines.size(), 48u);

@@ -30,7 +30,7 @@ protected:
 
     // The standings row of `team`.
     StandingRow row_of(int team) const {
-        const LeagueTable table = record_make(*season_, first_team(league_of(team)), last_team(league_of(team)));
+        const LeagueTable table = build_standings(*season_, first_team(league_of(team)), last_team(league_of(team)));
         for (const auto& row : table)
             if (row_club(row) == league_index(team)) return row;
         return {};
@@ -46,12 +46,12 @@ protected:
 };
 
 TEST_P(GeneratedSeason, HeadToHeadTotalsEqualTheStandings) {
-    const TeamTallies tallies = monthdat_make(*season_);
+    const TeamTallies tallies = build_team_tallies(*season_);
     for (int team = 1; team <= 12; ++team) {
         Tally sum;
         for (int rival = 1; rival <= 6; ++rival) {
-            const Tally& t = tallies.vs_dat(league_of(team) - 1, league_index(team), rival);
-            const Tally& back = tallies.vs_dat(league_of(team) - 1, rival, league_index(team));
+            const Tally& t = tallies.vs_tally(league_of(team) - 1, league_index(team), rival);
+            const Tally& back = tallies.vs_tally(league_of(team) - 1, rival, league_index(team));
             EXPECT_EQ(t.wins, back.losses);
             EXPECT_EQ(t.draws, back.draws);
             sum.wins += t.wins;
@@ -66,13 +66,13 @@ TEST_P(GeneratedSeason, HeadToHeadTotalsEqualTheStandings) {
 }
 
 TEST_P(GeneratedSeason, MonthlyTotalsEqualTheStandings) {
-    const TeamTallies tallies = monthdat_make(*season_);
+    const TeamTallies tallies = build_team_tallies(*season_);
     for (int team = 1; team <= 12; ++team) {
         Tally sum;
         for (int column = kFirstMonthColumn; column <= kLastMonthColumn; ++column) {
-            sum.wins += tallies.month_dat(team, column).wins;
-            sum.draws += tallies.month_dat(team, column).draws;
-            sum.losses += tallies.month_dat(team, column).losses;
+            sum.wins += tallies.month_tally(team, column).wins;
+            sum.draws += tallies.month_tally(team, column).draws;
+            sum.losses += tallies.month_tally(team, column).losses;
         }
         const StandingRow row = row_of(team);
         EXPECT_EQ(sum.wins, row_wins(row)) << team;
@@ -82,28 +82,28 @@ TEST_P(GeneratedSeason, MonthlyTotalsEqualTheStandings) {
 }
 
 TEST_P(GeneratedSeason, TheScoreListCountsAddUpToTheGames) {
-    const ScoreList best_dat = tokuten_ichiran1(*season_);
+    const ScoreList score_list = build_score_list(*season_);
     int all = 0, central = 0;
-    for (int e = 0; e < score_list_size(best_dat); ++e) {
-        const Text& entry = best_dat[e];
+    for (int e = 0; e < score_list_size(score_list); ++e) {
+        const Text& entry = score_list[e];
         const long long a = number_or_zero(mid(entry, 9, 3));
         const long long c = number_or_zero(mid(entry, 18, 3));
         const long long p = number_or_zero(mid(entry, 26, 3));
         EXPECT_EQ(a, c + p);
         if (e > 0) {
-            EXPECT_LE(a, number_or_zero(mid(best_dat[e - 1], 9, 3)));
+            EXPECT_LE(a, number_or_zero(mid(score_list[e - 1], 9, 3)));
         }
         all += static_cast<int>(a);
         central += static_cast<int>(c);
     }
     EXPECT_EQ(all, stored_games());
     EXPECT_EQ(central, 390);
-    const Text totals = score_list_report(best_dat).lines.back();
+    const Text totals = score_list_report(score_list).lines.back();
     EXPECT_EQ(totals, U"合　　計      780 回    390 回   390 回");
 }
 
 TEST_P(GeneratedSeason, ResultSequencesHoldEveryGameOfTheClub) {
-    const Streaks streaks = rensyou(*season_);
+    const Streaks streaks = build_streaks(*season_);
     for (int team = 1; team <= 12; ++team) {
         const Text& seq = streaks.result_seq[team];
         const StandingRow row = row_of(team);
@@ -117,22 +117,22 @@ TEST_P(GeneratedSeason, ResultSequencesHoldEveryGameOfTheClub) {
 }
 
 TEST_P(GeneratedSeason, InningTotalsAddUpToTheRuns) {
-    const InningTotals totals = kaisuu_ten(*season_);
+    const InningTotals totals = build_inning_totals(*season_);
     for (int team = 1; team <= 12; ++team) {
         int runs = 0;
         for (int inning = 1; inning <= kInnings; ++inning)
-            runs += totals.inn_first(team, inning) + totals.inn_second(team, inning);
+            runs += totals.runs_batting_first(team, inning) + totals.runs_batting_second(team, inning);
         EXPECT_EQ(runs, row_scored(row_of(team))) << team;
     }
 }
 
 TEST_P(GeneratedSeason, StandingsAsOfTheLastDayAreTheSeasonsAndGrowDayByDay) {
-    EXPECT_EQ(record_make2(*season_, 1, 6, {10, 31}), record_make(*season_, 1, 6));
-    EXPECT_EQ(record_make2(*season_, 7, 12, {10, 31}), record_make(*season_, 7, 12));
+    EXPECT_EQ(build_standings_as_of(*season_, 1, 6, {10, 31}), build_standings(*season_, 1, 6));
+    EXPECT_EQ(build_standings_as_of(*season_, 7, 12, {10, 31}), build_standings(*season_, 7, 12));
     int previous = -1;
     for (AsOfDate date = {3, 1}; date != AsOfDate{10, 31}; date = as_of_step_forward(date)) {
         int games = 0;
-        for (const auto& row : record_make2(*season_, 1, 6, date)) games += row_games(row);
+        for (const auto& row : build_standings_as_of(*season_, 1, 6, date)) games += row_games(row);
         EXPECT_GE(games, previous);
         previous = games;
     }
@@ -143,16 +143,16 @@ INSTANTIATE_TEST_SUITE_P(Seeds, GeneratedSeason, ::testing::Values(1u, 7u, 2024u
 // Whole panes of one generated season, for review and as a guard against unintended change.
 TEST(GeneratedSeasonPanes, ReportsOfSeedOne) {
     const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
-    const TeamTallies tallies = monthdat_make(*season);
-    const LeagueTable central = record_make(*season, 1, 6), pacific = record_make(*season, 7, 12);
+    const TeamTallies tallies = build_team_tallies(*season);
+    const LeagueTable central = build_standings(*season, 1, 6), pacific = build_standings(*season, 7, 12);
     EXPECT_TRUE(matches_golden("head_to_head/generated_record.txt",
                                vs_record_report(tallies, central, pacific, "1996", 0).lines));
     EXPECT_TRUE(matches_golden("head_to_head/generated_pct.txt",
                                vs_pct_report(tallies, central, pacific, "1996", 0).lines));
     EXPECT_TRUE(matches_golden("monthly/generated_record.txt", monthly_record_report(tallies, 0).lines));
     EXPECT_TRUE(matches_golden("monthly/generated_pct.txt", monthly_pct_report(tallies, 0).lines));
-    EXPECT_TRUE(matches_golden("streaks/generated.txt", streaks_report(rensyou(*season)).lines));
-    EXPECT_TRUE(matches_golden("score_list/generated.txt", score_list_report(tokuten_ichiran1(*season)).lines));
+    EXPECT_TRUE(matches_golden("streaks/generated.txt", streaks_report(build_streaks(*season)).lines));
+    EXPECT_TRUE(matches_golden("score_list/generated.txt", score_list_report(build_score_list(*season)).lines));
 }
 
 }  // namespace

@@ -45,10 +45,10 @@ void add_innings_game(Season& season, int first, int second, int meet, const cha
 
 // The tables a commit builds beside the games (the home-run tallies are filled by hand).
 void build_tables(Season& season) {
-    season.best_dat = tokuten_ichiran1(season);
-    season.pitcher_c = tousyu_datmake(season, 1, 6).table;
-    season.pitcher_p = tousyu_datmake(season, 7, 12).table;
-    season.pitcher_all = tousyu_datmake(season, 1, 12).table;
+    season.score_list = build_score_list(season);
+    season.pitcher_c = build_pitcher_table(season, 1, 6).table;
+    season.pitcher_p = build_pitcher_table(season, 7, 12).table;
+    season.pitcher_all = build_pitcher_table(season, 1, 12).table;
 }
 
 // A tally entry: club, name padded with full-width blanks, count in two.
@@ -56,7 +56,9 @@ Text tally(int team, const char32_t* name, int count) {
     return right_num(team, 2) + pad_wide(name, 10) + right_num(count, 2);
 }
 
-std::vector<Text> page_of(const Season& season) { return topics_page(season, kaisuu_ten(season)); }
+std::vector<Text> page_of(const Season& season) {
+    return topics_page(season, build_inning_totals(season));
+}
 
 // Six Central games and three Pacific ones: leading pitchers on both sides, two scores that
 // share the lead, a slugfest, two games on the smallest crowd, and home runs.
@@ -181,10 +183,10 @@ TEST(ScoreTopics, TheMostFrequentScoresStopAtTheFirstOtherCount) {
 TEST(ScoreTopics, AFullListOfEqualCountsEndsWithItsLastEntry) {
     // 150 scores met once each: every entry shares the lead, and the list ends at entry 150.
     Season season;
-    for (int e = 0; e < kBestEntries; ++e)
-        season.best_dat[e] = right_num(e / 10 + 10, 2) + U" -" + right_num(e % 10, 2) + U"    1 回      1 回     0 回";
+    for (int e = 0; e < kScoreListEntries; ++e)
+        season.score_list[e] = right_num(e / 10 + 10, 2) + U" -" + right_num(e % 10, 2) + U"    1 回      1 回     0 回";
     const auto lines = most_frequent_score_topic(season);
-    ASSERT_EQ(lines.size(), 1u + kBestEntries);
+    ASSERT_EQ(lines.size(), 1u + kScoreListEntries);
     EXPECT_EQ(lines.back(), Text(8, kWideBlank) + U"     24 - 9  ");
 }
 
@@ -205,9 +207,9 @@ TEST(ScoreTopics, ShutoutsOnlyStillNameTheirScore) {
 
 TEST(ScoreTopics, TheHighestScoreIsTheFirstEntryWithIt) {
     Season season;
-    season.best_dat[0] = U" 3 - 2    4 回      3 回     1 回";
-    season.best_dat[1] = U" 9 - 1    2 回      1 回     1 回";
-    season.best_dat[2] = U" 9 - 8    1 回      1 回     0 回";
+    season.score_list[0] = U" 3 - 2    4 回      3 回     1 回";
+    season.score_list[1] = U" 9 - 1    2 回      1 回     1 回";
+    season.score_list[2] = U" 9 - 8    1 回      1 回     0 回";
     const auto lines = highest_score_topic(season);
     EXPECT_EQ(lines, (std::vector<Text>{U"【最多得点試合】      2回", Text(7, kWideBlank) + U"        9 - 1  "}));
     // 9-8 has the most runs of both clubs.

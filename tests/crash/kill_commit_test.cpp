@@ -99,7 +99,7 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
         ASSERT_EQ(test::leftovers(work.path()), std::vector<std::string>{}) << "kill " << i;
         const std::string games = test::slurp(work / "Tev_1996.DAT");
         Season on_disk;
-        ASSERT_TRUE(read_dat(work.path(), paht_set("1996"), on_disk).ok());
+        ASSERT_TRUE(read_season_files(work.path(), year_file_names("1996"), on_disk).ok());
         ASSERT_TRUE(window.season().games == on_disk.games) << "kill " << i;
         if (games == old_games) ++old_seen;
         else if (games == new_games) ++new_seen;

@@ -30,14 +30,14 @@ void copy_folder(const fs::path& from, const fs::path& to) {
 }
 
 std::string derived_files_fault(const fs::path& dir, const std::string& year) {
-    const FileNames names = paht_set(year);
+    const FileNames names = year_file_names(year);
     auto season = std::make_unique<Season>();
     season->disp_year = year;
     if (Status read = read_game_file(dir, names, *season); !read) return "game file: " + read.error().describe();
-    season->best_dat = tokuten_ichiran1(*season);
-    season->pitcher_c = tousyu_datmake(*season, 1, 6).table;
-    season->pitcher_p = tousyu_datmake(*season, 7, 12).table;
-    season->pitcher_all = tousyu_datmake(*season, 1, 12).table;
+    season->score_list = build_score_list(*season);
+    season->pitcher_c = build_pitcher_table(*season, 1, 6).table;
+    season->pitcher_p = build_pitcher_table(*season, 7, 12).table;
+    season->pitcher_all = build_pitcher_table(*season, 1, 12).table;
     const ItemWriter expected[] = {best_file_writer(*season, names.best_file),
                                    pitcher_file_writer(*season, names.pitcher_file),
                                    homerun_file_writer(homerun_make(*season).tables, names.homerun_file),

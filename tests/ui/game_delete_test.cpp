@@ -52,7 +52,7 @@ class GameDeleteTest : public YearsTest {
     // The saved season as a new start would read it.
     Season saved() {
         Season s;
-        EXPECT_TRUE(read_dat(dir.path(), paht_set("1996"), s).ok());
+        EXPECT_TRUE(read_season_files(dir.path(), year_file_names("1996"), s).ok());
         return s;
     }
 };
@@ -100,7 +100,7 @@ TEST_F(GameDeleteTest, EveryTableForgetsTheGame) {
     // History: 阪神 lost on 5 April (day 17); without that game it stands at 1.000 and place 1.
     EXPECT_EQ(window->season().history.pct[17][4], 10000);
     EXPECT_EQ(window->season().history.rank[17][4], 1);
-    auto history = read_dat2(dir.path(), "RIRE1996.DAT");
+    auto history = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(history.ok());
     EXPECT_EQ(history->history.pct[17][4], 10000);
     // Pitchers: 斎藤's win and 藪's loss are gone from the Central table, 石井's stays.

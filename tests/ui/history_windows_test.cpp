@@ -139,7 +139,7 @@ TEST_F(HistoryWindowsTest, ADamagedHistoryFileIsRebuiltAtStartUp) {
     test::spit(dir / "RIRE1996.DAT", bytes);
     ASSERT_TRUE(start_only());
     EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
-    const auto back = read_dat2(dir.path(), "RIRE1996.DAT");
+    const auto back = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->state, HistoryFileState::complete);
     EXPECT_EQ(back->history, history_make(window->season()));

@@ -349,7 +349,7 @@ TEST_F(HomerunEntryTest, TheCommitRebuildsTheTalliesAndWritesTheirFile) {
     click("Command12");
     EXPECT_EQ(window->season().homeruns.bat_c[0], U" 1" + field(U"松井") + U" 2");
     EXPECT_EQ(window->season().homeruns.pit_c[0], U" 4" + field(U"藪") + U" 2");
-    auto on_disk = read_dat3(dir.path(), "homerun_2004.DAT");
+    auto on_disk = read_homerun_file(dir.path(), "homerun_2004.DAT");
     ASSERT_TRUE(on_disk.ok());
     EXPECT_EQ(*on_disk, window->season().homeruns);
     // A fresh start offers the new count in the batter list.

@@ -139,7 +139,7 @@ TEST_F(RecordViewsTest, HomeRunListsSwitchSideAndLeague) {
 
 TEST_F(RecordViewsTest, CumulativeViewsBuildOnceAndTellOnceWhatIsMissing) {
     write_season();
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
     ASSERT_TRUE(start_only());
     click("mnusei_rui");
     EXPECT_EQ(services.transcript, std::vector<std::string>{

@@ -136,7 +136,7 @@ class SaveInterruptionTest : public ::testing::Test {
         test::add_game(*season, {.first = 9, .second = 12, .meet = 1, .first_runs = 1, .second_runs = 3});
         season->game_at(1, 4, 7) += U" 1松井" + Text(8, U'\u3000') + U" 4藪" + Text(9, U'\u3000');
         ASSERT_TRUE(gen::write_generated(base.path(), *season).ok());
-        ASSERT_TRUE(inifile_write(base.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
+        ASSERT_TRUE(write_settings(base.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
     }
 
     // Plays `play` in a child on a fresh copy of the folder, stopped after the `stop`th point
@@ -185,12 +185,12 @@ class SaveInterruptionTest : public ::testing::Test {
         EXPECT_EQ(test::leftovers(work.path()), std::vector<std::string>{}) << where;
         // The season in memory is the one on the disk.
         Season on_disk;
-        EXPECT_TRUE(read_dat(work.path(), paht_set(year), on_disk).ok()) << where;
+        EXPECT_TRUE(read_season_files(work.path(), year_file_names(year), on_disk).ok()) << where;
         EXPECT_TRUE(window->season().games == on_disk.games) << where;
-        EXPECT_TRUE(window->season().best_dat == on_disk.best_dat) << where;
+        EXPECT_TRUE(window->season().score_list == on_disk.score_list) << where;
         for (const std::string& y : registered_years(window->settings().rec_year))
             EXPECT_EQ(year_files_present(work.path(), y).size(), 5u - (y == "1998" ? 1u : 0u)) << where << " " << y;
-        return Shown{test::slurp(work / "Tevardin.ini"), year, test::slurp(work / paht_set(year).game_file)};
+        return Shown{test::slurp(work / "Tevardin.ini"), year, test::slurp(work / year_file_names(year).game_file)};
     }
 
     // Stops `play` after every point in turn; each start shows the old or the new state.
@@ -227,7 +227,7 @@ TEST_F(SaveInterruptionTest, TheDeletionOfAGame) { every_point("データ削除"
 TEST_F(SaveInterruptionTest, ANewYear) {
     every_point("新規作成", create_1998, [this] {
         // Unregistered, the year has no file left; registered, all of them.
-        auto settings = inifile_read(work.path());
+        auto settings = read_settings(work.path());
         ASSERT_TRUE(settings.ok());
         const auto years = registered_years(settings->rec_year);
         if (std::find(years.begin(), years.end(), "1998") == years.end()) {
@@ -238,7 +238,7 @@ TEST_F(SaveInterruptionTest, ANewYear) {
 
 TEST_F(SaveInterruptionTest, TheDeletionOfAYear) {
     every_point("ﾃﾞｰﾀﾌｧｲﾙ削除", delete_1997, [this] {
-        auto settings = inifile_read(work.path());
+        auto settings = read_settings(work.path());
         ASSERT_TRUE(settings.ok());
         const auto years = registered_years(settings->rec_year);
         if (std::find(years.begin(), years.end(), "1997") == years.end()) {

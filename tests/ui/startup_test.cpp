@@ -59,7 +59,7 @@ TEST_F(WindowTest, AHistoryThatEndsEarlyIsRebuilt) {
     ASSERT_TRUE(start_only());
     EXPECT_EQ(window->modes().history, ui::HistoryState::ready);
     EXPECT_EQ(text("Text1"), U"");  // the rebuild empties the status line at its end
-    auto history = read_dat2(dir.path(), "RIRE1996.DAT");
+    auto history = read_history_file(dir.path(), "RIRE1996.DAT");
     ASSERT_TRUE(history.ok());
     EXPECT_EQ(history->state, HistoryFileState::complete);
     EXPECT_EQ(history->history.pct[13][4], 0);      // 阪神 lost on 1 April (day 13)

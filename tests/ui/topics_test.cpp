@@ -31,7 +31,8 @@ TEST_F(TopicsTest, ThePageFillsTheLengthenedReportPane) {
     start_on(1280, 1024);
     click("mnutopic");
     EXPECT_TRUE(shown("List1"));
-    EXPECT_EQ(at("List1").lines, topics_page(window->season(), kaisuu_ten(window->season())));
+    EXPECT_EQ(at("List1").lines,
+              topics_page(window->season(), build_inning_totals(window->season())));
     EXPECT_EQ(at("List1").lines[1], U"       ========= トピックス ========= ");
     EXPECT_EQ(at("List1").extra_height, 2700);
     EXPECT_TRUE(window->modes().report_open);

@@ -36,7 +36,7 @@ class YearsTest : public WindowFixture<ProbeServices> {
 protected:
     // Writes the three season files of `other` for its year (no history, no home runs).
     void write_year(const Season& other) {
-        ASSERT_TRUE(datsave_disk(dir.path(), paht_set(other.disp_year), other).ok());
+        ASSERT_TRUE(write_season_files(dir.path(), year_file_names(other.disp_year), other).ok());
     }
 
     // Starts the program on the season; the probe forgets what the start-up showed.

@@ -25,7 +25,7 @@ class ReadYearTest : public YearsTest {
         test::add_game(other,
                        {.first = 2, .second = 3, .meet = 1, .first_runs = 1, .second_runs = 0});
         write_year(other);
-        ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 19962001"}).ok());
+        ASSERT_TRUE(write_settings(dir.path(), Settings{"1996", "Regi Year= 19962001"}).ok());
         window = std::make_unique<ui::MainWindow>(dir.path(), services);
         services.window = window.get();
         ASSERT_TRUE(window->start());
@@ -171,7 +171,7 @@ class NewYearTest : public YearsTest {
 };
 
 TEST_F(NewYearTest, TheListOffersTheUnregisteredYearsOverTheHomeRunList) {
-    ASSERT_TRUE(inifile_write(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
+    ASSERT_TRUE(write_settings(dir.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
     services.window = nullptr;
     window = std::make_unique<ui::MainWindow>(dir.path(), services);
     ASSERT_TRUE(window->start());
@@ -207,7 +207,7 @@ TEST_F(NewYearTest, ANewYearIsWrittenRegisteredAndOpenedForEntry) {
     EXPECT_TRUE(exists("Best100_1998.DAT"));
     EXPECT_TRUE(exists("Pitcher_1998.DAT"));
     // The year can be started again before anything was committed.
-    EXPECT_TRUE(rire_chek(dir.path(), "RIRE1998.DAT"));
+    EXPECT_TRUE(history_file_readable(dir.path(), "RIRE1998.DAT"));
     ui::ScriptedServices again;
     services.window = nullptr;
     window.reset();

@@ -181,17 +181,17 @@ Status write_generated(const std::filesystem::path& dir, const Season& games) {
     // The saved tables are built from the games, as the program's commit builds them.
     auto built = std::make_unique<Season>(games);
     Season& season = *built;
-    season.pitcher_c = tousyu_datmake(season, 1, 6).table;
-    season.pitcher_p = tousyu_datmake(season, 7, 12).table;
-    season.pitcher_all = tousyu_datmake(season, 1, 12).table;
-    season.best_dat = tokuten_ichiran1(season);
+    season.pitcher_c = build_pitcher_table(season, 1, 6).table;
+    season.pitcher_p = build_pitcher_table(season, 7, 12).table;
+    season.pitcher_all = build_pitcher_table(season, 1, 12).table;
+    season.score_list = build_score_list(season);
     season.homeruns = homerun_make(season).tables;
-    const FileNames names = paht_set(season.disp_year);
-    if (auto saved = datsave_disk(dir, names, season); !saved) return saved;
+    const FileNames names = year_file_names(season.disp_year);
+    if (auto saved = write_season_files(dir, names, season); !saved) return saved;
     const ItemWriter homeruns = homerun_file_writer(season.homeruns, names.homerun_file);
     const ItemWriter history = history_file_writer(history_make(season), names.history_file);
     if (auto written = commit_writers(dir, {&homeruns, &history}); !written) return written;
-    return inifile_write(dir, Settings{season.disp_year, "Regi Year= " + season.disp_year});
+    return write_settings(dir, Settings{season.disp_year, "Regi Year= " + season.disp_year});
 }
 
 }  // namespace tev::gen

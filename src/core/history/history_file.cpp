@@ -30,7 +30,7 @@ Place place_of(int v) {
 
 }  // namespace
 
-bool rire_chek(const std::filesystem::path& dir, const std::string& name) {
+bool history_file_readable(const std::filesystem::path& dir, const std::string& name) {
     std::ifstream in(dir / name, std::ios::binary);
     return in.good();
 }
@@ -86,7 +86,7 @@ Result<std::vector<std::optional<long long>>> history_values(const std::filesyst
 
 }  // namespace
 
-Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::string& name) {
+Result<HistoryRead> read_history_file(const std::filesystem::path& dir, const std::string& name) {
     auto read = std::make_unique<HistoryRead>();
     auto values = history_values(dir, name);
     if (!values) {

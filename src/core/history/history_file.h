@@ -33,12 +33,12 @@ struct HistoryRead {
 bool history_rebuild_needed(const HistoryRead& read);
 
 // True when the history file `dir`/`name` exists and can be read (the start-up check).
-bool rire_chek(const std::filesystem::path& dir, const std::string& name);
+bool history_file_readable(const std::filesystem::path& dir, const std::string& name);
 
 // Reads the history file. A file that ends early or holds values out of range is not an error
 // but a state of the read (a rebuild mends it); only a file that does not exist or cannot be
 // read gives an error (`missing`).
-Result<HistoryRead> read_dat2(const std::filesystem::path& dir, const std::string& name);
+Result<HistoryRead> read_history_file(const std::filesystem::path& dir, const std::string& name);
 
 // The writer of the history file for `history`.
 ItemWriter history_file_writer(const History& history, const std::string& name);

@@ -73,11 +73,11 @@ std::optional<Point> draw_polyline(GraphPicture& picture, const History& history
 
 }  // namespace
 
-void make_grph2(GraphPicture& picture, const History& history, GraphMode mode, int first_day, int team) {
+void draw_club_line(GraphPicture& picture, const History& history, GraphMode mode, int first_day, int team) {
     draw_polyline(picture, history, mode, first_day, team);
 }
 
-GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team, const ClubNames& clubs) {
+GraphPicture draw_league_graph(const History& history, GraphMode mode, int first_day, int first_team, const ClubNames& clubs) {
     GraphPicture picture;
     const int end_day = last_day(first_day);
     for (int team = first_team; team < first_team + 6; ++team) {

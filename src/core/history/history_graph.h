@@ -49,14 +49,16 @@ int graph_height(GraphMode mode);
 // the rank graph's lines.
 int graph_place_y(GraphMode mode, int place);
 
-// make_grph2: appends the polyline of `team` for the window starting at day `first_day`, in the
-// colour of its place in its league; in the rank graph days whose place is 0 are skipped.
-void make_grph2(GraphPicture& picture, const History& history, GraphMode mode, int first_day, int team);
+// Appends the polyline of `team` for the window starting at day `first_day`, in the colour of its
+// place in its league; in the rank graph days whose place is 0 are skipped.
+void draw_club_line(GraphPicture& picture, const History& history, GraphMode mode, int first_day, int team);
 
-// make_grph: the full drawing of the six clubs from `first_team` (1 or 7) for the window
-// starting at `first_day`: the picture is cleared, then each club's polyline, and in the
-// percentage graph its tail and the reference line, then its name at its place of the last day.
-GraphPicture make_grph(const History& history, GraphMode mode, int first_day, int first_team, const ClubNames& clubs = default_club_names());
+// The full drawing of the six clubs from `first_team` (1 or 7) for the window starting at
+// `first_day`: the picture is cleared, then each club's polyline (as `draw_club_line` draws it),
+// and in the percentage graph its tail and the reference line, then its name at its place of the
+// last day.
+GraphPicture draw_league_graph(const History& history, GraphMode mode, int first_day,
+                               int first_team, const ClubNames& clubs = default_club_names());
 
 // The date at the window's left end: month, "/", day in two characters ("3/20", "4/ 1").
 Text graph_left_date(int first_day);

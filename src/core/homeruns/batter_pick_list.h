@@ -14,7 +14,7 @@ namespace tev {
 inline constexpr const char32_t* kHrBatterKeyboardRow = U"***] キーボード入力より入力";
 inline constexpr const char32_t* kHrEndRow = U"***] ＨＲ入力終了";
 
-// Rows for the batters of `team` in the league tally `table` (hr_bat_c for clubs 1..6, hr_bat_p
+// Rows for the batters of `team` in the league tally `table` (`bat_c` for clubs 1..6, `bat_p`
 // for 7..12).
 std::vector<Text> homerun_batter_rows(const HrLeagueTable& table, int team, const ClubNames& clubs = default_club_names());
 

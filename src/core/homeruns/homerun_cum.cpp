@@ -125,9 +125,10 @@ HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years) {
     return builder.finish();
 }
 
-HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
-                            const std::string& current_year, const HomerunTables& current,
-                            const std::function<void(HrCumStep)>& progress) {
+HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& years,
+                                     const std::string& current_year, const HomerunTables& current,
+                                     const std::function<void(HrCumStep)>& progress) {
     const auto step = [&](HrCumStep s) {
         if (progress) progress(s);
     };
@@ -146,7 +147,7 @@ HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<
             if (!std::filesystem::exists(dir / name, ec)) {
                 builder.add_year(
                     HomerunYear{year, nullptr, from_utf8(name) + U" が見つかりません"});
-            } else if (auto tables = read_dat3(dir, name); !tables) {
+            } else if (auto tables = read_homerun_file(dir, name); !tables) {
                 builder.add_year(HomerunYear{year, nullptr, from_utf8(tables.error().describe())});
             } else {
                 const auto held = std::make_unique<HomerunTables>(std::move(*tables));

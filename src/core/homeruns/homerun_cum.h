@@ -1,5 +1,5 @@
 // The cumulative home runs: every registered year's both-league home-run tallies added up, for
-// batters (`hr_bat_cum`) and for pitchers who gave them up (`hr_pit_cum`), one row per player key,
+// batters (`batters`) and for pitchers who gave them up (`pitchers`), one row per player key,
 // with the count of each year in a years string: six characters per year from 1985 (the year
 // and the count in two characters; "000000" for a year without an entry). The string is 260
 // characters while every year added lies before 2028 and grows to hold the last slot of a
@@ -49,14 +49,15 @@ struct HomerunCumBuild {
 // in the notes.
 HomerunCumBuild homerun_cum_make(const std::vector<HomerunYear>& years);
 
-// Where `homerun_rui` hands control back: before reading, before adding up, after the first
-// year, before the batters' sort, before the pitchers' sort.
+// Where `add_up_homerun_years` hands control back: before reading, before adding up, after the
+// first year, before the batters' sort, before the pitchers' sort.
 enum class HrCumStep { reading, adding, first_year, sorting_batters, sorting_pitchers };
 
 // The cumulative tables of the registered `years` (each once, in their order): `current_year`
 // from `current` as it stands in memory, every other year from "homerun_<year>.DAT" (or ".dat").
-HomerunCumBuild homerun_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
-                            const std::string& current_year, const HomerunTables& current,
-                            const std::function<void(HrCumStep)>& progress = {});
+HomerunCumBuild add_up_homerun_years(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& years,
+                                     const std::string& current_year, const HomerunTables& current,
+                                     const std::function<void(HrCumStep)>& progress = {});
 
 }  // namespace tev

@@ -23,7 +23,7 @@ bool is_tally_entry(const ItemView& item) {
 
 }  // namespace
 
-Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::string& name) {
+Result<HomerunTables> read_homerun_file(const std::filesystem::path& dir, const std::string& name) {
     auto tables = std::make_unique<HomerunTables>();
     auto lines = read_items(dir, name);
     if (!lines) {

@@ -13,7 +13,7 @@ namespace tev {
 
 // The tallies of the file `dir`/`name`. A missing file gives empty tables (a season whose home
 // runs were never built); a damaged one gives an error naming the file and line.
-Result<HomerunTables> read_dat3(const std::filesystem::path& dir, const std::string& name);
+Result<HomerunTables> read_homerun_file(const std::filesystem::path& dir, const std::string& name);
 
 // The writer of the file for `tables`.
 ItemWriter homerun_file_writer(const HomerunTables& tables, const std::string& name);

@@ -163,9 +163,11 @@ PitcherCumBuild pitcher_cum_make(const std::vector<PitcherYear>& years) {
     return build;
 }
 
-PitcherCumBuild pitcher_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
-                            const std::string& current_year, const PitcherTable& current_table,
-                            const std::function<void(CumStep)>& progress) {
+PitcherCumBuild add_up_pitcher_years(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& years,
+                                     const std::string& current_year,
+                                     const PitcherTable& current_table,
+                                     const std::function<void(CumStep)>& progress) {
     const auto step = [&](CumStep s) {
         if (progress) progress(s);
     };

@@ -54,16 +54,18 @@ struct PitcherCumBuild {
 // whole; keys past the capacity are left out; each is named in the notes.
 PitcherCumBuild pitcher_cum_make(const std::vector<PitcherYear>& years);
 
-// Where `pitcher_rui` hands control back: before reading, after the first year, after the
+// Where `add_up_pitcher_years` hands control back: before reading, after the first year, after the
 // last year, after the sort.
 enum class CumStep { reading, first_year, all_years, sorted };
 
 // The cumulative table of the registered `years` (each once, in their order): `current_year` from
 // `current_table` as it stands in memory, every other year from its file "Pitcher_<year>.DAT"
 // (or ".dat") in `dir`.
-PitcherCumBuild pitcher_rui(const std::filesystem::path& dir, const std::vector<std::string>& years,
-                            const std::string& current_year, const PitcherTable& current_table,
-                            const std::function<void(CumStep)>& progress = {});
+PitcherCumBuild add_up_pitcher_years(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& years,
+                                     const std::string& current_year,
+                                     const PitcherTable& current_table,
+                                     const std::function<void(CumStep)>& progress = {});
 
 // Character position (1-based) of the slot of `year` in a years string with slots of `slot`
 // characters, or 0 when the year is not four digits or lies outside 1985..kLastCumYear.

@@ -93,7 +93,7 @@ private:
 
 }  // namespace
 
-PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team) {
+PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_team) {
     Builder b;
     KeyBuffer keys;
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
@@ -111,9 +111,9 @@ PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team)
     return b.finish();
 }
 
-PitcherBuild tousyu_both_leagues(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific) {
+PitcherBuild merge_pitcher_tables(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific) {
     const std::size_t c = used_rows(central.table), p = used_rows(pacific.table);
-    if (central.left_out > 0 || pacific.left_out > 0 || c + p > kPitcherRows) return tousyu_datmake(season, 1, 12);
+    if (central.left_out > 0 || pacific.left_out > 0 || c + p > kPitcherRows) return build_pitcher_table(season, 1, 12);
     PitcherBuild both;
     // std::merge takes the Central row first among equal ones, as their order of appearance does.
     std::merge(central.table.begin(), central.table.begin() + static_cast<std::ptrdiff_t>(c), pacific.table.begin(),

@@ -16,13 +16,13 @@ struct PitcherBuild {
 };
 
 // The pitcher table of the games whose first-batting team lies in first_team..last_team.
-PitcherBuild tousyu_datmake(const Season& season, int first_team, int last_team);
+PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_team);
 
-// The table of both leagues, as tousyu_datmake(season, 1, 12) builds it, from the two league
+// The table of both leagues, as build_pitcher_table(season, 1, 12) builds it, from the two league
 // tables of the same season: a league's games credit only its own clubs' pitchers, and every
 // Central game comes before every Pacific one, so the stable merge of the two ordered tables is
 // that table. When the two do not fit in one table together it is built from the games.
-PitcherBuild tousyu_both_leagues(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific);
+PitcherBuild merge_pitcher_tables(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific);
 
 // The 12-character key of a pitcher: team number in two characters and the 10-character name
 // field as the game stores it.

@@ -78,7 +78,7 @@ ReportPane club_records_report(const Season& season) {
                    U"  ﾁｰﾑ　          ﾎｰﾑ   ﾋﾞｼﾞﾀｰ   直近10    現在    1点差     延長  完封被完封  ﾋﾟﾀｺﾞﾗｽ";
     for (int league = 1; league <= 2; ++league) {
         pane.lines.emplace_back();
-        const LeagueTable table = record_make(season, first_team(league), last_team(league));
+        const LeagueTable table = build_standings(season, first_team(league), last_team(league));
         for (const StandingRow& row : table) pane.lines.push_back(club_line(season, team_of(league, row_club(row))));
     }
     pane.status = U"両リーグの詳細成績です。";

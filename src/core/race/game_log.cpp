@@ -16,7 +16,8 @@ namespace {
 // The club's place and games behind the club in first place at the end of `date`.
 Text day_end_cells(const Season& season, int team, AsOfDate date) {
     const int league = league_of(team);
-    const LeagueTable table = record_make2(season, first_team(league), last_team(league), date);
+    const LeagueTable table =
+        build_standings_as_of(season, first_team(league), last_team(league), date);
     const auto ranks = standings_ranks(table, league == 1 && wins_ranked_year(season.disp_year));
     for (int p = 0; p < 6; ++p) {
         if (row_club(table[p]) != league_index(team)) continue;

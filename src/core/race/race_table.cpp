@@ -59,7 +59,7 @@ std::vector<RaceLine> race_lines(const Season& season, const LeaguePosition& pos
                                  const std::function<bool(const Text&)>& keep) {
     // The order and the places are the standings' own.
     const int first = first_team(pos.league);
-    const LeagueTable table = record_make_if(season, first, last_team(pos.league), keep);
+    const LeagueTable table = build_standings_if(season, first, last_team(pos.league), keep);
     const auto ranks = standings_ranks(table, pos.wins_ranked);
     std::vector<RaceLine> lines;
     for (int p = 0; p < 6; ++p) {

@@ -17,18 +17,18 @@ std::string first_item(const ItemLine& line) {
 
 }  // namespace
 
-FileNames paht_set(const std::string& disp_year) {
+FileNames year_file_names(const std::string& disp_year) {
     return FileNames{"Tev_" + disp_year + ".DAT", "Best100_" + disp_year + ".DAT",
                      "Pitcher_" + disp_year + ".DAT", "homerun_" + disp_year + ".DAT",
                      "RIRE" + disp_year + ".DAT"};
 }
 
-Result<Settings> inifile_read(const std::filesystem::path& dir) {
+Result<Settings> read_settings(const std::filesystem::path& dir) {
     auto lines = read_item_file(dir, kSettingsFile);
     if (!lines) {
         if (lines.error().kind != ErrorKind::missing) return lines.error();
         Settings defaults;
-        auto written = inifile_write(dir, defaults);
+        auto written = write_settings(dir, defaults);
         if (!written) return written.error();
         return defaults;
     }
@@ -42,7 +42,7 @@ Result<Settings> inifile_read(const std::filesystem::path& dir) {
     return settings;
 }
 
-Status inifile_write(const std::filesystem::path& dir, const Settings& settings) {
+Status write_settings(const std::filesystem::path& dir, const Settings& settings) {
     const std::string bytes = "Disp Year= " + settings.disp_year + "\r\n" + settings.rec_year + "\r\n";
     return write_files_atomically(dir, {{kSettingsFile, bytes}});
 }

@@ -28,15 +28,16 @@ struct FileNames {
     std::string history_file;  // RIRE<year>.DAT
 };
 
-FileNames paht_set(const std::string& disp_year);
+// The game, score-list, pitcher, home-run and history file names of the year `disp_year`.
+FileNames year_file_names(const std::string& disp_year);
 
 // Reads the settings of `dir`. A missing file is created with the defaults (1996 shown and
 // registered), which are returned; a file that cannot be read or has fewer than two lines gives
 // a `damaged` error.
-Result<Settings> inifile_read(const std::filesystem::path& dir);
+Result<Settings> read_settings(const std::filesystem::path& dir);
 
 // Writes both lines of `settings` (created or replaced whole).
-Status inifile_write(const std::filesystem::path& dir, const Settings& settings);
+Status write_settings(const std::filesystem::path& dir, const Settings& settings);
 
 // The registered years of `rec_year`, four characters each, in registration order.
 std::vector<std::string> registered_years(const std::string& rec_year);

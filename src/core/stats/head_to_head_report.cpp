@@ -56,7 +56,7 @@ Text grid_row(const ClubNames& clubs, const TeamTallies& tallies, int league, in
               bool percentages, Cell cell) {
     std::vector<Text> cells = {clubs.team_name(team_of(league, club)), Text()};
     for (int rival = 1; rival <= 6; ++rival) {
-        cells.push_back(cell(tallies.vs_dat(league - 1, club, rival), rival == club));
+        cells.push_back(cell(tallies.vs_tally(league - 1, club, rival), rival == club));
         cells.emplace_back();
     }
     cells.push_back(plain_num(rank));

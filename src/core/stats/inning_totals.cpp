@@ -25,7 +25,7 @@ int inning_runs(const Text& game, std::size_t pos) {
 
 }  // namespace
 
-InningTotals kaisuu_ten(const Season& season) {
+InningTotals build_inning_totals(const Season& season) {
     InningTotals totals;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int home = home_team(slot);
@@ -43,7 +43,7 @@ Text inning_title(int team, const ClubNames& clubs) { return clubs.team_short(te
 std::vector<Text> inning_boxes(const InningTotals& totals, int team, bool batted_first) {
     std::vector<Text> boxes;
     for (int inning = 1; inning <= kInnings; ++inning)
-        boxes.push_back(plain_num(batted_first ? totals.inn_first(team, inning) : totals.inn_second(team, inning)));
+        boxes.push_back(plain_num(batted_first ? totals.runs_batting_first(team, inning) : totals.runs_batting_second(team, inning)));
     return boxes;
 }
 

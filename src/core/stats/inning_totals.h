@@ -1,6 +1,7 @@
-// Runs per inning: `kaisuu_ten` adds up, for every club, the runs of each of the 15 innings in
-// its games as first-batting club (`inn_first`) and as second-batting club (`inn_second`). The
-// menu item 各回得点累計 shows one club's totals in the entry form's inning boxes.
+// Runs per inning (各回得点): `build_inning_totals` adds up, for every club, the runs of each of
+// the 15 innings in its games as first-batting club (`runs_batting_first`) and as second-batting
+// club (`runs_batting_second`). The menu item 各回得点累計 shows one club's totals in the entry
+// form's inning boxes.
 #pragma once
 
 #include <array>
@@ -19,12 +20,12 @@ struct InningTotals {
     std::array<std::array<int, kInnings + 1>, 13> second{};
 
     // Runs `team` scored in `inning` batting first, and batting second.
-    int inn_first(int team, int inning) const { return first[team][inning]; }
-    int inn_second(int team, int inning) const { return second[team][inning]; }
+    int runs_batting_first(int team, int inning) const { return first[team][inning]; }
+    int runs_batting_second(int team, int inning) const { return second[team][inning]; }
 };
 
 // The inning totals of the stored games; a blank cell or the " X" of an unplayed half adds 0.
-InningTotals kaisuu_ten(const Season& season);
+InningTotals build_inning_totals(const Season& season);
 
 // The title box's text for `team`: its short name and "各回得点".
 Text inning_title(int team, const ClubNames& clubs = default_club_names());

@@ -43,9 +43,10 @@ std::vector<Text> club_game_lines_as_of(const Season& season, int team, AsOfDate
     return club_game_lines(season, team, [date](const Text& game) { return played_by(game, date); });
 }
 
-std::optional<std::vector<Text>> listbox4_sub(const Season& season, int line, const LeagueTable& central_rec2,
-                                              const LeagueTable& pacific_rec2, AsOfDate date) {
-    const auto team = standings_line_club(line, central_rec2, pacific_rec2);
+std::optional<std::vector<Text>> as_of_line_click(const Season& season, int line,
+                                                  const LeagueTable& central_as_of,
+                                                  const LeagueTable& pacific_as_of, AsOfDate date) {
+    const auto team = standings_line_club(line, central_as_of, pacific_as_of);
     if (!team) return std::nullopt;
     return club_game_lines_as_of(season, *team, date);
 }

@@ -25,8 +25,9 @@ std::vector<Text> club_game_lines_as_of(const Season& season, int team, AsOfDate
 
 // A click on line `line` of the report as of a date: the as-of club game list of the club on that
 // line, or nothing when the line holds no club.
-std::optional<std::vector<Text>> listbox4_sub(const Season& season, int line, const LeagueTable& central_rec2,
-                                              const LeagueTable& pacific_rec2, AsOfDate date);
+std::optional<std::vector<Text>> as_of_line_click(const Season& season, int line,
+                                                  const LeagueTable& central_as_of,
+                                                  const LeagueTable& pacific_as_of, AsOfDate date);
 
 struct MeetingPick {
     int club = 0;   // team 1..12 of the block clicked

@@ -40,7 +40,7 @@ Text month_row(const ClubNames& clubs, const TeamTallies& tallies, int team, con
     std::vector<Text> cells = {clubs.team_name(team), Text()};
     for (int column = kFirstMonthColumn; column <= kLastMonthColumn; ++column) {
         if (column > kFirstMonthColumn) cells.emplace_back();
-        cells.push_back(cell(tallies.month_dat(team, column)));
+        cells.push_back(cell(tallies.month_tally(team, column)));
     }
     return join_cells(columns, cells);
 }

@@ -29,7 +29,7 @@ int entry_pacific(const Text& entry) { return static_cast<int>(number_or_zero(mi
 
 }  // namespace
 
-ScoreList tokuten_ichiran1(const Season& season) {
+ScoreList build_score_list(const Season& season) {
     std::vector<ScoreCount> counts((kMaxRuns + 1) * (kMaxRuns + 1));
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int a = std::clamp(first_runs(game), 0, kMaxRuns);
@@ -45,26 +45,26 @@ ScoreList tokuten_ichiran1(const Season& season) {
     for (const ScoreCount& s : counts)
         if (s.all > 0) seen.push_back(s);
     std::stable_sort(seen.begin(), seen.end(), [](const ScoreCount& x, const ScoreCount& y) { return x.all > y.all; });
-    ScoreList best_dat;
-    for (std::size_t e = 0; e < seen.size() && e < best_dat.size(); ++e) best_dat[e] = score_entry(seen[e]);
-    return best_dat;
+    ScoreList score_list;
+    for (std::size_t e = 0; e < seen.size() && e < score_list.size(); ++e) score_list[e] = score_entry(seen[e]);
+    return score_list;
 }
 
-int score_list_size(const ScoreList& best_dat) {
+int score_list_size(const ScoreList& score_list) {
     int n = 0;
-    while (n < kBestEntries && !best_dat[n].empty()) ++n;
+    while (n < kScoreListEntries && !score_list[n].empty()) ++n;
     return n;
 }
 
-ReportPane score_list_report(const ScoreList& best_dat) {
+ReportPane score_list_report(const ScoreList& score_list) {
     ReportPane pane;
     pane.status = U"得点をクリックすると詳細が表示されます。";
     pane.caption = Text(U"　　　　　　  　  　両リーグ得点一覧") + kLineBreak + U"          得点    回 数　 　セリーグ  パリーグ";
     int all = 0, central = 0, pacific = 0;
     int rank = 0;
-    for (int e = 0; e < score_list_size(best_dat); ++e) {
-        const Text& entry = best_dat[e];
-        if (e == 0 || mid(entry, 9, 3) != mid(best_dat[e - 1], 9, 3)) rank = e + 1;  // equal counts share
+    for (int e = 0; e < score_list_size(score_list); ++e) {
+        const Text& entry = score_list[e];
+        if (e == 0 || mid(entry, 9, 3) != mid(score_list[e - 1], 9, 3)) rank = e + 1;  // equal counts share
         pane.lines.push_back(right_num(rank, 3) + U"] " + entry);
         all += entry_all(entry);
         central += entry_central(entry);
@@ -75,8 +75,8 @@ ReportPane score_list_report(const ScoreList& best_dat) {
     return pane;
 }
 
-std::optional<int> score_line_click(int line, const ScoreList& best_dat) {
-    if (line < 1 || line > score_list_size(best_dat)) return std::nullopt;
+std::optional<int> score_line_click(int line, const ScoreList& score_list) {
+    if (line < 1 || line > score_list_size(score_list)) return std::nullopt;
     return line;
 }
 

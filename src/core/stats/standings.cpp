@@ -47,12 +47,12 @@ Text pct_text(int wins, int decided) {
     return text == U"000000" ? Text(U"0.0000") : text;
 }
 
-LeagueTable record_make(const Season& season, int first_team, int last_team) {
-    return record_make_if(season, first_team, last_team, {});
+LeagueTable build_standings(const Season& season, int first_team, int last_team) {
+    return build_standings_if(season, first_team, last_team, {});
 }
 
-LeagueTable record_make_if(const Season& season, int first_team, int last_team,
-                           const std::function<bool(const Text&)>& keep) {
+LeagueTable build_standings_if(const Season& season, int first_team, int last_team,
+                               const std::function<bool(const Text&)>& keep) {
     std::array<ClubCount, 7> count{};
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
         if (keep && !keep(game)) return;

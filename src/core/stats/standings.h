@@ -23,11 +23,11 @@ Text pct_text(int wins, int decided);
 
 // The standings of teams first_team..last_team ((1, 6) or (7, 12)) from the stored games,
 // ordered by percentage (stable); for the Central League of 2001 then by wins (stable).
-LeagueTable record_make(const Season& season, int first_team, int last_team);
+LeagueTable build_standings(const Season& season, int first_team, int last_team);
 
-// As `record_make`, counting only the games `keep` accepts (every game when `keep` is empty).
-LeagueTable record_make_if(const Season& season, int first_team, int last_team,
-                           const std::function<bool(const Text& game)>& keep);
+// As `build_standings`, counting only the games `keep` accepts (every game when `keep` is empty).
+LeagueTable build_standings_if(const Season& season, int first_team, int last_team,
+                               const std::function<bool(const Text& game)>& keep);
 
 // Fields of a standings row.
 int row_club(const StandingRow& row);      // 1..6

@@ -25,8 +25,9 @@ bool played_by(const Text& game, AsOfDate date) {
     return month < date.month || (month == date.month && game_day(game) <= date.day);
 }
 
-LeagueTable record_make2(const Season& season, int first_team, int last_team, AsOfDate date) {
-    return record_make_if(season, first_team, last_team, [date](const Text& game) { return played_by(game, date); });
+LeagueTable build_standings_as_of(const Season& season, int first_team, int last_team,
+                                  AsOfDate date) {
+    return build_standings_if(season, first_team, last_team, [date](const Text& game) { return played_by(game, date); });
 }
 
 Text as_of_title(const std::string& disp_year, AsOfDate date) {
@@ -34,12 +35,13 @@ Text as_of_title(const std::string& disp_year, AsOfDate date) {
            weekday_name_of(disp_year, date.month, date.day) + U"曜日）迄の成績一覧】";
 }
 
-ReportPane record_disp2(const LeagueTable& central_rec2, const LeagueTable& pacific_rec2,
-                        const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs) {
+ReportPane standings_as_of_report(const LeagueTable& central_as_of,
+                                  const LeagueTable& pacific_as_of, const std::string& disp_year,
+                                  AsOfDate date, int disp_size, const ClubNames& clubs) {
     ReportPane pane;
     pane.status = U"チーム名をクリックすると詳細が表示されます。";
     pane.caption = standings_title() + kLineBreak + standings_header(disp_size);
-    pane.lines = standings_lines(central_rec2, pacific_rec2, disp_year, clubs);
+    pane.lines = standings_lines(central_as_of, pacific_as_of, disp_year, clubs);
     pane.lines.front() = as_of_title(disp_year, date);  // the title takes the leading empty line's place
     return pane;
 }

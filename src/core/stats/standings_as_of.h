@@ -1,7 +1,7 @@
-// Standings as of a chosen day (指定日成績): `record_make2` counts only the games played up to
-// and including the day, `record_disp2` lays them out as the standings report under a title line
-// naming the date, and the date chooser steps the day with the calendar buttons, within
-// 1 March .. 31 October.
+// Standings as of a chosen day (指定日成績): `build_standings_as_of` counts only the games played
+// up to and including the day, `standings_as_of_report` lays them out as the standings report
+// under a title line naming the date, and the date chooser steps the day with the calendar
+// buttons, within 1 March .. 31 October.
 #pragma once
 
 #include <optional>
@@ -14,8 +14,8 @@
 
 namespace tev {
 
-// The chosen day: `asof_month` 1..12 and `asof_day` 1..31 (a day past the month's end is allowed
-// and filters by its numbers).
+// The chosen day: `month` 1..12 and `day` 1..31 (a day past the month's end is allowed and
+// filters by its numbers).
 struct AsOfDate {
     int month = 4;
     int day = 1;
@@ -31,8 +31,10 @@ constexpr AsOfDate as_of_opening() { return {4, 1}; }
 bool played_by(const Text& game, AsOfDate date);
 
 // The standings of first_team..last_team ((1, 6) or (7, 12)) counting only the games played by
-// `date`, ordered exactly as `record_make` orders them (`central_rec2` / `pacific_rec2`).
-LeagueTable record_make2(const Season& season, int first_team, int last_team, AsOfDate date);
+// `date`, ordered exactly as `build_standings` orders them: the tables the as-of report shows and
+// its line clicks read.
+LeagueTable build_standings_as_of(const Season& season, int first_team, int last_team,
+                                  AsOfDate date);
 
 // The title line "【開幕よりM月D日（W曜日）迄の成績一覧】" of `date` in the season `disp_year`.
 Text as_of_title(const std::string& disp_year, AsOfDate date);
@@ -40,8 +42,10 @@ Text as_of_title(const std::string& disp_year, AsOfDate date);
 // The standings caption (title and the column header of `disp_size`), the 14 lines (the title
 // line, six Central lines, an empty line, six Pacific lines, each as in the standings report)
 // and the hint for Text1.
-ReportPane record_disp2(const LeagueTable& central_rec2, const LeagueTable& pacific_rec2,
-                        const std::string& disp_year, AsOfDate date, int disp_size, const ClubNames& clubs = default_club_names());
+ReportPane standings_as_of_report(const LeagueTable& central_as_of,
+                                  const LeagueTable& pacific_as_of, const std::string& disp_year,
+                                  AsOfDate date, int disp_size,
+                                  const ClubNames& clubs = default_club_names());
 
 // A day button (1..31): the chosen day becomes `day`, or nothing when the day is refused (31 in
 // April, June or September).

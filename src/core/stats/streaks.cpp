@@ -83,7 +83,7 @@ StreakRanks streak_ranks(const Text& result_seq, char32_t mark) {
     return ranks;
 }
 
-Streaks rensyou(const Season& season) {
+Streaks build_streaks(const Season& season) {
     Streaks streaks;
     for (int team = 1; team <= 12; ++team) {
         streaks.result_seq[team] = result_sequence(season, team);

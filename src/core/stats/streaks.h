@@ -1,4 +1,4 @@
-// Winning and losing streaks: `rensyou` puts every club's results in date order (the result
+// Winning and losing streaks: `build_streaks` puts every club's results in date order (the result
 // sequence, draws included) and keeps, for winning and for losing streaks, the three longest
 // distinct lengths with how often each occurred. A draw neither extends nor ends a streak.
 #pragma once
@@ -38,7 +38,7 @@ void offer_streak(StreakRanks& ranks, int length);
 StreakRanks streak_ranks(const Text& result_seq, char32_t mark);
 
 // Result sequences and streak tables of teams 1..12.
-Streaks rensyou(const Season& season);
+Streaks build_streaks(const Season& season);
 
 // The 5-character streak entry: length in 2, "-", count in 2 (" 7- 2"); "  -  " when empty.
 Text streak_entry_text(const StreakEntry& entry);

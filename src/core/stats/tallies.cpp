@@ -23,7 +23,7 @@ void count(Tally& tally, int outcome) {
 
 }  // namespace
 
-TeamTallies monthdat_make(const Season& season) {
+TeamTallies build_team_tallies(const Season& season) {
     TeamTallies tallies;
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int league = league_of(slot.team) - 1;

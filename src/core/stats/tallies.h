@@ -1,7 +1,7 @@
-// Win/draw/loss tallies of every club against each league rival (`vs_dat`) and month by month
-// (`month_dat`), built in one pass over the stored games by `monthdat_make`. Each tally holds its
-// three counts as plain integers, so no count can wrap or spill into its neighbour however many
-// games a month or a pairing holds.
+// Win/draw/loss tallies of every club against each league rival (`vs_tally`) and month by month
+// (`month_tally`), built in one pass over the stored games by `build_team_tallies`. Each tally
+// holds its three counts as plain integers, so no count can wrap or spill into its neighbour
+// however many games a month or a pairing holds.
 #pragma once
 
 #include <array>
@@ -30,9 +30,9 @@ struct TeamTallies {
     std::array<std::array<Tally, kLastMonthColumn + 1>, 13> month{};
 
     // The record of club `a` against club `b` of `league` (0 Central, 1 Pacific); a = b is empty.
-    const Tally& vs_dat(int league, int a, int b) const { return vs[league][a][b]; }
+    const Tally& vs_tally(int league, int a, int b) const { return vs[league][a][b]; }
     // The record of `team` (1..12) in month column `column` (4..10).
-    const Tally& month_dat(int team, int column) const { return month[team][column]; }
+    const Tally& month_tally(int team, int column) const { return month[team][column]; }
 };
 
 // The month column of a game's month: 4 for March and April, 5..10 for May..October, 0 for a
@@ -40,7 +40,7 @@ struct TeamTallies {
 int month_column(int month);
 
 // The head-to-head and monthly tallies of every stored game.
-TeamTallies monthdat_make(const Season& season);
+TeamTallies build_team_tallies(const Season& season);
 
 // A tally as the grid and month cells show it: wins in 2 characters, "-", losses in 2, "-", the
 // draws (" 5- 3-0"); seven blanks when nothing was played. Counts wider than their field (ten

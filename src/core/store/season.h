@@ -1,4 +1,4 @@
-// The one season in memory: the game store `game_dat` and the tables saved with it (score list,
+// The one season in memory: the game store `games` and the tables saved with it (score list,
 // pitcher tables, home-run tallies, history) and the year's club names. Plain data; the builders
 // are free functions.
 #pragma once
@@ -18,7 +18,7 @@ namespace tev {
 inline constexpr int kOppSlots = 6;
 inline constexpr int kMeetings = 30;
 inline constexpr int kSlotCount = 12 * kOppSlots * kMeetings;  // 2,160
-inline constexpr int kBestEntries = 150;
+inline constexpr int kScoreListEntries = 150;
 
 // A slot of the game store: first-batting team 1..12, the home club's league index 1..6, and
 // the meeting number 1..30.
@@ -36,7 +36,7 @@ constexpr int slot_line(Slot s) { return ((s.team - 1) * kOppSlots + (s.opp - 1)
 struct Season {
     std::string disp_year = "1996";  // four digits
     std::array<Text, kSlotCount> games;
-    std::array<Text, kBestEntries> best_dat;  // entry e (1..150) is element e - 1
+    std::array<Text, kScoreListEntries> score_list;  // entry e (1..150) is element e - 1
     PitcherTable pitcher_c, pitcher_p, pitcher_all;
     HomerunTables homeruns;
     History history;

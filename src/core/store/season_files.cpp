@@ -102,10 +102,10 @@ Status read_games(const fs::path& dir, const std::string& name, std::array<Text,
     return ok_status();
 }
 
-Status read_best(const fs::path& dir, const std::string& name, std::array<Text, kBestEntries>& best) {
-    auto lines = read_lines(dir, name, kBestEntries, 1);
+Status read_best(const fs::path& dir, const std::string& name, std::array<Text, kScoreListEntries>& best) {
+    auto lines = read_lines(dir, name, kScoreListEntries, 1);
     if (!lines) return lines.error();
-    for (int i = 0; i < kBestEntries; ++i) {
+    for (int i = 0; i < kScoreListEntries; ++i) {
         auto entry = quoted_item(lines->item(i, 0), name, i + 1);
         if (!entry) return entry.error();
         best[i] = *entry;
@@ -143,14 +143,14 @@ Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable&
 
 }  // namespace
 
-Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
-                const std::function<void(ReadStep)>& before) {
+Status read_season_files(const fs::path& dir, const FileNames& names, Season& season,
+                         const std::function<void(ReadStep)>& before) {
     const auto step = [&](ReadStep s) {
         if (before) before(s);
     };
     // Read into a copy so that a fault in any file leaves the season as it was.
     auto games = std::make_unique<std::array<Text, kSlotCount>>();
-    auto best = std::make_unique<std::array<Text, kBestEntries>>();
+    auto best = std::make_unique<std::array<Text, kScoreListEntries>>();
     auto tables = std::make_unique<std::array<PitcherTable, 3>>();
     // Files handed out by other installations may end in ".dat"; errors name the file as it is.
     step(ReadStep::games);
@@ -163,7 +163,7 @@ Status read_dat(const fs::path& dir, const FileNames& names, Season& season,
         !s)
         return s;
     season.games = std::move(*games);
-    season.best_dat = std::move(*best);
+    season.score_list = std::move(*best);
     season.pitcher_c = std::move((*tables)[0]);
     season.pitcher_p = std::move((*tables)[1]);
     season.pitcher_all = std::move((*tables)[2]);
@@ -194,7 +194,7 @@ ItemWriter game_file_writer(const Season& season, const std::string& name) {
 
 ItemWriter best_file_writer(const Season& season, const std::string& name) {
     ItemWriter writer(name);
-    for (const Text& entry : season.best_dat) {
+    for (const Text& entry : season.score_list) {
         writer.string(entry);
         writer.end_line();
     }
@@ -213,7 +213,7 @@ ItemWriter pitcher_file_writer(const Season& season, const std::string& name) {
     return writer;
 }
 
-Status datsave_disk(const fs::path& dir, const FileNames& names, const Season& season) {
+Status write_season_files(const fs::path& dir, const FileNames& names, const Season& season) {
     const ItemWriter games = game_file_writer(season, names.game_file);
     const ItemWriter best = best_file_writer(season, names.best_file);
     const ItemWriter pitchers = pitcher_file_writer(season, names.pitcher_file);

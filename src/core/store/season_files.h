@@ -12,27 +12,29 @@
 
 namespace tev {
 
-// The moments at which `read_dat` hands control back (before each file).
+// The moments at which `read_season_files` hands control back (before each file).
 enum class ReadStep { games, best, pitchers };
 
 // Reads the three files of `names` into `season`. Nothing in `season` changes unless all three
 // are sound: a missing file gives a `missing` error, any other fault a `damaged` error naming
 // the file and line. `before` is called before each file is read.
-Status read_dat(const std::filesystem::path& dir, const FileNames& names, Season& season,
-                const std::function<void(ReadStep)>& before = {});
+Status read_season_files(const std::filesystem::path& dir, const FileNames& names, Season& season,
+                         const std::function<void(ReadStep)>& before = {});
 
 // Reads only the game file of `names` into `season.games` (unchanged unless the file is sound),
 // for mending the files derived from it.
 Status read_game_file(const std::filesystem::path& dir, const FileNames& names, Season& season);
 
 // The three pitcher tables (Central, Pacific, both) of the pitcher file `dir`/`name` alone, with
-// the same checks as `read_dat`; used by the cumulative records, which read every year's file.
+// the same checks as `read_season_files`; used by the cumulative records, which read every
+// year's file.
 Result<std::array<PitcherTable, 3>> read_pitcher_file(const std::filesystem::path& dir, const std::string& name);
 
 // The three files of `season` written together, each complete or not at all (see
 // write_files_atomically); a text that the files cannot hold fails the save before anything is
 // written.
-Status datsave_disk(const std::filesystem::path& dir, const FileNames& names, const Season& season);
+Status write_season_files(const std::filesystem::path& dir, const FileNames& names,
+                          const Season& season);
 
 // The writers of the three files, for callers that add them to a larger set.
 ItemWriter game_file_writer(const Season& season, const std::string& name);

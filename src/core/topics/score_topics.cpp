@@ -13,7 +13,7 @@ namespace {
 // The entries in use: those before the first empty one, at most the 150 of the list.
 std::vector<const Text*> used_entries(const Season& season) {
     std::vector<const Text*> entries;
-    for (const Text& entry : season.best_dat) {
+    for (const Text& entry : season.score_list) {
         if (entry.empty()) break;
         entries.push_back(&entry);
     }

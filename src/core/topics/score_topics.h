@@ -1,5 +1,5 @@
-// Blocks 2 to 4 of the topics page, read from the saved score list `best_dat`: the most
-// frequent score, the highest score, and the slugfest (the most runs by both clubs) with the
+// Blocks 2 to 4 of the topics page, read from the saved score list (`Season::score_list`): the
+// most frequent score, the highest score, and the slugfest (the most runs by both clubs) with the
 // games that ended so.
 #pragma once
 

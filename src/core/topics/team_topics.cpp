@@ -34,7 +34,8 @@ struct InningPick {
 // The first inning 1..9 with the most (`best`) or the fewest runs of `team`.
 InningPick pick_inning(const InningTotals& innings, int team, bool batted_first, bool best) {
     const auto runs = [&](int inning) {
-        return batted_first ? innings.inn_first(team, inning) : innings.inn_second(team, inning);
+        return batted_first ? innings.runs_batting_first(team, inning)
+                            : innings.runs_batting_second(team, inning);
     };
     InningPick pick{1, runs(1)};
     for (int inning = 2; inning <= kRegularInnings; ++inning) {

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 bool year_registered(const fs::path& dir, const std::string& year) {
-    auto settings = inifile_read(dir);
+    auto settings = read_settings(dir);
     if (!settings) return false;
     const std::vector<std::string> years = registered_years(settings->rec_year);
     return std::find(years.begin(), years.end(), year) != years.end();
@@ -30,16 +30,16 @@ bool year_registered(const fs::path& dir, const std::string& year) {
 
 // The four derived files of `year` built again from its game file.
 Status rebuild_derived_files(const fs::path& dir, const std::string& year) {
-    const FileNames names = paht_set(year);
+    const FileNames names = year_file_names(year);
     auto season = std::make_unique<Season>();
     season->disp_year = year;
     std::error_code ec;
     if (!fs::exists(dir / name_on_disk(dir, names.game_file), ec)) return ok_status();  // nothing to follow
     if (Status read = read_game_file(dir, names, *season); !read) return read;
-    season->best_dat = tokuten_ichiran1(*season);
-    PitcherBuild central = tousyu_datmake(*season, 1, 6);
-    PitcherBuild pacific = tousyu_datmake(*season, 7, 12);
-    season->pitcher_all = tousyu_both_leagues(*season, central, pacific).table;
+    season->score_list = build_score_list(*season);
+    PitcherBuild central = build_pitcher_table(*season, 1, 6);
+    PitcherBuild pacific = build_pitcher_table(*season, 7, 12);
+    season->pitcher_all = merge_pitcher_tables(*season, central, pacific).table;
     season->pitcher_c = std::move(central.table);
     season->pitcher_p = std::move(pacific.table);
     season->homeruns = homerun_make(*season).tables;

@@ -57,7 +57,7 @@ std::string year_of_item(const Text& item) {
 }
 
 std::vector<std::string> own_file_names(const std::string& year) {
-    const FileNames names = paht_set(year);
+    const FileNames names = year_file_names(year);
     return {names.game_file, names.best_file, names.pitcher_file, names.homerun_file,
             names.history_file, club_file_name(year)};
 }

@@ -40,7 +40,7 @@ void SaveSession::mend_interrupted(const std::string& year) {
     const Recovery mended = year.empty() ? recover_interrupted_saves(dir_) : recover_year(dir_, year);
     for (const std::string& rebuilt : mended.rebuilt)
         listener_.tell(U"前回のデータ保存が途中で終わっていました。\r\n" + ascii(rebuilt) + U"年の試合データ（" +
-                       ascii(paht_set(rebuilt).game_file) +
+                       ascii(year_file_names(rebuilt).game_file) +
                        U"）に合わせて、得点・投手成績・ホームラン・履歴のデータを作り直しました。\r\n"
                        U"最後に入力した試合が見当たらない場合は、もう一度入力して下さい。");
     if (mended.failure)

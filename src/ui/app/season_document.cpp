@@ -55,7 +55,7 @@ SeasonDocument::SeasonDocument(std::filesystem::path dir, Modes& modes, Document
 
 SeasonDocument::~SeasonDocument() = default;
 
-void SeasonDocument::use_files_of(const std::string& year) { files_ = paht_set(year); }
+void SeasonDocument::use_files_of(const std::string& year) { files_ = year_file_names(year); }
 
 std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
     std::swap(season_, next);
@@ -63,7 +63,7 @@ std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
 }
 
 Status SeasonDocument::read_year_files(Season& into) {
-    return read_dat(dir_, files_, into, [this](ReadStep read) {
+    return read_season_files(dir_, files_, into, [this](ReadStep read) {
         switch (read) {
             case ReadStep::games: return step(U"メインデータ読み込み中です。", false);
             case ReadStep::best: return step(U"得点データ読み込み中です。", true);
@@ -131,16 +131,16 @@ void SeasonDocument::rebuild_after_deletion() {
 
 void SeasonDocument::rebuild_score_list(bool let_events_run) {
     step(U"得点一覧作成中です。", let_events_run);
-    season_->best_dat = tokuten_ichiran1(*season_);
+    season_->score_list = build_score_list(*season_);
 }
 
 void SeasonDocument::rebuild_pitcher_tables(bool let_events_run) {
     step(U"セントラルリーグ投手成績作成中です。", let_events_run);
-    PitcherBuild central = tousyu_datmake(*season_, 1, 6);
+    PitcherBuild central = build_pitcher_table(*season_, 1, 6);
     step(U"パシフィックリーグ投手成績作成中です。", let_events_run);
-    PitcherBuild pacific = tousyu_datmake(*season_, 7, 12);
+    PitcherBuild pacific = build_pitcher_table(*season_, 7, 12);
     step(U"両リーグ投手成績作成中です。", let_events_run);
-    PitcherBuild both = tousyu_both_leagues(*season_, central, pacific);
+    PitcherBuild both = merge_pitcher_tables(*season_, central, pacific);
     const int left_out = std::max({central.left_out, pacific.left_out, both.left_out});
     season_->pitcher_c = std::move(central.table);
     season_->pitcher_p = std::move(pacific.table);
@@ -156,9 +156,9 @@ void SeasonDocument::rebuild_league_tables() {
 
 void SeasonDocument::rebuild_standings_of(int league) {
     if (league == 1)
-        central_ = record_make(*season_, 1, 6);
+        central_ = build_standings(*season_, 1, 6);
     else
-        pacific_ = record_make(*season_, 7, 12);
+        pacific_ = build_standings(*season_, 7, 12);
 }
 
 void SeasonDocument::rebuild_team_tables() {
@@ -167,9 +167,9 @@ void SeasonDocument::rebuild_team_tables() {
     rebuild_streaks();
 }
 
-void SeasonDocument::rebuild_tallies() { tallies_ = monthdat_make(*season_); }
-void SeasonDocument::rebuild_streaks() { *streaks_ = rensyou(*season_); }
-void SeasonDocument::rebuild_inning_totals() { *innings_ = kaisuu_ten(*season_); }
+void SeasonDocument::rebuild_tallies() { tallies_ = build_team_tallies(*season_); }
+void SeasonDocument::rebuild_streaks() { *streaks_ = build_streaks(*season_); }
+void SeasonDocument::rebuild_inning_totals() { *innings_ = build_inning_totals(*season_); }
 
 void SeasonDocument::rebuild_homeruns() {
     HomerunBuild built = homerun_make(*season_, [this](int n) { step(kHomerunProgress + stars(n), true); });
@@ -195,11 +195,11 @@ bool SeasonDocument::save_season(bool let_events_run) {
 // ---- history ----
 
 void SeasonDocument::check_history_file() {
-    modes_.history = rire_chek(dir_, name_on_disk(dir_, files_.history_file)) ? HistoryState::ready : HistoryState::unread;
+    modes_.history = history_file_readable(dir_, name_on_disk(dir_, files_.history_file)) ? HistoryState::ready : HistoryState::unread;
 }
 
 Status SeasonDocument::read_history_file() {
-    auto read = read_dat2(dir_, files_.history_file);
+    auto read = tev::read_history_file(dir_, files_.history_file);
     if (!read) return read.error();
     // A file that cannot be used is not shown at all: the games rebuild it.
     const bool unusable = history_rebuild_needed(*read);
@@ -253,7 +253,7 @@ void SeasonDocument::rebuild_pitcher_cum() {
         }
     };
     PitcherCumBuild build =
-        pitcher_rui(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->pitcher_all, progress);
+        add_up_pitcher_years(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->pitcher_all, progress);
     pitcher_cum_.table = std::move(build.table);
     pitcher_cum_.built_for = cum_registration();
     tell_left_out(U"投手成績の累計", build.notes, pitcher_cum_.last_notes);
@@ -270,7 +270,7 @@ void SeasonDocument::rebuild_homerun_cum() {
         }
     };
     homerun_cum_.table =
-        homerun_rui(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->homeruns, progress);
+        add_up_homerun_years(dir_, registered_years(settings_.rec_year), season_->disp_year, season_->homeruns, progress);
     homerun_cum_.built_for = cum_registration();
     tell_left_out(U"ホームランの累計", homerun_cum_.table.notes, homerun_cum_.last_notes);
 }
@@ -336,12 +336,12 @@ bool SeasonDocument::change_club_names(const ClubNames& names) {
 // ---- settings and saves ----
 
 bool SeasonDocument::remember_settings() {
-    if (const Status written = inifile_write(dir_, settings_); !written) {
+    if (const Status written = write_settings(dir_, settings_); !written) {
         listener_.tell(U"[Tevardin.ini] に書き込めませんでした。表示年度と登録年度は次回の起動に残りません。\r\n\r\n" +
                        from_utf8(written.error().describe()));
         return false;
     }
-    if (auto read = inifile_read(dir_)) settings_ = *read;
+    if (auto read = read_settings(dir_)) settings_ = *read;
     return true;
 }
 

@@ -100,7 +100,7 @@ void HistoryPresenter::show_graph_dates() {
 
 void HistoryPresenter::draw_every_club(int first_team) {
     clear_graph();
-    const GraphPicture picture = tev::make_grph(season().history, graph_state_.mode,
+    const GraphPicture picture = tev::draw_league_graph(season().history, graph_state_.mode,
                                                 graph_.at("HScroll1").scroll_value, first_team, season().clubs);
     graph_.drawing = segments_of(picture);
     for (int p = 0; p < 6; ++p) graph_.at(place_box(p + 1)).text = picture.place_names[p];
@@ -109,7 +109,7 @@ void HistoryPresenter::draw_every_club(int first_team) {
 
 void HistoryPresenter::draw_club(int team) {
     GraphPicture picture;
-    tev::make_grph2(picture, season().history, graph_state_.mode, graph_.at("HScroll1").scroll_value, team);
+    tev::draw_club_line(picture, season().history, graph_state_.mode, graph_.at("HScroll1").scroll_value, team);
     const std::vector<LineSegment> lines = segments_of(picture);
     graph_.drawing.insert(graph_.drawing.end(), lines.begin(), lines.end());
 }

@@ -87,7 +87,7 @@ bool ReportsPresenter::List4_Click(int line) {
     if (modes_.pane == PaneReport::standings) {
         if (const auto team = standings_line_club(line, document_.standings(1), document_.standings(2))) detail = club_game_lines(season(), *team);
     } else if (modes_.pane == PaneReport::standings_as_of) {
-        detail = listbox4_sub(season(), line, central_as_of_, pacific_as_of_, modes_.as_of);
+        detail = as_of_line_click(season(), line, central_as_of_, pacific_as_of_, modes_.as_of);
     } else if (modes_.pane == PaneReport::meeting_status) {
         if (const auto pick = meeting_status_click(line, main_.at("List4").lines, season().clubs))
             detail = meeting_detail_lines(season(), pick->club, pick->rival);
@@ -101,8 +101,8 @@ bool ReportsPresenter::List1_Click() {
     // The pitcher and home-run lists answer their own lines.
     if (modes_.pane != PaneReport::scoring) return false;
     const Control& list1 = main_.at("List1");
-    if (const auto entry = score_line_click(list1.list_index + 1, season().best_dat))
-        panes_.show_detail(score_detail_lines(season(), season().best_dat[*entry - 1]));
+    if (const auto entry = score_line_click(list1.list_index + 1, season().score_list))
+        panes_.show_detail(score_detail_lines(season(), season().score_list[*entry - 1]));
     return true;
 }
 

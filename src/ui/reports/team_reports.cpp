@@ -37,7 +37,7 @@ void ReportsPresenter::Command17_Click() {
     panes_.show_list1_report(streaks_report(document_.streaks(), season().clubs), kRed, PaneReport::streaks);
 }
 
-void ReportsPresenter::Command6_Click() { panes_.show_list1_report(score_list_report(season().best_dat), kOrange, PaneReport::scoring); }
+void ReportsPresenter::Command6_Click() { panes_.show_list1_report(score_list_report(season().score_list), kOrange, PaneReport::scoring); }
 
 void ReportsPresenter::Command16_Click() {
     modes_.as_of = as_of_opening();
@@ -54,10 +54,10 @@ void ReportsPresenter::Command16_Click() {
 }
 
 void ReportsPresenter::show_standings_as_of() {
-    central_as_of_ = record_make2(season(), 1, 6, modes_.as_of);
-    pacific_as_of_ = record_make2(season(), 7, 12, modes_.as_of);
+    central_as_of_ = build_standings_as_of(season(), 1, 6, modes_.as_of);
+    pacific_as_of_ = build_standings_as_of(season(), 7, 12, modes_.as_of);
     panes_.fill_report("List4", "Label7",
-                       record_disp2(central_as_of_, pacific_as_of_, season().disp_year, modes_.as_of,
+                       standings_as_of_report(central_as_of_, pacific_as_of_, season().disp_year, modes_.as_of,
                                     panes_.display_size(), season().clubs),
                        kRed);
 }

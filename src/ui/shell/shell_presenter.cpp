@@ -76,7 +76,7 @@ void ShellPresenter::Form_Load() {
 
 bool ShellPresenter::read_season() {
     document_.saves().mend_interrupted();
-    auto settings = inifile_read(document_.dir());
+    auto settings = read_settings(document_.dir());
     if (!settings) {
         fatal(kSettingsDamaged, &settings.error());
         return false;
@@ -93,7 +93,7 @@ bool ShellPresenter::read_season() {
         fatal(kFilesMissing, &read.error());
         return false;
     }
-    auto homeruns = read_dat3(document_.dir(), document_.files().homerun_file);
+    auto homeruns = read_homerun_file(document_.dir(), document_.files().homerun_file);
     if (!homeruns) {
         fatal(kFilesMissing, &homeruns.error());
         return false;

@@ -168,7 +168,7 @@ bool YearsPresenter::read_year_history() {
 }
 
 void YearsPresenter::read_year_homeruns() {
-    auto homeruns = read_dat3(document_.dir(), document_.files().homerun_file);
+    auto homeruns = read_homerun_file(document_.dir(), document_.files().homerun_file);
     if (homeruns) {
         season().homeruns = *homeruns;
         return;
