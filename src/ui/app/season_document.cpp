@@ -74,64 +74,77 @@ Status SeasonDocument::read_year_files(Season& into) {
 
 // ---- the rebuild chains ----
 
+// The two chains rebuild the same tables in different orders and let window events run at
+// different steps (the deletion runs from a menu, with the window still usable between steps).
 void SeasonDocument::commit_games() {
     use_files_of(season_->disp_year);
-    saves_.open(SaveKind::rebuild, season_->disp_year);
-    rebuild_score_list(true);
-    rebuild_pitcher_tables(true);
-    step(U"セントラルリーグ成績一覧作成中です。", true);
-    rebuild_standings_of(1);
-    step(U"パシフィックリーグ成績一覧作成中です。", true);
-    rebuild_standings_of(2);
-    const bool saved = save_season(true);
-    rebuild_tallies();
-    step(U"累計データ作成中です。", true);
-    rebuild_pitcher_cum();
-    if (saved) games_unsaved_ = false;  // a failed save stays pending: the next 入力終了 saves again
-    step(U"履歴データ作成中です。", false);
-    rebuild_history();
-    step(U"回数別データ作成中です。", true);
-    rebuild_inning_totals();
-    step(U"連勝、連敗データ作成中です。", true);
-    rebuild_streaks();
-    step(U"ホームランデータ作成中です。", true);
-    rebuild_homeruns();
-    step(U"ホームラン累計データ作成中です。", true);
-    rebuild_homerun_cum();
-    saves_.close();
+    run_chain({{Rebuild::score_list, true},
+               {Rebuild::pitcher_tables, true},
+               {Rebuild::standings, true},
+               {Rebuild::save, true},  // a failed save stays pending: the next 入力終了 saves again
+               {Rebuild::tallies, false},
+               {Rebuild::pitcher_cum, true},
+               {Rebuild::history, false},
+               {Rebuild::inning_totals, true},
+               {Rebuild::streaks, true},
+               {Rebuild::homeruns, true},
+               {Rebuild::homerun_cum, true}});
     step(Text(), false);
 }
 
 void SeasonDocument::rebuild_after_deletion() {
-    saves_.open(SaveKind::rebuild, season_->disp_year);
-    rebuild_score_list(true);
-    rebuild_pitcher_tables(false);
-    step(U"セントラルリーグ成績一覧作成中です。", false);
-    rebuild_standings_of(1);
-    step(U"パシフィックリーグ成績一覧作成中です。", false);
-    rebuild_standings_of(2);
-    step(U"累計データ作成中です。", false);
-    rebuild_pitcher_cum();
-    games_unsaved_ = false;
-    step(U"履歴データ作成中です。", false);
-    rebuild_history();
-    step(U"回数別データ作成中です。", true);
-    rebuild_inning_totals();
-    step(U"連勝、連敗データ作成中です。", true);
-    rebuild_streaks();
-    step(U"ホームランデータ作成中です。", true);
-    rebuild_homeruns();
-    step(U"ホームラン累計データ作成中です。", false);
-    rebuild_homerun_cum();
-    // A failed save leaves the deletion pending, so that the next 入力終了 saves it.
-    if (!save_season(true)) games_unsaved_ = true;
-    saves_.close();
-    rebuild_tallies();
+    run_chain({{Rebuild::score_list, true},
+               {Rebuild::pitcher_tables, false},
+               {Rebuild::standings, false},
+               {Rebuild::pitcher_cum, false},
+               {Rebuild::history, false},
+               {Rebuild::inning_totals, true},
+               {Rebuild::streaks, true},
+               {Rebuild::homeruns, true},
+               {Rebuild::homerun_cum, false},
+               {Rebuild::save, true},  // a failed save leaves the deletion pending for 入力終了
+               {Rebuild::tallies, false}});
 }
 
-void SeasonDocument::rebuild_score_list(bool let_events_run) {
-    step(U"得点一覧作成中です。", let_events_run);
-    season_->score_list = build_score_list(*season_);
+void SeasonDocument::run_chain(std::initializer_list<ChainStep> chain) {
+    saves_.open(SaveKind::rebuild, season_->disp_year);
+    for (const ChainStep& link : chain) run_step(link.what, link.let_events_run);
+    saves_.close();
+}
+
+void SeasonDocument::run_step(Rebuild what, bool let_events_run) {
+    switch (what) {
+        case Rebuild::score_list:
+            step(U"得点一覧作成中です。", let_events_run);
+            season_->score_list = build_score_list(*season_);
+            return;
+        case Rebuild::pitcher_tables: return rebuild_pitcher_tables(let_events_run);
+        case Rebuild::standings:
+            step(U"セントラルリーグ成績一覧作成中です。", let_events_run);
+            rebuild_standings_of(1);
+            step(U"パシフィックリーグ成績一覧作成中です。", let_events_run);
+            return rebuild_standings_of(2);
+        case Rebuild::save: games_unsaved_ = !save_season(let_events_run); return;
+        case Rebuild::tallies: return rebuild_tallies();
+        case Rebuild::pitcher_cum:
+            step(U"累計データ作成中です。", let_events_run);
+            return rebuild_pitcher_cum();
+        case Rebuild::history:
+            step(U"履歴データ作成中です。", let_events_run);
+            return rebuild_history();
+        case Rebuild::inning_totals:
+            step(U"回数別データ作成中です。", let_events_run);
+            return rebuild_inning_totals();
+        case Rebuild::streaks:
+            step(U"連勝、連敗データ作成中です。", let_events_run);
+            return rebuild_streaks();
+        case Rebuild::homeruns:
+            step(U"ホームランデータ作成中です。", let_events_run);
+            return rebuild_homeruns();
+        case Rebuild::homerun_cum:
+            step(U"ホームラン累計データ作成中です。", let_events_run);
+            return rebuild_homerun_cum();
+    }
 }
 
 void SeasonDocument::rebuild_pitcher_tables(bool let_events_run) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <set>
@@ -115,8 +116,19 @@ private:
         Text last_notes;        // what the user was last told was left out
     };
 
+    // The tables a rebuild chain rebuilds, one step each, in the chain's order.
+    enum class Rebuild {
+        score_list, pitcher_tables, standings, save, tallies, pitcher_cum, history, inning_totals, streaks,
+        homeruns, homerun_cum,
+    };
+    struct ChainStep {
+        Rebuild what;
+        bool let_events_run;  // window events run before the step builds
+    };
+
     void step(const Text& status, bool let_events_run) { listener_.progress(status, let_events_run); }
-    void rebuild_score_list(bool let_events_run);
+    void run_chain(std::initializer_list<ChainStep> chain);
+    void run_step(Rebuild what, bool let_events_run);
     void rebuild_pitcher_tables(bool let_events_run);
     std::string cum_registration() const;
     void tell_left_out(const Text& what, const std::vector<Text>& notes, Text& last_told);
