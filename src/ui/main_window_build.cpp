@@ -54,7 +54,7 @@ void MainWindow::build_menus() {
                                                           {"mnurire2", U"勝率履歴表示"},
                                                           {"mnukaiten", U"各回得点累計"}}})
         menu(item.name, item.caption, "mnudat");
-    // The pennant race: beside the Parts' reports, after them.
+    // The pennant race: after the other reports of the menu.
     separator("mnudat");
     menu("mnurace", U"ペナントレース", "mnudat");
     menu("mnurace_rec", U"詳細成績", "mnudat");
