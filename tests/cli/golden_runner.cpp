@@ -51,6 +51,7 @@
 #include "ui/main_window.h"
 #include "ui/shell/scripted_services.h"
 #include "season_gen.h"
+#include "support/golden_switch.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 
@@ -324,8 +325,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
     for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));
     for (const auto& [name, line] : p.bytes) out << print_line(dir.path(), name, line);
     for (const std::string& name : p.exported) out << exported_file(dir.path(), name);
-    const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    if (test::rewriting_goldens()) {
         rewrite_output(file, session, out.str());
         return;
     }
