@@ -21,6 +21,8 @@
 //   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
 //   tally bat_c " 4山田　　　　　　　　12"   (an entry appended to a table of the year's home-run file)
 //   past 1997 5                    (another registered year: a generated season from seed 5)
+//   nofiles                        (no season files written: the folder holds only what the
+//                                  directives damage ... clubs put there)
 //   date 2026/04/01                (the driver's clock for every run; 2009/04/01 when absent, so
 //                                  that the new-year list and the search end at 2010)
 //   exported out.csv               (after the last run, "### out.csv", what the file starts with
@@ -32,7 +34,8 @@
 //   --- output
 //   ...                            (standard output, verbatim)
 //
-// With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run.
+// With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run. The format in
+// full, with the order of the output's blocks: tests/README.md.
 #include <gtest/gtest.h>
 
 #include <algorithm>
