@@ -27,12 +27,14 @@ find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
   add_test(NAME packaging_desktop_entry_valid
            COMMAND ${DESKTOP_FILE_VALIDATE} ${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.desktop)
+  set_tests_properties(packaging_desktop_entry_valid PROPERTIES TIMEOUT 60)
 endif()
 find_program(APPSTREAMCLI appstreamcli)
 if(APPSTREAMCLI)
   add_test(NAME packaging_metainfo_valid
            COMMAND ${APPSTREAMCLI} validate --no-net --pedantic
                    ${CMAKE_BINARY_DIR}/packaging/${TEVARDIN_APP_ID}.metainfo.xml)
+  set_tests_properties(packaging_metainfo_valid PROPERTIES TIMEOUT 60)
 endif()
 # An install into a scratch prefix holds every piece in its place.
 add_test(NAME packaging_install_layout
@@ -40,6 +42,7 @@ add_test(NAME packaging_install_layout
                  -DPREFIX=${CMAKE_BINARY_DIR}/packaging/install-test
                  -DWINDOW_PROGRAM=${TEVARDIN_WINDOW_PROGRAM}
                  -P ${TEVARDIN_PACKAGING_DIR}/check_install.cmake)
+set_tests_properties(packaging_install_layout PROPERTIES TIMEOUT 120)
 # Started through the installed desktop entry's Exec line under a virtual display with an empty
 # data home, the program makes the user's data folder and opens its main window.
 find_program(XVFB_RUN xvfb-run)
@@ -48,6 +51,7 @@ if(TEVARDIN_WINDOW_PROGRAM AND XVFB_RUN AND XWININFO)
   add_test(NAME packaging_desktop_launch
            COMMAND ${TEVARDIN_PACKAGING_DIR}/check_launch.sh ${CMAKE_BINARY_DIR} ${TEVARDIN_APP_ID}
                    ${CMAKE_BINARY_DIR}/packaging/launch-test)
+  set_tests_properties(packaging_desktop_launch PROPERTIES TIMEOUT 120)
   # Both install into the build tree's packaging folder; one at a time.
   set_tests_properties(packaging_desktop_launch packaging_install_layout PROPERTIES RESOURCE_LOCK tevardin_install)
 endif()

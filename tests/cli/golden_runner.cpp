@@ -21,6 +21,8 @@
 //   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
 //   tally bat_c " 4山田　　　　　　　　12"   (an entry appended to a table of the year's home-run file)
 //   past 1997 5                    (another registered year: a generated season from seed 5)
+//   nofiles                        (no season files written: the folder holds only what the
+//                                  directives damage ... clubs put there)
 //   date 2026/04/01                (the driver's clock for every run; 2009/04/01 when absent, so
 //                                  that the new-year list and the search end at 2010)
 //   exported out.csv               (after the last run, "### out.csv", what the file starts with
@@ -32,7 +34,8 @@
 //   --- output
 //   ...                            (standard output, verbatim)
 //
-// With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run.
+// With TEVARDIN_UPDATE_GOLDEN=1 the output section is rewritten from the actual run. The format in
+// full, with the order of the output's blocks: tests/README.md.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,6 +54,7 @@
 #include "ui/main_window.h"
 #include "ui/shell/scripted_services.h"
 #include "season_gen.h"
+#include "support/golden_switch.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 
@@ -324,8 +328,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
     for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));
     for (const auto& [name, line] : p.bytes) out << print_line(dir.path(), name, line);
     for (const std::string& name : p.exported) out << exported_file(dir.path(), name);
-    const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    if (test::rewriting_goldens()) {
         rewrite_output(file, session, out.str());
         return;
     }

@@ -10,6 +10,7 @@
 #include "core/text/csv.h"
 #include "season_gen.h"
 #include "support/csv_read_back.h"
+#include "support/golden_switch.h"
 #include "support/temp_dir.h"
 
 namespace tev {
@@ -69,7 +70,7 @@ TEST(StandingsCsv, HasAHeaderAndOneRowPerClubOfTheGeneratedSeason) {
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     const auto records = csv_lines(bytes.substr(3));
     EXPECT_EQ(records.size(), 13u);
-    if (std::getenv("TEVARDIN_UPDATE_GOLDEN") != nullptr)
+    if (test::rewriting_goldens())
         test::spit(TEVARDIN_TEST_DATA "/export/standings_1996_11.csv", bytes);
     EXPECT_EQ(test::slurp(TEVARDIN_TEST_DATA "/export/standings_1996_11.csv"), bytes)
         << "actual:\n" << bytes;

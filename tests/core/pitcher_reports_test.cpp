@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 #include "core/pitchers/pitcher_make.h"
 #include "core/pitchers/pitcher_report.h"
@@ -29,12 +30,71 @@ PitcherTable central_table() {
     return t;
 }
 
+// A Pacific table with the same kinds of rows: ties at rows 1-2 and 4-6, a half-width name, names
+// of 8 and 10 characters, a count of 100, a blank name, and no pitcher of 近鉄 (club 9).
+PitcherTable pacific_table() {
+    PitcherTable t{};
+    const std::vector<PitcherRow> rows = {
+        row(11, U"伊良部秀輝", 112, 4, 0),   row(10, U"ｸﾞﾛｽﾏﾝｻﾝﾁｪｽ", 112, 4, 0), row(7, U"野田浩司星野伸之", 10, 4, 1),
+        row(8, U"西口", 9, 0, 0),            row(12, U"工藤", 9, 0, 2),         row(7, U"星野", 9, 0, 0),
+        row(11, U"ＡＢＣＤＥＦＧＨＩＪ", 8, 1, 0), row(10, U"岩本", 0, 100, 0),     row(12, U"", 0, 0, 105)};
+    for (std::size_t i = 0; i < rows.size(); ++i) t[i] = rows[i];
+    return t;
+}
+
+// A table of both leagues: clubs of the two leagues side by side, a tie across the leagues at
+// rows 4-5.
+PitcherTable both_leagues_table() {
+    PitcherTable t{};
+    const std::vector<PitcherRow> rows = {
+        row(1, U"斎藤雅", 112, 3, 0),           row(11, U"伊良部秀輝", 112, 4, 0), row(2, U"ﾏｸﾄﾞﾅﾙﾄﾞｿﾝ", 20, 3, 0),
+        row(7, U"野田浩司星野伸之", 10, 4, 1),   row(3, U"佐々木主浩大魔神", 10, 4, 1), row(12, U"工藤", 9, 0, 2),
+        row(4, U"藪", 9, 0, 2),                 row(11, U"ＡＢＣＤＥＦＧＨＩＪ", 8, 1, 0), row(10, U"岩本", 0, 100, 0),
+        row(12, U"", 0, 0, 105)};
+    for (std::size_t i = 0; i < rows.size(); ++i) t[i] = rows[i];
+    return t;
+}
+
+// A season holding the three tables where the window takes them from for each league's list.
+std::unique_ptr<Season> season_with_tables() {
+    auto season = std::make_unique<Season>();
+    season->pitcher_c = central_table();
+    season->pitcher_p = pacific_table();
+    season->pitcher_all = both_leagues_table();
+    return season;
+}
+
+// The season table the list of `league` shows (1 Central, 2 Pacific, 3 both).
+const PitcherTable& table_of(const Season& season, int league) {
+    return league == 1 ? season.pitcher_c : league == 2 ? season.pitcher_p : season.pitcher_all;
+}
+
+// The leagues (1, 2) of the clubs the list's lines end with.
+std::set<int> leagues_named(const std::vector<Text>& lines) {
+    std::set<int> leagues;
+    for (const Text& line : lines) {
+        int found = 0;
+        for (int team = 1; team <= 12; ++team)
+            if (line.ends_with(default_club_names().team_name(team))) found = team;
+        EXPECT_NE(found, 0) << to_utf8(line);
+        if (found != 0) leagues.insert(league_of(found));
+    }
+    return leagues;
+}
+
 TEST(PitcherReports, LeagueListsOfEachLeagueAndLayout) {
-    const PitcherTable table = central_table();
+    const auto season = season_with_tables();
     for (int league : {1, 2, 3})
         for (int size : {0, 1, 2})
             EXPECT_TRUE(test::matches_golden("pitchers/league_" + std::to_string(league) + "_size" + std::to_string(size) + ".txt",
-                                             pane_lines(pitcher_league_report(table, league, size))));
+                                             pane_lines(pitcher_league_report(table_of(*season, league), league, size))));
+}
+
+TEST(PitcherReports, EachLeagueListShowsItsOwnLeaguesPitchers) {
+    const auto season = season_with_tables();
+    EXPECT_EQ(leagues_named(pitcher_league_report(table_of(*season, 1), 1, 0).lines), (std::set<int>{1}));
+    EXPECT_EQ(leagues_named(pitcher_league_report(table_of(*season, 2), 2, 0).lines), (std::set<int>{2}));
+    EXPECT_EQ(leagues_named(pitcher_league_report(table_of(*season, 3), 3, 0).lines), (std::set<int>{1, 2}));
 }
 
 TEST(PitcherReports, LeagueLineFieldsAreLaidOutAsTheListShowsThem) {

@@ -3,7 +3,6 @@
 // what a standard CSV reader makes of them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "core/pitchers/pitcher_make.h"
@@ -13,6 +12,7 @@
 #include "core/text/csv.h"
 #include "season_gen.h"
 #include "support/csv_read_back.h"
+#include "support/golden_switch.h"
 #include "support/temp_dir.h"
 
 namespace tev {
@@ -23,7 +23,7 @@ using test::read_back_with_python;
 // Compares `bytes` with the golden file `name` under data/export (rewritten on request).
 ::testing::AssertionResult matches_csv_golden(const std::string& name, const std::string& bytes) {
     const std::string file = std::string(TEVARDIN_TEST_DATA) + "/export/" + name;
-    if (std::getenv("TEVARDIN_UPDATE_GOLDEN") != nullptr) test::spit(file, bytes);
+    if (test::rewriting_goldens()) test::spit(file, bytes);
     if (test::slurp(file) == bytes) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << name << " differs; actual:\n" << bytes;
 }

@@ -426,7 +426,7 @@ class FormViewTest : public QObject {
         QString shown;
         on_next_modal([&shown](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) return;
+            QVERIFY(box != nullptr);
             shown = box->text();
             save_picture(box, "tevardin-message.png");
             box->button(QMessageBox::Ok)->click();
@@ -443,16 +443,16 @@ class FormViewTest : public QObject {
         const bool before = central->isChecked();
         QCOMPARE(before, s.model->main().at("Option3", 0).value);
         // Clicking the selected league again leaves it selected, as the model keeps it.
-        if (central->isEnabled()) QTest::mouseClick(central, Qt::LeftButton);
+        QVERIFY(central->isEnabled());
+        QTest::mouseClick(central, Qt::LeftButton);
         QCOMPARE(central->isChecked(), s.model->main().at("Option3", 0).value);
         // Choosing another visiting club moves the mark to it alone.
         auto* hanshin = s.widget<QRadioButton>("Option1", 3);
-        if (hanshin->isEnabled()) {
-            QTest::mouseClick(hanshin, Qt::LeftButton);
-            for (int i = 0; i < 6; ++i)
-                QCOMPARE(s.widget<QRadioButton>("Option1", i)->isChecked(),
-                         s.model->main().at("Option1", i).value);
-        }
+        QVERIFY(hanshin->isEnabled());
+        QTest::mouseClick(hanshin, Qt::LeftButton);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(s.widget<QRadioButton>("Option1", i)->isChecked(),
+                     s.model->main().at("Option1", i).value);
     }
 
     void version_box_opens_as_a_dialog_until_its_button() {
@@ -461,7 +461,7 @@ class FormViewTest : public QObject {
         QVERIFY(version != nullptr);
         QString caption;
         on_next_modal([&caption, &s](QWidget* modal) {
-            if (modal != &s.view->dialog_view()) return;
+            QVERIFY(modal == &s.view->dialog_view());
             caption = modal->windowTitle();
             save_picture(modal, "tevardin-version.png");
             const auto buttons = modal->findChildren<QPushButton*>();
@@ -481,7 +481,7 @@ class FormViewTest : public QObject {
         QString question;
         on_next_modal([&question](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) return;
+            QVERIFY(box != nullptr);
             question = box->windowTitle() + QLatin1Char('|') + box->text();
             save_picture(box, "tevardin-quit.png");
             box->button(QMessageBox::No)->click();
@@ -492,8 +492,9 @@ class FormViewTest : public QObject {
         QCOMPARE(finished.count(), 0);
 
         on_next_modal([](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
-                box->button(QMessageBox::Yes)->click();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            box->button(QMessageBox::Yes)->click();
         });
         s.view->close();
         QVERIFY(s.model->ended());
@@ -505,7 +506,7 @@ class FormViewTest : public QObject {
         tev::qt::QtServices services(".");
         on_next_modal([](QWidget* modal) {
             auto* box = qobject_cast<QInputDialog*>(modal);
-            if (box == nullptr) return;
+            QVERIFY(box != nullptr);
             QCOMPARE(box->windowTitle(), QStringLiteral("新規作成"));
             QCOMPARE(box->labelText(), QStringLiteral("年度を入力して下さい。"));
             QCOMPARE(box->textValue(), QStringLiteral("1997"));
@@ -514,7 +515,9 @@ class FormViewTest : public QObject {
         });
         QVERIFY(services.input(U"年度を入力して下さい。", U"新規作成", U"1997", -1, -1) == U"1998");
         on_next_modal([](QWidget* modal) {
-            if (auto* box = qobject_cast<QInputDialog*>(modal)) box->reject();
+            auto* box = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(box != nullptr);
+            box->reject();
         });
         QVERIFY(
             services.input(U"年度を入力して下さい。", U"新規作成", U"1997", 1500, 1500).empty());
@@ -569,7 +572,7 @@ class FormViewTest : public QObject {
         QVERIFY(add != nullptr);
         QString caption, text;
         on_next_modal([&](QWidget* modal) {
-            if (modal != &s.view->dialog_view()) return;
+            QVERIFY(modal == &s.view->dialog_view());
             caption = modal->windowTitle();
             for (QLabel* label : modal->findChildren<QLabel*>()) text += label->text();
             save_picture(modal, "tevardin-year-search.png");

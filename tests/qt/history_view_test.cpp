@@ -65,7 +65,7 @@ class HistoryViewTest : public QObject {
         tev::qt::GraphView& graph = s.view->graph_view();
         bool checked = false;
         on_next_modal([&](QWidget* modal) {
-            if (modal != &graph) return;
+            QVERIFY(modal == &graph);
             QCOMPARE(modal->windowTitle(), QStringLiteral("順位履歴グラフ"));
             save_picture(modal, "tevardin-rank-graph.png");
             // Each segment's middle is painted in its club's colour (the last one drawn there).
@@ -116,7 +116,7 @@ class HistoryViewTest : public QObject {
         tev::qt::GraphView& graph = s.view->graph_view();
         bool seen = false;
         on_next_modal([&](QWidget* modal) {
-            if (modal != &graph) return;
+            QVERIFY(modal == &graph);
             QCOMPARE(modal->windowTitle(), QStringLiteral("勝率履歴グラフ"));
             auto* bar = graph.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
             bar->setSliderPosition(100);
@@ -140,7 +140,7 @@ class HistoryViewTest : public QObject {
         tev::qt::SummaryView& summary = s.view->summary_view();
         bool seen = false;
         on_next_modal([&](QWidget* modal) {
-            if (modal != &summary) return;
+            QVERIFY(modal == &summary);
             QCOMPARE(modal->windowTitle(), QStringLiteral("各種成績一覧"));
             auto* first = summary.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
             QVERIFY(first->toPlainText().startsWith(QStringLiteral("1995年 セ1位")));

@@ -122,7 +122,7 @@ class ShareViewTest : public QObject {
         tev::qt::GraphView& graph = s.view->graph_view();
         bool saved = false;
         tev::test::on_next_modal([&](QWidget* modal) {
-            if (modal != &graph) return;
+            QVERIFY(modal == &graph);
             QVERIFY(graph.findChild<QPushButton*>(QStringLiteral("save_png")) != nullptr);
             const QString file = picture_file(s.dir, "tevardin-rank-graph-saved.png");
             QVERIFY(graph.save_png(file));

@@ -1,9 +1,10 @@
 #include "support/golden.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "support/golden_switch.h"
 
 namespace tev::test {
 
@@ -25,8 +26,7 @@ std::vector<std::string> read_lines(const std::filesystem::path& path) {
 
 ::testing::AssertionResult matches_golden(const std::string& name, const std::vector<std::string>& lines) {
     const auto path = golden_path(name);
-    const char* update = std::getenv("TEVARDIN_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    if (rewriting_goldens()) {
         std::filesystem::create_directories(path.parent_path());
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         for (const auto& line : lines) out << line << '\n';
