@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "ui/share/pane_export.h"
+
 namespace tev::ui {
 
 MainWindow::MainWindow(std::filesystem::path dir, Services& services)
@@ -48,5 +50,11 @@ void MainWindow::views_closed() {
 void MainWindow::record_list_switched() {
     for (Presenter* presenter : presenters()) presenter->on_record_list_switched();
 }
+
+std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
+    return list_pane(window.main(), window.drawn_report(), list);
+}
+
+std::optional<ShownPane> shown_pane(const MainWindow& window) { return shown_pane(window.main(), window.drawn_report()); }
 
 }  // namespace tev::ui

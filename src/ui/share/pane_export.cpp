@@ -1,7 +1,7 @@
 #include "ui/share/pane_export.h"
 
+#include "core/stats/report_pane.h"
 #include "core/text/csv.h"
-#include "ui/main_window.h"
 
 namespace tev::ui {
 
@@ -38,12 +38,6 @@ std::optional<ShownPane> shown_pane(const Window& main, const DrawnReport& drawn
     if (auto pane = list_pane(main, drawn, "List4")) return pane;
     return list_pane(main, drawn, "List1");
 }
-
-std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
-    return list_pane(window.main(), window.drawn_report(), list);
-}
-
-std::optional<ShownPane> shown_pane(const MainWindow& window) { return shown_pane(window.main(), window.drawn_report()); }
 
 std::string pane_csv(const ShownPane& pane) {
     return pane.table.described() ? report_csv(pane.table, pane.lines) : lines_csv(pane.lines);

@@ -31,7 +31,8 @@ std::optional<ShownPane> list_pane(const Window& main, const DrawnReport& drawn,
 // The report pane on display; nothing when neither report pane is visible.
 std::optional<ShownPane> shown_pane(const Window& main, const DrawnReport& drawn);
 
-// The same, of the main window of `window` and the report it last drew.
+// The same, of the main window of `window` and the report it last drew (defined with MainWindow,
+// which this folder does not include).
 std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list);
 std::optional<ShownPane> shown_pane(const MainWindow& window);
 
