@@ -40,6 +40,12 @@ inline Text make_game(const GameSpec& spec, const std::string& year = "1996") {
     return format_game(f);
 }
 
+// Stores the interleague game of `spec` (clubs of different leagues) at its slot (first team,
+// the second club's index in its league, meeting).
+inline void add_interleague_game(Season& season, const GameSpec& spec) {
+    season.interleague_at(Slot{spec.first, league_index(spec.second), spec.meet}) = make_game(spec, season.disp_year);
+}
+
 // Stores the game of `spec` at its slot (first team, league index of the second, meeting).
 inline void add_game(Season& season, const GameSpec& spec) {
     season.game_at(spec.first, league_index(spec.second), spec.meet) = make_game(spec, season.disp_year);

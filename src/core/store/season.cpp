@@ -5,9 +5,12 @@
 namespace tev {
 
 bool Season::empty() const {
-    for (const Text& game : games)
-        if (!game.empty()) return false;
-    return true;
+    const auto none = [](const auto& store) {
+        for (const Text& game : store)
+            if (!game.empty()) return false;
+        return true;
+    };
+    return none(games) && none(interleague);
 }
 
 std::optional<Slot> find_meeting(const Season& season, int a, int b, int n) {

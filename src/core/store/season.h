@@ -11,6 +11,7 @@
 #include "core/homeruns/homerun_tables.h"
 #include "core/pitchers/pitcher_table.h"
 #include "core/store/club_names.h"
+#include "core/store/season_shape.h"
 #include "core/text/text.h"
 
 namespace tev {
@@ -19,6 +20,7 @@ inline constexpr int kOppSlots = 6;
 inline constexpr int kMeetings = 30;
 inline constexpr int kSlotCount = 12 * kOppSlots * kMeetings;  // 2,160
 inline constexpr int kScoreListEntries = 150;
+inline constexpr int kInterleagueSlotCount = 12 * kOppSlots * kMostInterleagueMeetings;  // 432
 
 // A slot of the game store: first-batting team 1..12, the home club's league index 1..6, and
 // the meeting number 1..30.
@@ -33,6 +35,12 @@ struct Slot {
 // Line number of `slot` in the game file, and its position in the store (line - 1).
 constexpr int slot_line(Slot s) { return ((s.team - 1) * kOppSlots + (s.opp - 1)) * kMeetings + s.meet; }
 
+// Position (from 1) of an interleague slot in the interleague store: first-batting team 1..12, the
+// home club's index 1..6 within the other league, and the meeting number 1..6.
+constexpr int interleague_slot_line(Slot s) {
+    return ((s.team - 1) * kOppSlots + (s.opp - 1)) * kMostInterleagueMeetings + s.meet;
+}
+
 struct Season {
     std::string disp_year = "1996";  // four digits
     std::array<Text, kSlotCount> games;
@@ -41,12 +49,24 @@ struct Season {
     HomerunTables homeruns;
     History history;
     ClubNames clubs = default_club_names();  // the year's names of its clubs (club_file.h)
+    // Interleague play (交流戦): the games between the two leagues, filed as the league games are
+    // (first-batting team, the home club's index in its league, meeting), and the meetings per
+    // pair; 0 meetings and no game for a year without interleague play.
+    std::array<Text, kInterleagueSlotCount> interleague;
+    int interleague_meetings = 0;
 
     // The GameString at (team, opp, meet), or empty.
     const Text& game_at(int team, int opp, int meet) const { return games[slot_line({team, opp, meet}) - 1]; }
     Text& game_at(int team, int opp, int meet) { return games[slot_line({team, opp, meet}) - 1]; }
     const Text& game_at(Slot s) const { return game_at(s.team, s.opp, s.meet); }
     Text& game_at(Slot s) { return game_at(s.team, s.opp, s.meet); }
+
+    // The interleague GameString at (team, opp, meet), or empty.
+    const Text& interleague_at(Slot s) const { return interleague[interleague_slot_line(s) - 1]; }
+    Text& interleague_at(Slot s) { return interleague[interleague_slot_line(s) - 1]; }
+
+    // The meetings per pair of the season's clubs: in a league (clubs.meetings) and between them.
+    SeasonShape shape() const { return {clubs.meetings, interleague_meetings}; }
 
     // True when no slot holds a game.
     bool empty() const;
