@@ -28,6 +28,20 @@ void stable_bubble(LeagueTable& table, Key key) {
             if (key(table[i + 1]) > key(table[i])) std::swap(table[i], table[i + 1]);
 }
 
+// One club's side of a game: its runs, the rival's, and the crowd when it was at home.
+void count_side(ClubCount& c, int scored, int allowed, long long attendance) {
+    ++c.games;
+    c.scored += scored;
+    c.allowed += allowed;
+    c.attendance += attendance;
+    if (scored > allowed)
+        ++c.wins;
+    else if (scored < allowed)
+        ++c.losses;
+    else
+        ++c.draws;
+}
+
 StandingRow make_row(int club, const ClubCount& c) {
     return right_num(club, 2) + right_num(c.games, 3) + right_num(c.wins, 3) + right_num(c.losses, 3) +
            right_num(c.draws, 2) + right_num(c.scored, 4) + right_num(c.allowed, 4) +
@@ -56,27 +70,20 @@ LeagueTable build_standings_if(const Season& season, int first_team, int last_te
     std::array<ClubCount, 7> count{};
     for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
         if (keep && !keep(game)) return;
-        const int v = league_index(slot.team);
-        const int h = slot.opp;
         const int r1 = first_runs(game);
         const int r2 = second_runs(game);
-        ++count[v].games;
-        ++count[h].games;
-        count[v].scored += r1;
-        count[v].allowed += r2;
-        count[h].scored += r2;
-        count[h].allowed += r1;
-        count[h].attendance += game_attendance(game);
-        if (r1 > r2) {
-            ++count[v].wins;
-            ++count[h].losses;
-        } else if (r1 < r2) {
-            ++count[h].wins;
-            ++count[v].losses;
-        } else {
-            ++count[v].draws;
-            ++count[h].draws;
-        }
+        count_side(count[league_index(slot.team)], r1, r2, 0);
+        count_side(count[slot.opp], r2, r1, game_attendance(game));
+    });
+    // An interleague game counts for the club of this league in it, as NPB's standings count it.
+    const auto in_range = [&](int team) { return team >= first_team && team <= last_team; };
+    for_each_interleague_game(season, [&](Slot slot, const Text& game) {
+        if (keep && !keep(game)) return;
+        const int r1 = first_runs(game);
+        const int r2 = second_runs(game);
+        const int home = interleague_home(slot);
+        if (in_range(slot.team)) count_side(count[league_index(slot.team)], r1, r2, 0);
+        if (in_range(home)) count_side(count[league_index(home)], r2, r1, game_attendance(game));
     });
     LeagueTable table;
     for (int k = 1; k <= 6; ++k) table[k - 1] = make_row(k, count[k]);

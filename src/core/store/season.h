@@ -12,6 +12,7 @@
 #include "core/pitchers/pitcher_table.h"
 #include "core/store/club_names.h"
 #include "core/store/season_shape.h"
+#include "core/store/teams.h"
 #include "core/text/text.h"
 
 namespace tev {
@@ -93,5 +94,21 @@ void for_each_game(const Season& season, int first_team, int last_team, Visit&& 
 
 // The team number of the home club of `slot`.
 constexpr int home_team(Slot s) { return s.team > 6 ? s.opp + 6 : s.opp; }
+
+// The home club of the interleague slot `s`: club `s.opp` of the league `s.team` does not play in.
+constexpr int interleague_home(Slot s) { return team_of(league_of(s.team) == 1 ? 2 : 1, s.opp); }
+
+// Calls `visit(slot, game)` for every stored interleague game, in the store's order (team, opp,
+// meet); `slot.opp` is the home club's index in the other league (interleague_home).
+template <class Visit>
+void for_each_interleague_game(const Season& season, Visit&& visit) {
+    for (int team = 1; team <= 12; ++team)
+        for (int opp = 1; opp <= kOppSlots; ++opp)
+            for (int meet = 1; meet <= kMostInterleagueMeetings; ++meet) {
+                const Slot slot{team, opp, meet};
+                const Text& game = season.interleague_at(slot);
+                if (!game.empty()) visit(slot, game);
+            }
+}
 
 }  // namespace tev

@@ -1,0 +1,68 @@
+// Interleague games in the standings: each counts for the club of the league in it, with its runs
+// and (at home) its crowd, as NPB's standings count them.
+#include <gtest/gtest.h>
+
+#include "core/stats/standings.h"
+#include "support/season_builder.h"
+
+namespace tev {
+namespace {
+
+// The row of `team` in `table`.
+const StandingRow& row_of(const LeagueTable& table, int team) {
+    for (const StandingRow& row : table)
+        if (row_club(row) == league_index(team)) return row;
+    ADD_FAILURE() << "no row for team " << team;
+    return table.front();
+}
+
+Season season_2026() {
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    test::add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 3, .second_runs = 1, .attendance = 42000});
+    test::add_interleague_game(season, {.first = 11, .second = 1, .meet = 1, .first_runs = 5, .second_runs = 2,
+                                        .attendance = 41000});
+    test::add_interleague_game(season, {.first = 4, .second = 12, .meet = 2, .first_runs = 1, .second_runs = 1,
+                                        .attendance = 38000});
+    return season;
+}
+
+TEST(InterleagueStandings, EachGameCountsForTheClubOfThatLeague) {
+    const Season season = season_2026();
+    const LeagueTable central = build_standings(season, 1, 6);
+    const LeagueTable pacific = build_standings(season, 7, 12);
+
+    const StandingRow& giants = row_of(central, 1);  // won at 阪神, lost at home to ロッテ
+    EXPECT_EQ(row_games(giants), 2);
+    EXPECT_EQ(row_wins(giants), 1);
+    EXPECT_EQ(row_losses(giants), 1);
+    EXPECT_EQ(row_scored(giants), 3 + 2);
+    EXPECT_EQ(row_allowed(giants), 1 + 5);
+    EXPECT_EQ(row_pct(giants), U"0.5000");
+
+    const StandingRow& tigers = row_of(central, 4);  // lost at home to 巨人, drew at ソフトバンク
+    EXPECT_EQ(row_games(tigers), 2);
+    EXPECT_EQ(row_draws(tigers), 1);
+    EXPECT_EQ(row_pct(tigers), U"0.0000");
+
+    EXPECT_EQ(row_wins(row_of(pacific, 11)), 1);
+    EXPECT_EQ(row_games(row_of(pacific, 12)), 1);
+    EXPECT_EQ(row_draws(row_of(pacific, 12)), 1);
+    EXPECT_EQ(row_games(row_of(pacific, 7)), 0);
+}
+
+TEST(InterleagueStandings, TheHomeClubTakesTheCrowd) {
+    const Season season = season_2026();
+    const LeagueTable central = build_standings(season, 1, 6);
+    const LeagueTable pacific = build_standings(season, 7, 12);
+    // Attendance is the row's eight characters before the percentage.
+    const auto crowd = [](const StandingRow& row) { return number_or_zero(mid(row, 22, 8)); };
+    EXPECT_EQ(crowd(row_of(central, 1)), 41000);
+    EXPECT_EQ(crowd(row_of(central, 4)), 42000);
+    EXPECT_EQ(crowd(row_of(pacific, 12)), 38000);
+    EXPECT_EQ(crowd(row_of(pacific, 11)), 0);
+}
+
+}  // namespace
+}  // namespace tev
