@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/stats/standings.h"
+#include "core/stats/tallies.h"
 #include "support/season_builder.h"
 
 namespace tev {
@@ -62,6 +63,29 @@ TEST(InterleagueStandings, TheHomeClubTakesTheCrowd) {
     EXPECT_EQ(crowd(row_of(central, 4)), 42000);
     EXPECT_EQ(crowd(row_of(pacific, 12)), 38000);
     EXPECT_EQ(crowd(row_of(pacific, 11)), 0);
+}
+
+TEST(InterleagueTallies, EachClubHasItsRecordAgainstTheOtherLeagueAndItsMonthsCountThem) {
+    Season season = season_2026();
+    test::add_interleague_game(season, {.first = 1, .second = 7, .meet = 1, .first_runs = 4, .second_runs = 0,
+                                        .month = 6, .day = 9});
+    const TeamTallies tallies = build_team_tallies(season);
+    EXPECT_EQ(tallies.inter_tally(1, league_index(11)).losses, 1);  // 巨人 against ロッテ
+    EXPECT_EQ(tallies.inter_tally(1, league_index(7)).wins, 1);     // 巨人 at オリックス
+    EXPECT_EQ(tallies.inter_tally(11, 1).wins, 1);                  // ロッテ against 巨人
+    EXPECT_EQ(tallies.inter_tally(12, league_index(4)).draws, 1);   // ソフトバンク against 阪神
+    const Tally giants = tallies.interleague_total(1);
+    EXPECT_EQ(giants.wins, 1);
+    EXPECT_EQ(giants.losses, 1);
+    EXPECT_EQ(giants.draws, 0);
+    // League games stay in the league grid only.
+    EXPECT_EQ(tallies.vs_tally(0, 1, 4).wins, 1);
+    EXPECT_EQ(tallies.vs_tally(0, 1, 1).played(), false);
+    // The month columns count both kinds (the builder's games are on 5 April, June's on 9 June).
+    EXPECT_EQ(tallies.month_tally(1, month_column(4)).wins, 1);
+    EXPECT_EQ(tallies.month_tally(1, month_column(4)).losses, 1);
+    EXPECT_EQ(tallies.month_tally(1, month_column(6)).wins, 1);
+    EXPECT_EQ(tallies.month_tally(7, month_column(6)).losses, 1);
 }
 
 }  // namespace

@@ -25,6 +25,12 @@ void count(Tally& tally, int outcome) {
 
 TeamTallies build_team_tallies(const Season& season) {
     TeamTallies tallies;
+    const auto count_month = [&](int visitor, int home, int outcome, const Text& game) {
+        if (const int column = month_column(game_month(game)); column != 0) {
+            count(tallies.month[visitor][column], outcome);
+            count(tallies.month[home][column], -outcome);
+        }
+    };
     for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
         const int league = league_of(slot.team) - 1;
         const int a = league_index(slot.team);
@@ -32,12 +38,26 @@ TeamTallies build_team_tallies(const Season& season) {
         const int outcome = first_club_outcome(game);
         count(tallies.vs[league][a][b], outcome);
         count(tallies.vs[league][b][a], -outcome);
-        if (const int column = month_column(game_month(game)); column != 0) {
-            count(tallies.month[slot.team][column], outcome);
-            count(tallies.month[home_team(slot)][column], -outcome);
-        }
+        count_month(slot.team, home_team(slot), outcome, game);
+    });
+    for_each_interleague_game(season, [&](Slot slot, const Text& game) {
+        const int home = interleague_home(slot);
+        const int outcome = first_club_outcome(game);
+        count(tallies.inter[slot.team][slot.opp], outcome);
+        count(tallies.inter[home][league_index(slot.team)], -outcome);
+        count_month(slot.team, home, outcome, game);
     });
     return tallies;
+}
+
+Tally TeamTallies::interleague_total(int team) const {
+    Tally total;
+    for (int rival = 1; rival <= 6; ++rival) {
+        total.wins += inter[team][rival].wins;
+        total.draws += inter[team][rival].draws;
+        total.losses += inter[team][rival].losses;
+    }
+    return total;
 }
 
 Text tally_cell(const Tally& tally) {

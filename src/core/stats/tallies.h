@@ -1,5 +1,6 @@
-// Win/draw/loss tallies of every club against each league rival (`vs_tally`) and month by month
-// (`month_tally`), built in one pass over the stored games by `build_team_tallies`. Each tally
+// Win/draw/loss tallies of every club against each league rival (`vs_tally`), against each club of
+// the other league (`inter_tally`) and month by month (`month_tally`, league and interleague games
+// alike), built in one pass over the stored games by `build_team_tallies`. Each tally
 // holds its three counts as plain integers, so no count can wrap or spill into its neighbour
 // however many games a month or a pairing holds.
 #pragma once
@@ -28,11 +29,17 @@ struct TeamTallies {
     std::array<std::array<std::array<Tally, 7>, 7>, 2> vs{};
     // [team 1..12][month column 4..10]; indexes below 4 unused.
     std::array<std::array<Tally, kLastMonthColumn + 1>, 13> month{};
+    // [team 1..12][club 1..6 of the other league]: the interleague records; index 0 unused.
+    std::array<std::array<Tally, 7>, 13> inter{};
 
     // The record of club `a` against club `b` of `league` (0 Central, 1 Pacific); a = b is empty.
     const Tally& vs_tally(int league, int a, int b) const { return vs[league][a][b]; }
     // The record of `team` (1..12) in month column `column` (4..10).
     const Tally& month_tally(int team, int column) const { return month[team][column]; }
+    // The record of `team` against club `rival` (1..6) of the other league.
+    const Tally& inter_tally(int team, int rival) const { return inter[team][rival]; }
+    // The record of `team` against the whole other league (交流戦).
+    Tally interleague_total(int team) const;
 };
 
 // The month column of a game's month: 4 for March and April, 5..10 for May..October, 0 for a
