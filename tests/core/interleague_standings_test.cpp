@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/stats/standings.h"
+#include "core/stats/streaks.h"
 #include "core/stats/tallies.h"
 #include "support/season_builder.h"
 
@@ -86,6 +87,24 @@ TEST(InterleagueTallies, EachClubHasItsRecordAgainstTheOtherLeagueAndItsMonthsCo
     EXPECT_EQ(tallies.month_tally(1, month_column(4)).losses, 1);
     EXPECT_EQ(tallies.month_tally(1, month_column(6)).wins, 1);
     EXPECT_EQ(tallies.month_tally(7, month_column(6)).losses, 1);
+}
+
+TEST(InterleagueStreaks, AStreakRunsThroughInterleagueGamesInDateOrder) {
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    // 巨人: won a league game on 30 May, won at ロッテ on 2 June, won at home to 西武 on 3 June, then
+    // lost a league game on 5 June: a run of three wins, two of them against the Pacific League.
+    test::add_game(season, {.first = 1, .second = 2, .meet = 1, .first_runs = 2, .second_runs = 1, .month = 5, .day = 30});
+    test::add_interleague_game(season, {.first = 1, .second = 11, .meet = 1, .first_runs = 6, .second_runs = 0,
+                                        .month = 6, .day = 2});
+    test::add_interleague_game(season, {.first = 8, .second = 1, .meet = 1, .first_runs = 0, .second_runs = 1,
+                                        .month = 6, .day = 3});
+    test::add_game(season, {.first = 3, .second = 1, .meet = 1, .first_runs = 4, .second_runs = 3, .month = 6, .day = 5});
+    EXPECT_EQ(result_sequence(season, 1), U"○○○●");
+    EXPECT_EQ(result_sequence(season, 11), U"●");
+    EXPECT_EQ(result_sequence(season, 8), U"●");
+    EXPECT_EQ(streak_ranks(result_sequence(season, 1), U'○')[0].length, 3);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ struct ResultKey {
 
 Text result_sequence(const Season& season, int team) {
     std::vector<ResultKey> keys;
-    keys.reserve(2 * 5 * kMeetings);
+    keys.reserve(2 * 5 * kMeetings + 2 * 6 * kMostInterleagueMeetings);
     const int league = league_of(team);
     for (int club = 1; club <= 6; ++club) {
         const int rival = team_of(league, club);
@@ -45,6 +45,15 @@ Text result_sequence(const Season& season, int team) {
                 keys.emplace_back(game, outcome_mark(-first_club_outcome(game)));
         }
     }
+    // Interleague games run through the same sequence, in date order with the league games.
+    const int other = league == 1 ? 2 : 1;
+    for (int club = 1; club <= 6; ++club)
+        for (int meet = 1; meet <= kMostInterleagueMeetings; ++meet) {
+            if (const Text& game = season.interleague_at({team, club, meet}); !game.empty())
+                keys.emplace_back(game, outcome_mark(first_club_outcome(game)));
+            if (const Text& game = season.interleague_at({team_of(other, club), league_index(team), meet}); !game.empty())
+                keys.emplace_back(game, outcome_mark(-first_club_outcome(game)));
+        }
     std::sort(keys.begin(), keys.end());
     Text seq;
     seq.reserve(keys.size());
