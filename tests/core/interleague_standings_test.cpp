@@ -2,6 +2,7 @@
 // and (at home) its crowd, as NPB's standings count them.
 #include <gtest/gtest.h>
 
+#include "core/stats/inning_totals.h"
 #include "core/stats/standings.h"
 #include "core/stats/streaks.h"
 #include "core/stats/tallies.h"
@@ -105,6 +106,17 @@ TEST(InterleagueStreaks, AStreakRunsThroughInterleagueGamesInDateOrder) {
     EXPECT_EQ(result_sequence(season, 11), U"●");
     EXPECT_EQ(result_sequence(season, 8), U"●");
     EXPECT_EQ(streak_ranks(result_sequence(season, 1), U'○')[0].length, 3);
+}
+
+TEST(InterleagueInnings, TheInningTotalsAddInterleagueLineScores) {
+    const Season season = season_2026();  // the builder's games score all their runs in the first
+    const InningTotals totals = build_inning_totals(season);
+    EXPECT_EQ(totals.runs_batting_first(1, 1), 3);   // 巨人 at 阪神
+    EXPECT_EQ(totals.runs_batting_second(1, 1), 2);  // 巨人 at home to ロッテ
+    EXPECT_EQ(totals.runs_batting_first(11, 1), 5);
+    EXPECT_EQ(totals.runs_batting_first(4, 1), 1);   // 阪神 at ソフトバンク
+    EXPECT_EQ(totals.runs_batting_second(12, 1), 1);
+    EXPECT_EQ(totals.runs_batting_second(12, 2), 0);
 }
 
 }  // namespace

@@ -27,14 +27,15 @@ int inning_runs(const Text& game, std::size_t pos) {
 
 InningTotals build_inning_totals(const Season& season) {
     InningTotals totals;
-    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
-        const int home = home_team(slot);
+    const auto add = [&](int first, int second, const Text& game) {
         for (int inning = 1; inning <= kInnings; ++inning) {
             const std::size_t cell = 2 * static_cast<std::size_t>(inning - 1);
-            totals.first[slot.team][inning] += inning_runs(game, 40 + cell);
-            totals.second[home][inning] += inning_runs(game, 70 + cell);
+            totals.first[first][inning] += inning_runs(game, 40 + cell);
+            totals.second[second][inning] += inning_runs(game, 70 + cell);
         }
-    });
+    };
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) { add(slot.team, home_team(slot), game); });
+    for_each_interleague_game(season, [&](Slot slot, const Text& game) { add(slot.team, interleague_home(slot), game); });
     return totals;
 }
 
