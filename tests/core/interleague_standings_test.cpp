@@ -2,6 +2,7 @@
 // and (at home) its crowd, as NPB's standings count them.
 #include <gtest/gtest.h>
 
+#include "core/pitchers/pitcher_make.h"
 #include "core/stats/inning_totals.h"
 #include "core/stats/standings.h"
 #include "core/stats/streaks.h"
@@ -117,6 +118,40 @@ TEST(InterleagueInnings, TheInningTotalsAddInterleagueLineScores) {
     EXPECT_EQ(totals.runs_batting_first(4, 1), 1);   // 阪神 at ソフトバンク
     EXPECT_EQ(totals.runs_batting_second(12, 1), 1);
     EXPECT_EQ(totals.runs_batting_second(12, 2), 0);
+}
+
+// The row of `key` ("TT" + name padded to 10) in `table`, or nullptr.
+const PitcherRow* pitcher_row(const PitcherTable& table, int team, const Text& name) {
+    const Text key = pitcher_key(team, name);
+    for (const PitcherRow& row : table)
+        if (row.key == key) return &row;
+    return nullptr;
+}
+
+TEST(InterleaguePitchers, APitcherWhoWinsAnInterleagueGameIsCreditedInHisLeague) {
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    test::add_interleague_game(season, {.first = 7, .second = 1, .meet = 1, .first_runs = 3, .second_runs = 2,
+                                        .first_pitcher = U"山本", .second_pitcher = U"菅野", .save = U"平野"});
+    test::add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 5, .second_runs = 0,
+                            .first_pitcher = U"菅野", .second_pitcher = U"才木"});
+    const PitcherBuild central = build_pitcher_table(season, 1, 6);
+    const PitcherBuild pacific = build_pitcher_table(season, 7, 12);
+    const PitcherRow* sugano = pitcher_row(central.table, 1, U"菅野");
+    ASSERT_NE(sugano, nullptr);
+    EXPECT_EQ(sugano->wins, 1);
+    EXPECT_EQ(sugano->losses, 1);
+    const PitcherRow* yamamoto = pitcher_row(pacific.table, 7, U"山本");
+    ASSERT_NE(yamamoto, nullptr);
+    EXPECT_EQ(yamamoto->wins, 1);
+    EXPECT_EQ(pitcher_row(pacific.table, 7, U"平野")->saves, 1);
+    // Neither league's table holds the other league's pitchers.
+    EXPECT_EQ(pitcher_row(central.table, 7, U"山本"), nullptr);
+    EXPECT_EQ(pitcher_row(pacific.table, 1, U"菅野"), nullptr);
+    const PitcherBuild both = merge_pitcher_tables(season, central, pacific);
+    EXPECT_EQ(pitcher_row(both.table, 7, U"山本")->wins, 1);
+    EXPECT_EQ(pitcher_row(both.table, 1, U"菅野")->losses, 1);
 }
 
 }  // namespace

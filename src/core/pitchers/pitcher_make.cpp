@@ -96,17 +96,26 @@ private:
 PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_team) {
     Builder b;
     KeyBuffer keys;
-    for_each_game(season, first_team, last_team, [&](Slot slot, const Text& game) {
+    // The pitchers of record of a game, and its save, for the clubs of [first_team, last_team] in it.
+    const auto credit_game = [&](int first, int second, const Text& game) {
         const TextView r1 = mid_view(game, 1, 2), r2 = mid_view(game, 3, 2);
         if (r1 == r2) return;  // a draw credits nobody
-        const int second = home_team(slot);
-        PitcherRow* v = b.row_of(keys.make(slot.team, mid_view(game, 5, 10)));
-        PitcherRow* h = b.row_of(keys.make(second, mid_view(game, 15, 10)));
+        const auto in_range = [&](int team) { return team >= first_team && team <= last_team; };
+        PitcherRow* v = in_range(first) ? b.row_of(keys.make(first, mid_view(game, 5, 10))) : nullptr;
+        PitcherRow* h = in_range(second) ? b.row_of(keys.make(second, mid_view(game, 15, 10))) : nullptr;
         const bool first_won = first_runs(game) > second_runs(game);
         b.credit(first_won ? v : h, &PitcherRow::wins);
         b.credit(first_won ? h : v, &PitcherRow::losses);
         const TextView save = mid_view(game, 25, 10);
-        if (!trim_right_view(save).empty()) b.credit(b.row_of(keys.make(first_won ? slot.team : second, save)), &PitcherRow::saves);
+        const int winner = first_won ? first : second;
+        if (!trim_right_view(save).empty() && in_range(winner))
+            b.credit(b.row_of(keys.make(winner, save)), &PitcherRow::saves);
+    };
+    for_each_game(season, first_team, last_team,
+                  [&](Slot slot, const Text& game) { credit_game(slot.team, home_team(slot), game); });
+    // Interleague games count for the pitchers of this table's clubs, after the league games.
+    for_each_interleague_game(season, [&](Slot slot, const Text& game) {
+        credit_game(slot.team, interleague_home(slot), game);
     });
     return b.finish();
 }
