@@ -2,6 +2,7 @@
 // and (at home) its crowd, as NPB's standings count them.
 #include <gtest/gtest.h>
 
+#include "core/homeruns/homerun_make.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/inning_totals.h"
 #include "core/stats/standings.h"
@@ -152,6 +153,23 @@ TEST(InterleaguePitchers, APitcherWhoWinsAnInterleagueGameIsCreditedInHisLeague)
     const PitcherBuild both = merge_pitcher_tables(season, central, pacific);
     EXPECT_EQ(pitcher_row(both.table, 7, U"山本")->wins, 1);
     EXPECT_EQ(pitcher_row(both.table, 1, U"菅野")->losses, 1);
+}
+
+TEST(InterleagueHomeRuns, AHomeRunOffTheOtherLeaguesPitcherCountsForEachInHisOwnLeague) {
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    test::add_interleague_game(season, {.first = 12, .second = 2, .meet = 1, .first_runs = 1, .second_runs = 0});
+    season.interleague_at({12, 2, 1}) += format_hr(HrEntry{12, U"山川", 2, U"小川"});
+    const HomerunTables tables = homerun_make(season).tables;
+    EXPECT_EQ(tally_count(tables.bat_p[0]), 1);
+    EXPECT_EQ(trim_both(mid(tables.bat_p[0], 3, 10)), U"山川");
+    EXPECT_EQ(tally_count(tables.pit_c[0]), 1);
+    EXPECT_EQ(trim_both(mid(tables.pit_c[0], 3, 10)), U"小川");
+    EXPECT_TRUE(tables.bat_c[0].empty());
+    EXPECT_TRUE(tables.pit_p[0].empty());
+    EXPECT_EQ(tally_count(tables.bat_all[0]), 1);
+    EXPECT_EQ(tally_count(tables.pit_all[0]), 1);
 }
 
 }  // namespace

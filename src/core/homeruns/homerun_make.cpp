@@ -55,9 +55,20 @@ void sort_by_count(std::vector<Tally>& rows) {
 std::vector<Tally> tally_league(const Season& season, int first_team, int last_team,
                                 std::size_t key_at, int& refused) {
     LeagueTally tally(kHrLeagueEntries);
+    const auto record_key = [&](const Text& game, int j) {
+        return mid_view(mid_view(game, kGameLength + 1 + kHrLength * static_cast<std::size_t>(j), kHrLength), key_at, 12);
+    };
     for_each_game(season, first_team, last_team, [&](Slot, const Text& game) {
-        for (int j = 0; j < hr_count(game); ++j)
-            tally.add(mid_view(mid_view(game, kGameLength + 1 + kHrLength * static_cast<std::size_t>(j), kHrLength), key_at, 12));
+        for (int j = 0; j < hr_count(game); ++j) tally.add(record_key(game, j));
+    });
+    // In an interleague game only the records of this league's players count: the batter's club
+    // (or the pitcher's) names the league.
+    for_each_interleague_game(season, [&](Slot, const Text& game) {
+        for (int j = 0; j < hr_count(game); ++j) {
+            const TextView key = record_key(game, j);
+            const auto team = number_or_zero(key.substr(0, 2));
+            if (team >= first_team && team <= last_team) tally.add(key);
+        }
     });
     refused = tally.refused();
     sort_by_count(tally.rows());
