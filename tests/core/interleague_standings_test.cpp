@@ -2,6 +2,7 @@
 // and (at home) its crowd, as NPB's standings count them.
 #include <gtest/gtest.h>
 
+#include "core/history/history_make.h"
 #include "core/homeruns/homerun_make.h"
 #include "core/pitchers/pitcher_make.h"
 #include "core/stats/inning_totals.h"
@@ -170,6 +171,22 @@ TEST(InterleagueHomeRuns, AHomeRunOffTheOtherLeaguesPitcherCountsForEachInHisOwn
     EXPECT_TRUE(tables.pit_p[0].empty());
     EXPECT_EQ(tally_count(tables.bat_all[0]), 1);
     EXPECT_EQ(tally_count(tables.pit_all[0]), 1);
+}
+
+TEST(InterleagueHistory, AnInterleagueWinMovesTheClubsPercentageAndPlaceInItsLeague) {
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    test::add_game(season, {.first = 1, .second = 2, .meet = 1, .first_runs = 1, .second_runs = 2, .month = 5, .day = 30});
+    test::add_interleague_game(season, {.first = 1, .second = 7, .meet = 1, .first_runs = 3, .second_runs = 0,
+                                        .month = 6, .day = 2});
+    const History h = history_make(season);
+    const int may_30 = season_day(5, 30), june_2 = season_day(6, 2);
+    EXPECT_EQ(h.pct[may_30][1], 0);
+    EXPECT_EQ(h.pct[june_2][1], 5000);  // one league loss, one interleague win
+    EXPECT_EQ(h.pct[june_2][7], 0);     // オリックス lost its only game
+    EXPECT_EQ(h.rank[june_2][7], 6);
+    EXPECT_EQ(h.rank[june_2][8], 1);    // the Pacific clubs that have not played share first place
 }
 
 }  // namespace

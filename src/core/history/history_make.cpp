@@ -61,16 +61,18 @@ void rank_league(History& h, int x, int first, const std::array<int, 13>& wins, 
 
 History history_make(const Season& season) {
     std::array<DayResults, kHistoryDays + 1> days;
-    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
+    const auto count_game = [&](int first, int second, const Text& game) {
         const int x = season_day(game_month(game), game_day(game));
         if (x < 0) return;
-        const int first = slot.team;
-        const int second = home_team(slot);
         const int r1 = first_runs(game), r2 = second_runs(game);
         if (r1 == r2) return;
         ++days[x].wins[r1 > r2 ? first : second];
         ++days[x].losses[r1 > r2 ? second : first];
-    });
+    };
+    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) { count_game(slot.team, home_team(slot), game); });
+    // Interleague games move each club's percentage, and so the places, within its own league.
+    for_each_interleague_game(season,
+                              [&](Slot slot, const Text& game) { count_game(slot.team, interleague_home(slot), game); });
     History h;
     std::array<int, 13> wins{}, losses{};
     const auto count_day = [&](const DayResults& d) {
