@@ -20,6 +20,8 @@ inline constexpr Color kHighlight = 0xFFFF80;  // light yellow: the button can b
 inline constexpr Color kRed = 0xFF0000;
 inline constexpr Color kBlue = 0x0000FF;
 inline constexpr Color kBlack = 0x000000;
+inline constexpr Color kOrange = 0xFF8000;  // the captions of Pacific and both-league lists
+inline constexpr Color kYellow = 0xFFFF00;
 
 struct Control {
     ControlKind kind = ControlKind::button;

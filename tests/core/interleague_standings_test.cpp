@@ -22,10 +22,16 @@ const StandingRow& row_of(const LeagueTable& table, int team) {
     return table.front();
 }
 
-Season season_2026() {
+// An empty 2026 season with three interleague meetings per pair.
+Season empty_2026() {
     Season season;
     season.disp_year = "2026";
     season.interleague_meetings = 3;
+    return season;
+}
+
+Season season_2026() {
+    Season season = empty_2026();
     test::add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 3, .second_runs = 1, .attendance = 42000});
     test::add_interleague_game(season, {.first = 11, .second = 1, .meet = 1, .first_runs = 5, .second_runs = 2,
                                         .attendance = 41000});
@@ -94,9 +100,7 @@ TEST(InterleagueTallies, EachClubHasItsRecordAgainstTheOtherLeagueAndItsMonthsCo
 }
 
 TEST(InterleagueStreaks, AStreakRunsThroughInterleagueGamesInDateOrder) {
-    Season season;
-    season.disp_year = "2026";
-    season.interleague_meetings = 3;
+    Season season = empty_2026();
     // 巨人: won a league game on 30 May, won at ロッテ on 2 June, won at home to 西武 on 3 June, then
     // lost a league game on 5 June: a run of three wins, two of them against the Pacific League.
     test::add_game(season, {.first = 1, .second = 2, .meet = 1, .first_runs = 2, .second_runs = 1, .month = 5, .day = 30});
@@ -131,9 +135,7 @@ const PitcherRow* pitcher_row(const PitcherTable& table, int team, const Text& n
 }
 
 TEST(InterleaguePitchers, APitcherWhoWinsAnInterleagueGameIsCreditedInHisLeague) {
-    Season season;
-    season.disp_year = "2026";
-    season.interleague_meetings = 3;
+    Season season = empty_2026();
     test::add_interleague_game(season, {.first = 7, .second = 1, .meet = 1, .first_runs = 3, .second_runs = 2,
                                         .first_pitcher = U"山本", .second_pitcher = U"菅野", .save = U"平野"});
     test::add_game(season, {.first = 1, .second = 4, .meet = 1, .first_runs = 5, .second_runs = 0,
@@ -157,9 +159,7 @@ TEST(InterleaguePitchers, APitcherWhoWinsAnInterleagueGameIsCreditedInHisLeague)
 }
 
 TEST(InterleagueHomeRuns, AHomeRunOffTheOtherLeaguesPitcherCountsForEachInHisOwnLeague) {
-    Season season;
-    season.disp_year = "2026";
-    season.interleague_meetings = 3;
+    Season season = empty_2026();
     test::add_interleague_game(season, {.first = 12, .second = 2, .meet = 1, .first_runs = 1, .second_runs = 0});
     season.interleague_at({12, 2, 1}) += format_hr(HrEntry{12, U"山川", 2, U"小川"});
     const HomerunTables tables = homerun_make(season).tables;
@@ -174,9 +174,7 @@ TEST(InterleagueHomeRuns, AHomeRunOffTheOtherLeaguesPitcherCountsForEachInHisOwn
 }
 
 TEST(InterleagueHistory, AnInterleagueWinMovesTheClubsPercentageAndPlaceInItsLeague) {
-    Season season;
-    season.disp_year = "2026";
-    season.interleague_meetings = 3;
+    Season season = empty_2026();
     test::add_game(season, {.first = 1, .second = 2, .meet = 1, .first_runs = 1, .second_runs = 2, .month = 5, .day = 30});
     test::add_interleague_game(season, {.first = 1, .second = 7, .meet = 1, .first_runs = 3, .second_runs = 0,
                                         .month = 6, .day = 2});

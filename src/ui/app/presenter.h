@@ -64,6 +64,23 @@ protected:
         main_.on(name, Event::click, handler);
     }
 
+    // While `view` owns the report pane, the keypad (not during a rebuild) and the month buttons
+    // step the as-of day, and `redraw` shows the report of the new day.
+    template <class Redraw>
+    void claim_as_of_calendar(PaneReport view, Redraw redraw) {
+        main_.claim("Command4", Event::click, [this, view, redraw](int key) {
+            if (modes_.rebuilding || modes_.pane != view) return false;
+            if (panes_.step_as_of(key, 0)) redraw();
+            return true;
+        });
+        main_.claim("Command2", Event::click, [this, view, redraw](int month) {
+            if (modes_.pane != view) return false;
+            hide_year_list();
+            if (panes_.step_as_of(-1, month)) redraw();
+            return true;
+        });
+    }
+
     Window& main_;
     Services& services_;
     SeasonDocument& document_;

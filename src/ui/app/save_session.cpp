@@ -12,7 +12,7 @@ bool SaveSession::open(SaveKind kind, const std::string& year) {
     year_ = year;
     if (const Status begun = begin_save(dir_, year, kind); !begun) {
         failed_ = true;
-        listener_.tell(U"データを保存できませんでした。入力したデータはまだ保存されていません。\r\n\r\n" +
+        listener_.tell(kGamesNotSaved + U"\r\n\r\n" +
                        from_utf8(begun.error().describe()));
         return false;
     }

@@ -15,6 +15,9 @@
 
 namespace tev::ui {
 
+// What the user reads when a save of the games did not happen.
+inline const Text kGamesNotSaved = U"データを保存できませんでした。入力したデータはまだ保存されていません。";
+
 class SaveSession {
 public:
     SaveSession(std::filesystem::path dir, DocumentListener& listener) : dir_(std::move(dir)), listener_(listener) {}

@@ -18,7 +18,6 @@ namespace tev::ui {
 
 namespace {
 
-const Text kNotSaved = U"データを保存できませんでした。入力したデータはまだ保存されていません。";
 const Text kHomerunProgress = U"ホームランデータ作成中です。→";
 
 Text stars(int n) { return Text(static_cast<std::size_t>(n), U'＊'); }
@@ -202,7 +201,7 @@ bool SeasonDocument::save_season(bool let_events_run) {
     std::vector<const ItemWriter*> writers = {&best, &pitchers, &games};
     if (clubs) writers.insert(writers.begin(), &*clubs);
     // The game file last: derived files never run ahead of the games they follow.
-    return saves_.write(writers, kNotSaved);
+    return saves_.write(writers, kGamesNotSaved);
 }
 
 // ---- history ----

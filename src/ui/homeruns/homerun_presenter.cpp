@@ -5,12 +5,6 @@
 
 namespace tev::ui {
 
-namespace {
-
-constexpr Color kOrange = 0xFF8000;
-
-}  // namespace
-
 void HomerunPresenter::bind() {
     on_click("Command18", [this](int) { Command18_Click(); });
     main_.claim("Command19", Event::click, [this](int) { return Command19_Click(); });

@@ -12,9 +12,6 @@ namespace tev::ui {
 
 namespace {
 
-constexpr Color kYellow = 0xFFFF00;
-constexpr Color kOrange = 0xFF8000;
-
 // The caption colour of the pitcher lists of `league`.
 Color league_color(int league) {
     return league == 1 ? kRed : league == 2 ? kYellow : kOrange;

@@ -13,17 +13,7 @@ void RacePresenter::bind() {
     on_click("mnulog", [this](int team) { mnulog_Click(team); });
     main_.claim("List4", Event::click, [this](int) { return race_line_click(main_.at("List4").list_index + 1); });
     // While the race table follows the as-of calendar, the keypad and month buttons step its day.
-    main_.claim("Command4", Event::click, [this](int key) {
-        if (modes_.rebuilding || modes_.pane != PaneReport::race_as_of) return false;
-        if (panes_.step_as_of(key, 0)) show_race_as_of();
-        return true;
-    });
-    main_.claim("Command2", Event::click, [this](int month) {
-        if (modes_.pane != PaneReport::race_as_of) return false;
-        hide_year_list();
-        if (panes_.step_as_of(-1, month)) show_race_as_of();
-        return true;
-    });
+    claim_as_of_calendar(PaneReport::race_as_of, [this] { show_race_as_of(); });
 }
 
 void RacePresenter::open_race_view(const ReportPane& pane, PaneReport view) {

@@ -30,17 +30,7 @@ void ReportsPresenter::bind() {
             show_inning_totals(i + (std::string(name) == "Option4" ? 7 : 1));
             return true;
         });
-    main_.claim("Command4", Event::click, [this](int key) {
-        if (modes_.rebuilding || modes_.pane != PaneReport::standings_as_of) return false;
-        if (panes_.step_as_of(key, 0)) show_standings_as_of();
-        return true;
-    });
-    main_.claim("Command2", Event::click, [this](int month) {
-        if (modes_.pane != PaneReport::standings_as_of) return false;
-        hide_year_list();
-        if (panes_.step_as_of(-1, month)) show_standings_as_of();
-        return true;
-    });
+    claim_as_of_calendar(PaneReport::standings_as_of, [this] { show_standings_as_of(); });
 }
 
 void ReportsPresenter::Command9_Click() {

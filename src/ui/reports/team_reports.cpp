@@ -9,12 +9,6 @@
 
 namespace tev::ui {
 
-namespace {
-
-constexpr Color kOrange = 0xFF8000;
-
-}  // namespace
-
 void ReportsPresenter::Command10_Click() {
     panes_.show_list4_report(vs_record_report(document_.tallies(), document_.standings(1), document_.standings(2), season().disp_year, panes_.display_size(), season().clubs),
                       PaneReport::none);
