@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/store/season_files.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 
@@ -92,6 +93,53 @@ TEST(InterleagueFile, ADamagedFileIsToldWithItsLine) {
         EXPECT_EQ(error.kind, ErrorKind::damaged);
         EXPECT_EQ(error.file, kName);
         EXPECT_EQ(error.line, c.line) << error.describe();
+    }
+}
+
+// The year's file set: the interleague file goes with the season's other files, read and written
+// with them, and a year without interleague games keeps exactly the files it always had.
+TEST(InterleagueFile, TravelsWithTheSeasonFilesOnlyWhenTheYearHasInterleaguePlay) {
+    test::TempDir dir;
+    const FileNames names = year_file_names("2026");
+    Season empty;
+    empty.disp_year = "2026";
+    empty.interleague_meetings = 3;  // the era's number: nothing to keep in a file
+    ASSERT_TRUE(write_season_files(dir.path(), names, empty).ok());
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / kName));
+
+    const Season season = season_2026();
+    ASSERT_TRUE(write_season_files(dir.path(), names, season).ok());
+    ASSERT_TRUE(std::filesystem::exists(dir.path() / kName));
+    Season read;
+    read.disp_year = "2026";
+    ASSERT_TRUE(read_season_files(dir.path(), names, read).ok());
+    EXPECT_EQ(read.interleague, season.interleague);
+    EXPECT_EQ(read.interleague_meetings, 3);
+    EXPECT_EQ(read.games, season.games);
+
+    // A damaged interleague file makes the whole year unreadable: nothing is half-read.
+    spit(dir.path() / kName, "9\r\n");
+    Season kept = season_2026();
+    const Status damaged = read_season_files(dir.path(), names, kept);
+    ASSERT_FALSE(damaged.ok());
+    EXPECT_EQ(damaged.error().file, kName);
+    EXPECT_EQ(kept.interleague, season.interleague);
+}
+
+TEST(InterleagueFile, AYearWithoutTheFileTakesTheMeetingsOfItsEra) {
+    test::TempDir dir;
+    for (const auto& [year, meetings] : {std::pair{"1996", 0}, std::pair{"2005", 6}, std::pair{"2010", 4},
+                                         std::pair{"2020", 0}, std::pair{"2026", 3}}) {
+        Season season;
+        season.disp_year = year;
+        season.interleague_meetings = 5;
+        Season written;
+        written.disp_year = year;
+        written.interleague_meetings = meetings;  // as the era says: no interleague file is written
+        ASSERT_TRUE(write_season_files(dir.path(), year_file_names(year), written).ok());
+        ASSERT_FALSE(std::filesystem::exists(dir.path() / interleague_file_name(year)));
+        ASSERT_TRUE(read_season_files(dir.path(), year_file_names(year), season).ok());
+        EXPECT_EQ(season.interleague_meetings, meetings) << year;
     }
 }
 

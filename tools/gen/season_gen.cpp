@@ -170,6 +170,7 @@ Season generate_season(const std::string& year, std::uint32_t seed) {
     Rng rng(seed);
     Season season;
     season.disp_year = year;
+    season.interleague_meetings = era_shape(year).interleague_meetings;  // as a year without the file reads
     std::array<Club, 13> clubs;
     for (int t = 1; t <= 12; ++t) clubs[t] = Club{make_staff(rng, t), make_lineup(rng)};
     play_league(rng, season, 1, clubs);

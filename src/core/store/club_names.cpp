@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/store/season_shape.h"
 #include "core/text/cp932.h"
 #include "core/text/fixed_width.h"
 
@@ -125,7 +126,7 @@ ClubNames club_names_of_new_year(const std::string& year) {
     ClubNames names = todays_club_names();
     if (y < 2012)
         for (int f = 0; f < kClubForms; ++f) names.forms[f][2] = default_club_names().forms[f][2];
-    names.meetings = y < 2007 ? 22 : y < 2015 ? 24 : 25;
+    names.meetings = era_shape(y).league_meetings;
     return names;
 }
 

@@ -56,7 +56,9 @@ const ClubNames& todays_club_names();
 
 // The names a year starts with when it is created: the defaults before 2005; from 2005 楽天 and
 // ソフトバンク (横浜 until 2011, ＤｅＮＡ from 2012), with that era's league meetings per pair
-// (22 in 2005-2006, 24 in 2007-2014, 25 from 2015). `year` is four digits.
+// (era_shape: 22 in 2005-2006, 24 in 2007-2014, 25 in 2015-2019, 24 in 2020, 25 from 2021).
+// A year before 2005 keeps the default 26, so that it writes no club file: its files stay those
+// of any installation. `year` is four digits.
 ClubNames club_names_of_new_year(const std::string& year);
 
 // The most characters form `f` holds; for the two title prefixes, the most display columns.

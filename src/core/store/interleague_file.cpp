@@ -1,5 +1,7 @@
 #include "core/store/interleague_file.h"
 
+#include <algorithm>
+
 #include "core/store/game_string.h"
 #include "core/text/fixed_width.h"
 
@@ -48,6 +50,27 @@ Result<std::optional<InterleagueGames>> read_interleague_file(const std::filesys
         read.games[static_cast<std::size_t>(i)] = game;
     }
     return std::optional<InterleagueGames>(std::move(read));
+}
+
+Status read_year_interleague(const std::filesystem::path& dir, const std::string& year, InterleagueGames& into) {
+    auto read = read_interleague_file(dir, interleague_file_name(year));
+    if (!read) return read.error();
+    if (*read) {
+        into = std::move(**read);
+    } else {
+        into = InterleagueGames{};
+        into.meetings = era_shape(year).interleague_meetings;
+    }
+    return ok_status();
+}
+
+bool interleague_file_wanted(const std::filesystem::path& dir, const Season& season) {
+    const bool any_game = std::any_of(season.interleague.begin(), season.interleague.end(),
+                                      [](const Text& game) { return !game.empty(); });
+    if (any_game || season.interleague_meetings != era_shape(season.disp_year).interleague_meetings)
+        return true;
+    std::error_code ec;
+    return std::filesystem::exists(dir / name_on_disk(dir, interleague_file_name(season.disp_year)), ec);
 }
 
 ItemWriter interleague_file_writer(const Season& season, const std::string& name) {

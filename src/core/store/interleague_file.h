@@ -32,6 +32,16 @@ struct InterleagueGames {
 Result<std::optional<InterleagueGames>> read_interleague_file(const std::filesystem::path& dir,
                                                               const std::string& name);
 
+// The interleague games of `year` into `into`, as the year's other files are read: the file's
+// games and meetings, or none and the era's meetings (era_shape) when the year has no file; a
+// `damaged` error (and `into` unchanged) for a file that cannot be used.
+Status read_year_interleague(const std::filesystem::path& dir, const std::string& year, InterleagueGames& into);
+
+// Whether `season` needs its interleague file written: it holds a game, its meetings differ
+// from the era's, or the file is already there. Otherwise the year keeps exactly the files of an
+// installation that knows nothing of interleague play.
+bool interleague_file_wanted(const std::filesystem::path& dir, const Season& season);
+
 // The writer of the interleague file of `season`.
 ItemWriter interleague_file_writer(const Season& season, const std::string& name);
 

@@ -1,5 +1,8 @@
 #include "core/store/season.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/store/teams.h"
 
 namespace tev {
@@ -11,6 +14,21 @@ bool Season::empty() const {
         return true;
     };
     return none(games) && none(interleague);
+}
+
+const Text& Season::filed_game(int first, int second, int meet) const {
+    const Slot slot{first, league_index(second), meet};
+    return league_of(first) == league_of(second) ? game_at(slot) : interleague_at(slot);
+}
+
+Text& Season::filed_game(int first, int second, int meet) {
+    return const_cast<Text&>(std::as_const(*this).filed_game(first, second, meet));
+}
+
+int last_interleague_meeting_filed(const Season& season) {
+    int last = 0;
+    for_each_interleague_game(season, [&](Slot slot, const Text&) { last = std::max(last, slot.meet); });
+    return last;
 }
 
 std::optional<Slot> find_meeting(const Season& season, int a, int b, int n) {

@@ -66,6 +66,11 @@ struct Season {
     const Text& interleague_at(Slot s) const { return interleague[interleague_slot_line(s) - 1]; }
     Text& interleague_at(Slot s) { return interleague[interleague_slot_line(s) - 1]; }
 
+    // Meeting `meet` of `first` (batting first) and `second` as filed with `first` first: the
+    // game store for two clubs of one league, the interleague store for two of different leagues.
+    const Text& filed_game(int first, int second, int meet) const;
+    Text& filed_game(int first, int second, int meet);
+
     // The meetings per pair of the season's clubs: in a league (clubs.meetings) and between them.
     SeasonShape shape() const { return {clubs.meetings, interleague_meetings}; }
 
@@ -94,6 +99,9 @@ void for_each_game(const Season& season, int first_team, int last_team, Visit&& 
 
 // The team number of the home club of `slot`.
 constexpr int home_team(Slot s) { return s.team > 6 ? s.opp + 6 : s.opp; }
+
+// The highest meeting number of a stored interleague game, 0 when there is none.
+int last_interleague_meeting_filed(const Season& season);
 
 // The home club of the interleague slot `s`: club `s.opp` of the league `s.team` does not play in.
 constexpr int interleague_home(Slot s) { return team_of(league_of(s.team) == 1 ? 2 : 1, s.opp); }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/store/game_string.h"
+#include "core/store/interleague_file.h"
 #include "core/text/cp932.h"
 #include "core/text/fixed_width.h"
 
@@ -141,6 +142,11 @@ Status read_pitchers(const fs::path& dir, const std::string& name, PitcherTable&
     return ok_status();
 }
 
+void take_interleague(Season& season, InterleagueGames&& read) {
+    season.interleague = std::move(read.games);
+    season.interleague_meetings = read.meetings;
+}
+
 }  // namespace
 
 Status read_season_files(const fs::path& dir, const FileNames& names, Season& season,
@@ -155,6 +161,8 @@ Status read_season_files(const fs::path& dir, const FileNames& names, Season& se
     // Files handed out by other installations may end in ".dat"; errors name the file as it is.
     step(ReadStep::games);
     if (auto s = read_games(dir, name_on_disk(dir, names.game_file), *games); !s) return s;
+    auto interleague = std::make_unique<InterleagueGames>();
+    if (auto s = read_year_interleague(dir, season.disp_year, *interleague); !s) return s;
     step(ReadStep::best);
     if (auto s = read_best(dir, name_on_disk(dir, names.best_file), *best); !s) return s;
     step(ReadStep::pitchers);
@@ -163,6 +171,7 @@ Status read_season_files(const fs::path& dir, const FileNames& names, Season& se
         !s)
         return s;
     season.games = std::move(*games);
+    take_interleague(season, std::move(*interleague));
     season.score_list = std::move(*best);
     season.pitcher_c = std::move((*tables)[0]);
     season.pitcher_p = std::move((*tables)[1]);
@@ -173,7 +182,10 @@ Status read_season_files(const fs::path& dir, const FileNames& names, Season& se
 Status read_game_file(const fs::path& dir, const FileNames& names, Season& season) {
     auto games = std::make_unique<std::array<Text, kSlotCount>>();
     if (auto s = read_games(dir, name_on_disk(dir, names.game_file), *games); !s) return s;
+    auto interleague = std::make_unique<InterleagueGames>();
+    if (auto s = read_year_interleague(dir, season.disp_year, *interleague); !s) return s;
     season.games = std::move(*games);
+    take_interleague(season, std::move(*interleague));
     return ok_status();
 }
 
@@ -213,11 +225,25 @@ ItemWriter pitcher_file_writer(const Season& season, const std::string& name) {
     return writer;
 }
 
+std::vector<ItemWriter> season_file_writers(const fs::path& dir, const FileNames& names, const Season& season) {
+    std::vector<ItemWriter> writers;
+    writers.push_back(best_file_writer(season, names.best_file));
+    writers.push_back(pitcher_file_writer(season, names.pitcher_file));
+    if (interleague_file_wanted(dir, season))
+        writers.push_back(interleague_file_writer(season, interleague_file_name(season.disp_year)));
+    writers.push_back(game_file_writer(season, names.game_file));
+    return writers;
+}
+
 Status write_season_files(const fs::path& dir, const FileNames& names, const Season& season) {
     const ItemWriter games = game_file_writer(season, names.game_file);
     const ItemWriter best = best_file_writer(season, names.best_file);
     const ItemWriter pitchers = pitcher_file_writer(season, names.pitcher_file);
-    return commit_writers(dir, {&games, &best, &pitchers});
+    std::vector<const ItemWriter*> set = {&games, &best, &pitchers};
+    std::optional<ItemWriter> interleague;
+    if (interleague_file_wanted(dir, season))
+        set.push_back(&interleague.emplace(interleague_file_writer(season, interleague_file_name(season.disp_year))));
+    return commit_writers(dir, set);
 }
 
 }  // namespace tev

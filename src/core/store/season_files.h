@@ -1,10 +1,12 @@
 // The season file set: the game file (2,160 lines, one quoted GameString or "" each, in slot
-// order), the score-list file (150 quoted lines) and the pitcher file (250 lines of the three
-// pitcher tables side by side: key, wins, losses, saves, three times).
+// order), the score-list file (150 quoted lines), the pitcher file (250 lines of the three
+// pitcher tables side by side: key, wins, losses, saves, three times) and, for a year of
+// interleague play, the interleague file (interleague_file.h), read with the game file.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "core/settings/settings.h"
 #include "core/store/season.h"
@@ -30,11 +32,17 @@ Status read_game_file(const std::filesystem::path& dir, const FileNames& names, 
 // year's file.
 Result<std::array<PitcherTable, 3>> read_pitcher_file(const std::filesystem::path& dir, const std::string& name);
 
-// The three files of `season` written together, each complete or not at all (see
+// The three files of `season` (and its interleague file, when wanted) written together, each complete or not at all (see
 // write_files_atomically); a text that the files cannot hold fails the save before anything is
 // written.
 Status write_season_files(const std::filesystem::path& dir, const FileNames& names,
                           const Season& season);
+
+// The writers of the season's files in the order a save replaces them: the score list, the
+// pitchers, the interleague games (when the year has them, interleague_file_wanted) and the
+// game file last, so that no derived file runs ahead of the games it follows.
+std::vector<ItemWriter> season_file_writers(const std::filesystem::path& dir, const FileNames& names,
+                                            const Season& season);
 
 // The writers of the three files, for callers that add them to a larger set.
 ItemWriter game_file_writer(const Season& season, const std::string& name);

@@ -13,4 +13,9 @@ SeasonShape era_shape(int year) {
     return {25, 3};
 }
 
+SeasonShape era_shape(const std::string& year) {
+    const bool digits = !year.empty() && year.find_first_not_of("0123456789") == std::string::npos && year.size() <= 4;
+    return era_shape(digits ? std::stoi(year) : 0);
+}
+
 }  // namespace tev

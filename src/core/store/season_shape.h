@@ -3,6 +3,8 @@
 // the defaults of a year that is created, or whose files do not say.
 #pragma once
 
+#include <string>
+
 namespace tev {
 
 // The most interleague meetings of a pair the store holds (2005-2006 played six).
@@ -19,6 +21,8 @@ struct SeasonShape {
 // 2005-2006 22 and 6, 2007-2014 24 and 4, 2015-2019 25 and 3, 2020 24 and 0, from 2021 25 and 3.
 // A year before 1985 has the shape of 1985.
 SeasonShape era_shape(int year);
+// The same for a year written as four digits (anything else counts as a year before 1985).
+SeasonShape era_shape(const std::string& year);
 
 // The games each club plays in a season of `shape`: five league rivals, six of the other league.
 constexpr int games_per_club(const SeasonShape& shape) {

@@ -10,6 +10,7 @@
 #include "core/stats/score_list.h"
 #include "core/store/club_file.h"
 #include "core/store/game_string.h"
+#include "core/store/interleague_file.h"
 #include "core/store/season_files.h"
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
@@ -194,13 +195,11 @@ void SeasonDocument::rebuild_homeruns() {
 
 bool SeasonDocument::save_season(bool let_events_run) {
     step(U"データ保存中です。", let_events_run);
-    const ItemWriter games = game_file_writer(*season_, files_.game_file);
-    const ItemWriter best = best_file_writer(*season_, files_.best_file);
-    const ItemWriter pitchers = pitcher_file_writer(*season_, files_.pitcher_file);
+    const std::vector<ItemWriter> season_files = season_file_writers(dir_, files_, *season_);
     const std::optional<ItemWriter> clubs = club_file_to_write();
-    std::vector<const ItemWriter*> writers = {&best, &pitchers, &games};
-    if (clubs) writers.insert(writers.begin(), &*clubs);
-    // The game file last: derived files never run ahead of the games they follow.
+    std::vector<const ItemWriter*> writers;
+    if (clubs) writers.push_back(&*clubs);
+    for (const ItemWriter& writer : season_files) writers.push_back(&writer);
     return saves_.write(writers, kGamesNotSaved);
 }
 
@@ -343,6 +342,15 @@ bool SeasonDocument::change_club_names(const ClubNames& names) {
         return false;
     }
     return true;
+}
+
+bool SeasonDocument::change_interleague_meetings(int meetings) {
+    const int kept = season_->interleague_meetings;
+    season_->interleague_meetings = meetings;
+    const ItemWriter file = interleague_file_writer(*season_, interleague_file_name(season_->disp_year));
+    if (saves_.write({&file}, U"交流戦の対戦数を保存できませんでした。対戦数は元のままです。")) return true;
+    season_->interleague_meetings = kept;
+    return false;
 }
 
 // ---- settings and saves ----

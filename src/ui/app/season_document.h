@@ -99,6 +99,9 @@ public:
     std::optional<ItemWriter> club_file_to_write() const;
     // Makes `names` the season's and writes the club file; false (names unchanged) when it failed.
     bool change_club_names(const ClubNames& names);
+    // The interleague meetings per pair set to `meetings` and the interleague file written at
+    // once; false (the number as it was) when the file cannot be written.
+    bool change_interleague_meetings(int meetings);
     bool club_file_refused() const { return club_file_refused_; }
     void set_club_file_refused(bool refused) { club_file_refused_ = refused; }
 

@@ -3,8 +3,10 @@
 // buttons put in today's twelve clubs or the names the program has always shown, and ＯＫ makes
 // the names the season's at once and writes the year's club file. Whatever cannot be held (too
 // long, a double quote, a character code page 932 lacks, a first character another club's name
-// starts with) is refused with a message and the names stay as they were.
+// starts with) is refused with a message and the names stay as they were. Beside it,
+// 交流戦の対戦数 asks for the year's interleague meetings per pair and writes them at once.
 #include "core/store/club_file.h"
+#include "core/store/interleague_file.h"
 #include "core/text/fixed_width.h"
 #include "ui/years/years_presenter.h"
 
@@ -15,6 +17,7 @@ namespace {
 constexpr int kMeetingsLine = 12;  // List1's line (0-based) of the meetings per pair
 
 const Text kTitle = U"球団名設定";
+const Text kInterleagueTitle = U"交流戦の対戦数";
 
 // One line of the club list: team number, five-character name and short form.
 Text club_line(const ClubNames& names, int team) {
@@ -34,6 +37,7 @@ void YearsPresenter::build_club_dialog() {
     clubs_.add(captioned_control(ControlKind::button, "Command4", U"ｷｬﾝｾﾙ"));
     clubs_.visible = false;
     main_.on("mnuclub_names", Event::click, [this](int) { mnuclub_names_Click(); });
+    main_.on("mnuinterleague_meetings", Event::click, [this](int) { mnuinterleague_meetings_Click(); });
     clubs_.on("List1", Event::click, [this](int) { clubs_List1_Click(); });
     clubs_.on("Command1", Event::click, [this](int) {  // 今の12球団
         club_draft_ = todays_club_names();
@@ -97,6 +101,28 @@ void YearsPresenter::type_meetings() {
         return services_.message(U"対戦数は1から" + plain_num(kMostMeetings) + U"までです。", kTitle, Icon::exclamation);
     club_draft_.meetings = static_cast<int>(*number);
     show_club_draft();
+}
+
+void YearsPresenter::mnuinterleague_meetings_Click() {
+    // The meetings change the race and the meeting status; not while a game is entered.
+    if (!modes_.can_change_season()) return;
+    hide_year_list();
+    const Text typed = services_.input(U"交流戦の1つの組み合わせの対戦数を入力して下さい（0から" +
+                                           plain_num(kMostInterleagueMeetings) + U"まで、0は交流戦なし）。",
+                                       kInterleagueTitle, plain_num(season().interleague_meetings), -1, -1);
+    if (typed.empty()) return;
+    const std::optional<long long> number = read_number(trim_both(typed));
+    if (!number || *number < 0 || *number > kMostInterleagueMeetings)
+        return services_.message(U"交流戦の対戦数は0から" + plain_num(kMostInterleagueMeetings) + U"までです。",
+                                 kInterleagueTitle, Icon::exclamation);
+    // Fewer meetings may not leave a filed game outside the season.
+    const int filed = last_interleague_meeting_filed(season());
+    if (*number < filed)
+        return services_.message(U"交流戦の" + plain_num(filed) + U"回戦の試合が登録されているため、対戦数を" +
+                                     plain_num(filed) + U"より少なくできません。",
+                                 kInterleagueTitle, Icon::exclamation);
+    if (*number == season().interleague_meetings) return;
+    if (document_.change_interleague_meetings(static_cast<int>(*number))) hooks_.club_names_changed();
 }
 
 void YearsPresenter::clubs_Command3_Click() {

@@ -70,6 +70,7 @@ void YearsPresenter::new_year(const std::string& year) {
     auto fresh = std::make_unique<Season>();
     fresh->disp_year = year;
     fresh->clubs = club_names_of_new_year(year);
+    fresh->interleague_meetings = era_shape(year).interleague_meetings;
     std::unique_ptr<Season> previous = document_.replace(std::move(fresh));
     const bool clubs_refused = document_.club_file_refused();
     document_.set_club_file_refused(false);

@@ -55,6 +55,7 @@ private:
     void show_club_draft();
     void type_club_name(int team);
     void type_meetings();
+    void mnuinterleague_meetings_Click();
 
     Window& dialog_;
     Window& clubs_;
