@@ -27,7 +27,7 @@ const std::map<std::string, QRect>& single_controls() {
     static const std::map<std::string, QRect> rects = {
         // Title and league choice share the top line.
         {"Label10", {8, 0, 200, 28}},
-        {"Text4", {452, 1, 170, kBox}},
+        {"Text4", {560, 1, 170, kBox}},
         // Meeting, attendance and date left of the team frames.
         {"Label3", {8, kPanelTop + 6, 44, 20}},
         {"Text11", {54, kPanelTop + 3, 44, kBox}},
@@ -100,7 +100,7 @@ QSize form_size() {
 }
 
 std::optional<QRect> form_rect(const std::string& name, int index) {
-    if (name == "Option3" && index >= 0 && index < 2) return QRect(214 + index * 112, 3, 110, 22);
+    if (name == "Option3" && index >= 0 && index < 3) return QRect(214 + index * 112, 3, 110, 22);
     if ((name == "Option1" || name == "Option2" || name == "Option4" || name == "Option5") &&
         index >= 0 && index < 6)
         return QRect(8 + (index % 3) * 72, 20 + (index / 3) * 23, 70, 22);

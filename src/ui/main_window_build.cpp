@@ -37,6 +37,7 @@ void MainWindow::build_menus() {
     menu("mnudat_add", U"ﾃﾞｰﾀﾌｧｲﾙ登録(&A)", "mnuFile");
     menu("mnudatfile_del", U"ﾃﾞｰﾀﾌｧｲﾙ削除(&D)", "mnuFile");
     menu("mnuclub_names", U"球団名設定", "mnuFile");
+    menu("mnuinterleague_meetings", U"交流戦の対戦数", "mnuFile");
     separator("mnuFile");
     menu("mnuSavePane", U"表示中の表を保存(&S)…", "mnuFile");
     menu("mnuPrintPane", U"印刷(&P)…", "mnuFile");
@@ -92,6 +93,8 @@ void MainWindow::build_input_panel() {
     };
     windows_.main.add(make_control(ControlKind::option, "Option3", U"ｾﾝﾄﾗﾙﾘｰｸﾞ", 0));
     windows_.main.add(make_control(ControlKind::option, "Option3", U"ﾊﾟｼﾌｨｯｸﾘｰｸﾞ", 1));
+    // Offered only for a year of interleague play (InputPanel::offer_interleague).
+    windows_.main.add(make_control(ControlKind::option, "Option3", U"交流戦", 2)).visible = false;
     text("Text4");
     const std::array<std::pair<const char*, const char*>, 4> frames = {
         {{"Frame1", "Option1"}, {"Frame2", "Option2"}, {"Frame3", "Option4"}, {"Frame4", "Option5"}}};

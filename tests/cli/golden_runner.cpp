@@ -5,6 +5,7 @@
 //   year 2001                      (season year, 1996 when absent)
 //   gen 7                          (a generated season from seed 7; otherwise empty)
 //   game 1 4 7 3 2 4 5 P1 P2 S     (first, second, meeting, runs, runs, month, day, and the
+//                                  (clubs of different leagues: an interleague game)
 //                                  pitchers of record and save pitcher when given)
 //   hr 1 4 7 1 松井 4 藪             (a home-run record appended to the stored game of first,
 //                                  second, meeting: batter's club and name, pitcher's club and name)
@@ -205,7 +206,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
     for (const std::string& line : session.recipe) {
         const auto w = words(line);
         if (w.empty() || w[0][0] == '#') continue;
-        if (w[0] == "year") season->disp_year = w[1];
+        if (w[0] == "year") {
+            season->disp_year = w[1];
+            season->interleague_meetings = era_shape(w[1]).interleague_meetings;
+        }
         if (w[0] == "gen") *season = gen::generate_season(season->disp_year, std::stoul(w[1]));
         if (w[0] == "game") {
             test::GameSpec g;
@@ -221,10 +225,13 @@ Prepared prepare(const Session& session, const fs::path& dir) {
             g.first_pitcher = names[0].c_str();
             g.second_pitcher = names[1].c_str();
             g.save = names[2].c_str();
-            test::add_game(*season, g);
+            if (league_of(g.first) == league_of(g.second))
+                test::add_game(*season, g);
+            else
+                test::add_interleague_game(*season, g);
         }
         if (w[0] == "hr") {
-            Text& game = season->game_at(std::stoi(w[1]), league_index(std::stoi(w[2])), std::stoi(w[3]));
+            Text& game = season->filed_game(std::stoi(w[1]), std::stoi(w[2]), std::stoi(w[3]));
             game += format_hr({std::stoi(w[4]), from_utf8(w[5]), std::stoi(w[6]), from_utf8(w[7])});
         }
         if (w[0] == "bytes") p.bytes.emplace_back(w[1], std::stoi(w[2]));

@@ -12,14 +12,32 @@ void InputPanel::set_colors(const std::vector<std::string>& names, Color color) 
 }
 
 void InputPanel::set_team_buttons(int league) {
+    const bool both = league == kInterleagueChoice;
     for (const char* name : {"Option1", "Option2"})
-        for (Control* c : main_.array(name)) c->enabled = league == 1;
+        for (Control* c : main_.array(name)) c->enabled = league == 1 || both;
     for (const char* name : {"Option4", "Option5"})
-        for (Control* c : main_.array(name)) c->enabled = league == 2;
+        for (Control* c : main_.array(name)) c->enabled = league == 2 || both;
+}
+
+void InputPanel::set_interleague_team_buttons(int first, int second) {
+    const auto enable = [&](const char* name, bool usable) {
+        for (Control* c : main_.array(name)) c->enabled = usable;
+    };
+    enable("Option1", second == 0 || second > 6);
+    enable("Option4", second <= 6);
+    enable("Option2", first == 0 || first > 6);
+    enable("Option5", first <= 6);
 }
 
 void InputPanel::enable_league_buttons() {
-    for (Control* c : main_.array("Option3")) c->enabled = true;
+    for (Control* c : main_.array("Option3")) c->enabled = c->visible;
+}
+
+void InputPanel::offer_interleague(bool offered) {
+    Control& choice = main_.at("Option3", kInterleagueChoice - 1);
+    choice.visible = offered;
+    choice.enabled = offered && main_.at("Option3", 0).enabled;
+    if (!offered) choice.value = false;
 }
 
 void InputPanel::disable_team_choice() {

@@ -36,7 +36,7 @@ struct Modes {
     bool record_list = false;  // a club's or the cumulative list from the 投手成績 or ホームラン menu
     bool inning_totals = false;  // 各回得点累計: the input panel shows inning totals
     bool date_mode = false;    // the game view's keypad picks a day instead of a meeting
-    int shown_league = 0;      // the league whose games the game view shows: 1, 2, or 0 none yet
+    int shown_league = 0;      // whose games the game view shows: league 1 or 2, 3 interleague, 0 none yet
     AsOfDate as_of = as_of_opening();  // the day of the as-of calendar
     YearOperation year_list = YearOperation::none;
 

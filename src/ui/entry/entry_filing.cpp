@@ -9,14 +9,14 @@ namespace tev::ui {
 
 void EntryPresenter::already_filed_check() {
     EntryBuffer& e = entry_;
-    const int a = league_index(e.first), b = league_index(e.second), n = e.meeting;
+    const int n = e.meeting;
     bool asked = false, swapped = false, yes = false;
     const auto ask = [&] {
         asked = true;
         yes = services_.ask(U"再登録確認", U"この対戦カードは、登録済みです。\r\n再登録しますか？", Icon::question, false);
     };
-    if (!season().game_at(e.first, b, n).empty()) ask();
-    if (!season().game_at(e.second, a, n).empty()) {
+    if (!season().filed_game(e.first, e.second, n).empty()) ask();
+    if (!season().filed_game(e.second, e.first, n).empty()) {
         ask();
         swapped = true;
     }
@@ -29,7 +29,7 @@ void EntryPresenter::already_filed_check() {
         return;
     }
     if (swapped) std::swap(e.first, e.second);
-    load_stored_game(season().game_at(e.first, league_index(e.second), n));
+    load_stored_game(season().filed_game(e.first, e.second, n));
 }
 
 void EntryPresenter::load_stored_game(const Text& game) {
@@ -77,7 +77,7 @@ void EntryPresenter::Command1_Click() {
     f.month = e.month;
     f.day = e.day;
     if (!e.homeruns.empty() && !e.homeruns.front().empty()) f.hr_records = e.homeruns;
-    season().game_at(e.first, league_index(e.second), e.meeting) = format_game(f);
+    season().filed_game(e.first, e.second, e.meeting) = format_game(f);
     document_.set_games_unsaved(true);
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;

@@ -18,6 +18,9 @@ const std::vector<std::string> kResultBoxes = {"Text6", "Text15", "Text2", "Text
 
 bool has_no_31st(int month) { return month == 4 || month == 6 || month == 9; }
 
+// What the league box says of the choice: a league's name, or 交流戦.
+Text choice_name(int choice) { return choice == kInterleagueChoice ? Text(U"交流戦") : league_name(choice); }
+
 }  // namespace
 
 void EntryPresenter::bind() {
@@ -102,16 +105,27 @@ void EntryPresenter::start_new_game() {
 }
 
 void EntryPresenter::offer_entry_buttons() {
-    panel_.set_team_buttons(entry_.league);
+    offer_team_buttons();
     panel_.enable_league_buttons();
+}
+
+void EntryPresenter::offer_team_buttons() {
+    if (entry_.league == kInterleagueChoice)
+        panel_.set_interleague_team_buttons(entry_.first, entry_.second);
+    else
+        panel_.set_team_buttons(entry_.league);
+}
+
+int EntryPresenter::last_meeting() const {
+    return entry_.league == kInterleagueChoice ? season().interleague_meetings : kMeetings;
 }
 
 void EntryPresenter::entry_league_click(int index) {
     if (index + 1 != entry_.league) start_new_game();
     entry_.league = index + 1;
-    main_.at("Text4").text = league_name(entry_.league);
+    main_.at("Text4").text = choice_name(entry_.league);
     status(U"先攻チーム名を選択して下さい。");
-    panel_.set_team_buttons(entry_.league);
+    offer_team_buttons();
     select_option("Option3", index);
     offer_filing();
 }
@@ -126,6 +140,11 @@ void EntryPresenter::entry_team_click(const std::string& name, int index) {
                                                    : std::array<std::string, 2>{"Text10", "Text13"};
     select_option(name, index);
     mine = team;
+    if (entry_.league == kInterleagueChoice) {
+        // One club bats first and one at home: the same side's buttons of the other league let go.
+        select_option(name == "Option1" ? "Option4" : name == "Option4" ? "Option1" : name == "Option2" ? "Option5" : "Option2", -1);
+        offer_team_buttons();
+    }
     if (team == other) {
         services_.message(U"先攻、後攻が同一チームです。");
         if (previous != 0) {
@@ -234,7 +253,9 @@ void EntryPresenter::key_pressed(int k) {
         e.key_target = KeyTarget::none;
         status(kClickBoxes);
     }
-    if (e.awaiting_meeting && k >= 1 && k <= kMeetings) {
+    if (e.awaiting_meeting && e.league == kInterleagueChoice && k > last_meeting() && k <= kMeetings)
+        status(U"交流戦の対戦回数は1から" + plain_num(last_meeting()) + U"までです。");
+    if (e.awaiting_meeting && k >= 1 && k <= last_meeting()) {
         e.meeting = k;
         e.awaiting_meeting = false;
         main_.at("Text11").text = plain_num(k);
@@ -329,7 +350,7 @@ void EntryPresenter::show_buffer() {
     main_.at("Text5").text = e.attendance;
     for (const char* box : {"Text7", "Text14"}) main_.at(box).text = plain_num(e.first_runs);
     for (const char* box : {"Text8", "Text17"}) main_.at(box).text = plain_num(e.second_runs);
-    main_.at("Text4").text = league_name(e.league);
+    main_.at("Text4").text = choice_name(e.league);
     for (const char* box : {"Text9", "Text12"}) main_.at(box).text = season().clubs.team_short(e.first);
     for (const char* box : {"Text10", "Text13"}) main_.at(box).text = season().clubs.team_short(e.second);
     main_.at("Text11").text = plain_num(e.meeting);
@@ -341,9 +362,9 @@ void EntryPresenter::show_buffer() {
         for (int i = 0; i < 15; ++i) boxes[i]->text = mid(cells, 2 * i + 1, 2);
     }
     for (const std::string& name : kTeamButtons) select_option(name, -1);
-    const bool central = e.first <= 6;
-    select_option(central ? "Option1" : "Option4", e.first - (central ? 1 : 7));
-    select_option(central ? "Option2" : "Option5", e.second - (central ? 1 : 7));
+    // Each club in its own league's frame: for an interleague game, one above and one below.
+    select_option(e.first <= 6 ? "Option1" : "Option4", league_index(e.first) - 1);
+    select_option(e.second <= 6 ? "Option2" : "Option5", league_index(e.second) - 1);
 }
 
 }  // namespace tev::ui

@@ -19,6 +19,8 @@ public:
     void bind() override;
     // A new year is created: entry opens at once.
     void on_year_created() override { mnudat_in_Click(); }
+    // The interleague choice is offered for a year of interleague play only.
+    void on_club_names_changed() override { panel_.offer_interleague(season().interleague_meetings > 0); }
 
     const EntryBuffer& buffer() const { return entry_; }
 
@@ -37,6 +39,8 @@ private:
     void draw_homerun_list();
     void show_buffer();
     void offer_entry_buttons();
+    void offer_team_buttons();
+    int last_meeting() const;
     void show_innings(bool first);
     void show_weekday();
 

@@ -15,7 +15,11 @@ void GameViewPresenter::mnudat_del_Click() {
     pump();
     ViewedGame& chosen = viewed(modes_.shown_league);
     const ViewedGame deleted = chosen;
-    season().game_at(Slot{deleted.team, deleted.opp, deleted.meet}).clear();
+    const Slot slot{deleted.team, deleted.opp, deleted.meet};
+    if (modes_.shown_league == kInterleagueChoice)
+        season().interleague_at(slot).clear();
+    else
+        season().game_at(slot).clear();
     document_.set_games_unsaved(true);
     document_.rebuild_after_deletion();
     main_.at("Label10").fore_color = kBlue;

@@ -50,6 +50,19 @@ void GameViewPresenter::bind() {
 
 // ---- the game shown ----
 
+ViewedGame& GameViewPresenter::viewed(int league) {
+    if (league == kInterleagueChoice) return view_.interleague;
+    return league == 1 ? view_.central : view_.pacific;
+}
+
+const Text& GameViewPresenter::stored_game(int league, Slot slot) const {
+    return league == kInterleagueChoice ? season().interleague_at(slot) : season().game_at(slot);
+}
+
+int GameViewPresenter::home_club(int league, Slot slot) const {
+    return league == kInterleagueChoice ? interleague_home(slot) : home_team(slot);
+}
+
 void GameViewPresenter::show_first_games() {
     const auto first_game = [this](int first_team, int last_team) -> std::optional<Slot> {
         std::optional<Slot> found;
@@ -58,32 +71,53 @@ void GameViewPresenter::show_first_games() {
         });
         return found;
     };
+    std::optional<Slot> interleague;
+    for_each_interleague_game(season(), [&](Slot slot, const Text&) {
+        if (!interleague) interleague = slot;
+    });
     const std::optional<Slot> pacific = first_game(7, 12);
     const std::optional<Slot> central = first_game(1, 6);
-    if (!pacific && !central) {
+    if (!pacific && !central && !interleague) {
         status(U"データーが登録されていません");
         return;
     }
     const Slot c = central.value_or(Slot{1, 2, 1});
     const Slot p = pacific.value_or(Slot{7, 2, 1});
+    const Slot i = interleague.value_or(Slot{1, 1, 1});
     view_.central = ViewedGame{central.has_value(), c.team, c.opp, c.meet};
     view_.pacific = ViewedGame{pacific.has_value(), p.team, p.opp, p.meet};
-    select_option("Option1", c.team - 1);
-    select_option("Option2", c.opp - 1);
-    select_option("Option4", p.team - 7);
-    select_option("Option5", p.opp - 1);
-    const int league = central ? 1 : 2;
-    const Slot shown = league == 1 ? c : p;
+    view_.interleague = ViewedGame{interleague.has_value(), i.team, i.opp, i.meet};
+    const int league = central ? 1 : pacific ? 2 : kInterleagueChoice;
+    select_viewed_clubs(league);
     modes_.shown_league = league;
-    show_game(shown.team, shown.opp, shown.meet);
+    const ViewedGame& shown = viewed(league);
+    show_game(league, Slot{shown.team, shown.opp, shown.meet});
     offer_league_buttons();
 }
 
-void GameViewPresenter::show_game(int team, int opp, int meet) {
-    const Text& game = season().game_at(team, opp, meet);
-    shown_slot_ = Slot{team, opp, meet};
-    const int first = team;
-    const int second = team_of(league_of(team), opp);
+void GameViewPresenter::select_viewed_clubs(int league) {
+    if (league != kInterleagueChoice) {
+        select_option("Option1", view_.central.team - 1);
+        select_option("Option2", view_.central.opp - 1);
+        select_option("Option4", view_.pacific.team - 7);
+        select_option("Option5", view_.pacific.opp - 1);
+        return;
+    }
+    // One club in each league's frames: the visitors' frame of its league, the home frame of the other.
+    const ViewedGame& game = view_.interleague;
+    const bool central_first = game.team <= 6;
+    select_option("Option1", central_first ? game.team - 1 : -1);
+    select_option("Option4", central_first ? -1 : game.team - 7);
+    select_option("Option2", central_first ? -1 : game.opp - 1);
+    select_option("Option5", central_first ? game.opp - 1 : -1);
+}
+
+void GameViewPresenter::show_game(int league, Slot slot) {
+    const Text& game = stored_game(league, slot);
+    shown_slot_ = slot;
+    shown_slot_league_ = league;
+    const int first = slot.team;
+    const int second = home_club(league, slot);
     const GameFields f = parse_game(game);
     const ClubNames& clubs = season().clubs;
     const auto set = [this](const std::string& name, const Text& text, int index = -1) {
@@ -121,6 +155,7 @@ void GameViewPresenter::show_game(int team, int opp, int meet) {
 
 void GameViewPresenter::show_league(int league) {
     modes_.shown_league = league;
+    select_viewed_clubs(league);
     show_meeting(viewed(league).meet);
     panel_.set_team_buttons(league);
     select_option("Option3", league - 1);
@@ -137,11 +172,13 @@ void GameViewPresenter::Option3_Click(int index) {
     hide_year_list();
     if (index == 0 && view_.central.any) show_league(1);
     if (index == 1 && view_.pacific.any) show_league(2);
+    if (index == kInterleagueChoice - 1 && view_.interleague.any) show_league(kInterleagueChoice);
 }
 
 void GameViewPresenter::team_option_click(const std::string& name, int index) {
     if (modes_.report_open || modes_.date_mode) return;
     hide_year_list();
+    if (modes_.shown_league == kInterleagueChoice) return interleague_option_click(name, index);
     if (name == "Option1" && view_.central.any) {
         select_option(name, index);
         view_.central.team = index + 1;
@@ -159,6 +196,21 @@ void GameViewPresenter::team_option_click(const std::string& name, int index) {
     }
 }
 
+void GameViewPresenter::interleague_option_click(const std::string& name, int index) {
+    ViewedGame& game = view_.interleague;
+    const int team = index + (name == "Option1" || name == "Option2" ? 1 : 7);
+    if (name == "Option1" || name == "Option4") {
+        // The home club keeps its place in the other league's frame.
+        game.team = team;
+        select_viewed_clubs(kInterleagueChoice);
+        return show_meeting(game.meet);
+    }
+    // A home club of the visitors' own league makes no interleague pair.
+    if (league_of(team) == league_of(game.team)) return;
+    game.opp = index + 1;
+    select_viewed_clubs(kInterleagueChoice);
+}
+
 void GameViewPresenter::show_meeting(int k) {
     hide_year_list();
     const int league = modes_.shown_league;
@@ -170,26 +222,24 @@ void GameViewPresenter::show_meeting(int k) {
         if (view_.date_month >= 1) day_cards();
         return;
     }
-    if (k < 1 || k > kMeetings) return;
+    const int last = league == kInterleagueChoice ? kMostInterleagueMeetings : kMeetings;
+    if (k < 1 || k > last) return;
     ViewedGame& chosen = viewed(league);
-    const bool central = league == 1;
-    int t = chosen.team;
-    int o = chosen.opp;
-    if (season().game_at(t, o, k).empty()) {
-        const int turned_t = central ? o : o + 6;
-        const int turned_o = central ? t : t - 6;
-        t = turned_t;
-        o = turned_o;
+    Slot slot{chosen.team, chosen.opp, k};
+    if (stored_game(league, slot).empty()) {
+        // The meeting may be filed the other way round: the other club batting first.
+        const int home = home_club(league, slot);
+        slot = Slot{home, league_index(slot.team), k};
     }
-    if (season().game_at(t, o, k).empty()) {
-        services_.message(season().clubs.team_name(t) + U" VS " + season().clubs.team_name(team_of(league, o)) + U"の " +
-                          num_text(k) + U" 回戦のデータはありません ");
+    if (stored_game(league, slot).empty()) {
+        services_.message(season().clubs.team_name(slot.team) + U" VS " + season().clubs.team_name(home_club(league, slot)) +
+                          U"の " + num_text(k) + U" 回戦のデータはありません ");
         return;
     }
-    chosen.team = t;
-    chosen.opp = o;
+    chosen.team = slot.team;
+    chosen.opp = slot.opp;
     chosen.meet = k;
-    show_game(t, o, k);
+    show_game(league, slot);
 }
 
 // ---- date mode ----
@@ -264,12 +314,8 @@ void GameViewPresenter::on_views_closed() {
     // The game view comes back with the game last shown and its league's buttons.
     if (modes_.shown_league == 0) return;
     offer_league_buttons();
-    select_option("Option1", view_.central.team - 1);
-    select_option("Option2", view_.central.opp - 1);
-    select_option("Option4", view_.pacific.team - 7);
-    select_option("Option5", view_.pacific.opp - 1);
-    if (shown_slot_ && !season().game_at(*shown_slot_).empty())
-        show_game(shown_slot_->team, shown_slot_->opp, shown_slot_->meet);
+    select_viewed_clubs(modes_.shown_league);
+    if (shown_slot_ && !stored_game(shown_slot_league_, *shown_slot_).empty()) show_game(shown_slot_league_, *shown_slot_);
 }
 
 // ---- tool tips ----
@@ -288,7 +334,8 @@ void GameViewPresenter::pitcher_tooltip(const std::string& box) {
     Control& control = main_.at(box);
     const Text name = trim_both(control.text);
     if (name.empty() || modes_.shown_league == 0) return;
-    const PitcherTable& table = modes_.shown_league == 1 ? season().pitcher_c : season().pitcher_p;
+    const int league = modes_.shown_league;
+    const PitcherTable& table = league == 1 ? season().pitcher_c : league == 2 ? season().pitcher_p : season().pitcher_all;
     for (int r = 0; r < kPitcherRows && !table[r].key.empty(); ++r) {
         const PitcherRow& row = table[r];
         if (trim_both(mid(row.key, 3, 10)) != name) continue;
@@ -303,8 +350,9 @@ void GameViewPresenter::team_tooltip(const std::string& box) {
     const int league = modes_.shown_league;
     if (modes_.entering || tooltips_armed_.erase(box) == 0 || league == 0) return;
     const ViewedGame& chosen = viewed(league);
-    const int team = box == "Text9" ? chosen.team : team_of(league, chosen.opp);
-    for (const StandingRow& row : document_.standings(league)) {
+    const Slot slot{chosen.team, chosen.opp, chosen.meet};
+    const int team = box == "Text9" ? chosen.team : home_club(league, slot);
+    for (const StandingRow& row : document_.standings(league_of(team))) {
         if (row_club(row) != league_index(team)) continue;
         main_.at(box).tooltip = plain_num(row_games(row)) + U"試合） " + plain_num(row_wins(row)) + U"勝） " +
                                 plain_num(row_losses(row)) + U"敗） " + plain_num(row_draws(row)) + U"分） " +

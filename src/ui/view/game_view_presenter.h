@@ -12,17 +12,18 @@
 
 namespace tev::ui {
 
-// The game the view last chose in one league.
+// The game the view last chose in one league, or among the interleague games.
 struct ViewedGame {
-    bool any = false;  // the league has a stored game
+    bool any = false;  // the league (or interleague play) has a stored game
     int team = 0;      // first-batting club 1..12
-    int opp = 0;       // the other club's index within the league, 1..6
+    int opp = 0;       // the home club's index within its league, 1..6
     int meet = 1;
 };
 
 struct GameViewState {
     ViewedGame central{false, 1, 2, 1};
     ViewedGame pacific{false, 7, 2, 1};
+    ViewedGame interleague{false, 1, 1, 1};
     int date_month = 0;  // the day chosen in date mode
     int date_day = 0;
 };
@@ -40,13 +41,19 @@ public:
     void Form_MouseMove();
 
 private:
-    ViewedGame& viewed(int league) { return league == 1 ? view_.central : view_.pacific; }
+    ViewedGame& viewed(int league);
+    // The stored game of `slot` in the store of `league` (kInterleagueChoice: the interleague one).
+    const Text& stored_game(int league, Slot slot) const;
+    // The home club of `slot` in the store of `league`.
+    int home_club(int league, Slot slot) const;
     void show_first_games();
-    void show_game(int team, int opp, int meet);
+    void show_game(int league, Slot slot);
     void show_league(int league);
+    void select_viewed_clubs(int league);
     void offer_league_buttons();
     void Option3_Click(int index);
     void team_option_click(const std::string& name, int index);
+    void interleague_option_click(const std::string& name, int index);
     void show_meeting(int k);
     void Command3_Click();
     void Command2_Click(int month);
@@ -61,6 +68,7 @@ private:
     GameViewState view_;
     std::set<std::string> tooltips_armed_ = {"Text2", "Text3", "Text9", "Text10", "Text16"};
     std::optional<Slot> shown_slot_;  // the game the boxes show
+    int shown_slot_league_ = 1;       // and its store: 1, 2 or kInterleagueChoice
 };
 
 }  // namespace tev::ui
