@@ -40,17 +40,17 @@ Text club_game_line(const ClubNames& clubs, const ClubGame& g) {
            result_mark(own, other) + own + U"-" + other + U" " + pitcher_cells(*g.game);
 }
 
-// The club's league games: those it batted first in (rival by rival, meeting by meeting), then
-// those it batted second in.
-std::vector<ClubGame> league_games_of(const Season& season, int team) {
+// The club's games against the clubs of `rival_league` in one store (`game_at` reads a slot):
+// those it batted first in (rival by rival, meeting by meeting), then those it batted second in.
+template <class GameAt>
+std::vector<ClubGame> games_against(int team, int rival_league, int meetings, GameAt game_at) {
     std::vector<ClubGame> games;
-    const int league = league_of(team);
     for (bool batted_first : {true, false}) {
         for (int rival_index = 1; rival_index <= 6; ++rival_index) {
-            const int rival = team_of(league, rival_index);
-            for (int meet = 1; meet <= kMeetings; ++meet) {
-                const Text& game = batted_first ? season.game_at(team, rival_index, meet)
-                                                : season.game_at(rival, league_index(team), meet);
+            const int rival = team_of(rival_league, rival_index);
+            for (int meet = 1; meet <= meetings; ++meet) {
+                const Text& game = batted_first ? game_at(Slot{team, rival_index, meet})
+                                                : game_at(Slot{rival, league_index(team), meet});
                 if (!game.empty()) games.push_back({&game, rival, meet, batted_first});
             }
         }
@@ -58,21 +58,13 @@ std::vector<ClubGame> league_games_of(const Season& season, int team) {
     return games;
 }
 
-// The club's interleague games, ordered as its league games are.
+std::vector<ClubGame> league_games_of(const Season& season, int team) {
+    return games_against(team, league_of(team), kMeetings, [&](Slot s) -> const Text& { return season.game_at(s); });
+}
+
 std::vector<ClubGame> interleague_games_of(const Season& season, int team) {
-    std::vector<ClubGame> games;
-    const int other_league = league_of(team) == 1 ? 2 : 1;
-    for (bool batted_first : {true, false}) {
-        for (int rival_index = 1; rival_index <= 6; ++rival_index) {
-            const int rival = team_of(other_league, rival_index);
-            for (int meet = 1; meet <= kMostInterleagueMeetings; ++meet) {
-                const Text& game = batted_first ? season.interleague_at({team, rival_index, meet})
-                                                : season.interleague_at({rival, league_index(team), meet});
-                if (!game.empty()) games.push_back({&game, rival, meet, batted_first});
-            }
-        }
-    }
-    return games;
+    return games_against(team, league_of(team) == 1 ? 2 : 1, kMostInterleagueMeetings,
+                         [&](Slot s) -> const Text& { return season.interleague_at(s); });
 }
 
 // Orders the games by date; games of one day keep their order.

@@ -56,7 +56,7 @@ ReportPane vs_pct_report(const TeamTallies& tallies, const LeagueTable& central,
 // side) at each stored meeting's number, and an empty line. In a season with interleague play
 // each block has one more line before its empty line, 96 lines in all: kInterleagueLineName,
 // "〕" and a mark string of the team's games against the other league, in places rival by
-// rival in club order, as many places each as the pair's meetings (3 x 6 = 18 from 2015).
+// rival in club order, as many places each as the pair's meetings (18 places for three).
 ReportPane meeting_status_report(const Season& season, int disp_size);
 
 }  // namespace tev

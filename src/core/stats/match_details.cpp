@@ -94,17 +94,21 @@ std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text
 }
 
 std::vector<Text> meeting_detail_lines(const Season& season, int club, int rival) {
+    const bool known_club = club >= 1 && club <= 12;
     if (rival == kOtherLeague) {
         std::vector<Text> lines = {meeting_heading(season, club, kInterleagueLineName)};
-        const std::vector<Text> games = interleague_game_lines(season, club);
-        lines.insert(lines.end(), games.begin(), games.end());
+        if (known_club) {
+            const std::vector<Text> games = interleague_game_lines(season, club);
+            lines.insert(lines.end(), games.begin(), games.end());
+        }
         lines.emplace_back(kCloseLine);
         return lines;
     }
     std::vector<Text> lines = {meeting_heading(season, club, season.clubs.team_name(rival))};
-    if (club != rival && league_of(club) == league_of(rival))
+    const bool two_clubs = known_club && rival >= 1 && rival <= 12 && club != rival;
+    if (two_clubs && league_of(club) == league_of(rival))
         add_meetings(lines, club, rival, kMeetings, [&](Slot s) -> const Text& { return season.game_at(s); });
-    else if (league_of(club) != league_of(rival))
+    else if (two_clubs)
         add_meetings(lines, club, rival, kMostInterleagueMeetings,
                      [&](Slot s) -> const Text& { return season.interleague_at(s); });
     lines.emplace_back(kCloseLine);

@@ -10,10 +10,10 @@
 namespace tev {
 
 struct StoredGame {
-    Slot slot;                // where the game is stored (in `games` or in `interleague`)
-    bool interleague = false; // true for a game of the interleague store
-    int visitor = 0;          // the first-batting club, 1..12
-    int home = 0;             // the second-batting club, 1..12
+    Slot slot;                 // where the game is stored (in `games` or in `interleague`)
+    bool interleague = false;  // true for a game of the interleague store
+    int visitor = 0;           // the first-batting club, 1..12
+    int home = 0;              // the second-batting club, 1..12
     const Text* game = nullptr;
 };
 
