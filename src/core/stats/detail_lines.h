@@ -25,12 +25,18 @@ Text result_mark(const Text& runs, const Text& rival_runs);
 
 // A club's game list: the games it batted first in (rival by rival, meeting by meeting), then the
 // games it batted second in, each line "date 対 rival meeting回戦  mark runs-runs pitchers", then
-// the closing line. Only the games `keep` accepts are listed (all when it is empty).
+// the closing line. In a season with interleague play (has_interleague_play) the list holds the
+// club's interleague games too, laid out alike, and all its games stand in date order. Only the
+// games `keep` accepts are listed (all when it is empty).
 std::vector<Text> club_game_lines(const Season& season, int team,
                                   const std::function<bool(const Text& game)>& keep = {});
 
-// The match cards of `month`/`day`: one numbered line per game, then the summary line naming the
-// weekday (or saying there were none), then the short closing line.
+// The club's interleague games in date order, one line each as in its game list; no closing line.
+std::vector<Text> interleague_game_lines(const Season& season, int team);
+
+// The match cards of `month`/`day`: one numbered line per game (the league games in the store's
+// order, then the interleague games), then the summary line naming the weekday (or saying there
+// were none), then the short closing line.
 std::vector<Text> day_card_lines(const Season& season, int month, int day);
 
 }  // namespace tev

@@ -2,6 +2,8 @@
 
 #include "core/stats/detail_lines.h"
 #include "core/stats/game_outcome.h"
+#include "core/stats/head_to_head_report.h"
+#include "core/stats/stored_games.h"
 #include "core/store/game_string.h"
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
@@ -10,8 +12,6 @@ namespace tev {
 
 namespace {
 
-constexpr int kMeetingBlock = 7;  // heading, five rivals, empty line
-
 Text meeting_line(const Text& game, int meet, bool club_batted_first) {
     const Text own(club_batted_first ? first_runs_field(game) : second_runs_field(game));
     const Text other(club_batted_first ? second_runs_field(game) : first_runs_field(game));
@@ -19,16 +19,44 @@ Text meeting_line(const Text& game, int meet, bool club_batted_first) {
            other + U" " + pitcher_cells(game);
 }
 
-Text score_line(const ClubNames& clubs, const Text& game, Slot slot) {
-    const Text& visitor = clubs.team_name(slot.team);
-    const Text& home = clubs.team_name(home_team(slot));
+Text score_line(const ClubNames& clubs, const StoredGame& g) {
+    const Text& game = *g.game;
+    const Text& visitor = clubs.team_name(g.visitor);
+    const Text& home = clubs.team_name(g.home);
     Text line = month_day_text(game);
     switch (first_club_outcome(game)) {
         case 1: line += U" ○" + visitor + U" 対 " + U"●" + home; break;
         case -1: line += U" ●" + visitor + U" 対 " + U"○" + home; break;
         default: line += U"   " + visitor + U" 対 " + U"  " + home; break;
     }
-    return line + right_num(slot.meet, 3) + U"回戦  " + pitcher_cells(game);
+    return line + right_num(g.slot.meet, 3) + U"回戦  " + pitcher_cells(game);
+}
+
+// The club of the block holding line `line` (counting from 1): the number of club headings up to
+// it. A block has a heading, the league rivals, in a season with interleague play the
+// interleague line, and an empty line.
+int block_club(int line, const std::vector<Text>& lines) {
+    int club = 0;
+    for (int i = 0; i < line; ++i)
+        if (!lines[i].empty() && lines[i].front() == U'【') ++club;
+    return club;
+}
+
+bool is_interleague_line(const Text& text) { return text.starts_with(Text(kInterleagueLineName) + U"〕"); }
+
+Text meeting_heading(const Season& season, int club, const Text& rival_name) {
+    return U"       " + season.clubs.team_name(club) + U"VS　　" + rival_name + U"　　対戦詳細一覧";
+}
+
+// The meetings of `club` and `rival` of one store, in meeting order, each from `club`'s side.
+template <class GameAt>
+void add_meetings(std::vector<Text>& lines, int club, int rival, int meetings, GameAt game_at) {
+    for (int meet = 1; meet <= meetings; ++meet) {
+        if (const Text& game = game_at(Slot{club, league_index(rival), meet}); !game.empty())
+            lines.push_back(meeting_line(game, meet, true));
+        if (const Text& game = game_at(Slot{rival, league_index(club), meet}); !game.empty())
+            lines.push_back(meeting_line(game, meet, false));
+    }
 }
 
 }  // namespace
@@ -53,9 +81,10 @@ std::optional<std::vector<Text>> as_of_line_click(const Season& season, int line
 
 std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines, const ClubNames& clubs) {
     if (line < 1 || line > static_cast<int>(lines.size())) return std::nullopt;
-    const int club = line / kMeetingBlock + 1;
+    const int club = block_club(line, lines);
     const Text& text = lines[line - 1];
-    if (club > 12 || text.empty()) return std::nullopt;
+    if (club < 1 || club > 12 || text.empty()) return std::nullopt;
+    if (is_interleague_line(text)) return MeetingPick{club, kOtherLeague};
     for (int rival = 1; rival <= 12; ++rival) {
         if (clubs.team_name(rival).front() != text.front()) continue;
         if (rival == club || league_of(rival) != league_of(club)) return std::nullopt;
@@ -65,16 +94,23 @@ std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text
 }
 
 std::vector<Text> meeting_detail_lines(const Season& season, int club, int rival) {
-    std::vector<Text> lines;
-    lines.push_back(U"       " + season.clubs.team_name(club) + U"VS　　" + season.clubs.team_name(rival) + U"　　対戦詳細一覧");
-    if (club != rival && league_of(club) == league_of(rival)) {
-        for (int meet = 1; meet <= kMeetings; ++meet) {
-            if (const Text& game = season.game_at(club, league_index(rival), meet); !game.empty())
-                lines.push_back(meeting_line(game, meet, true));
-            if (const Text& game = season.game_at(rival, league_index(club), meet); !game.empty())
-                lines.push_back(meeting_line(game, meet, false));
+    const bool known_club = club >= 1 && club <= 12;
+    if (rival == kOtherLeague) {
+        std::vector<Text> lines = {meeting_heading(season, club, kInterleagueLineName)};
+        if (known_club) {
+            const std::vector<Text> games = interleague_game_lines(season, club);
+            lines.insert(lines.end(), games.begin(), games.end());
         }
+        lines.emplace_back(kCloseLine);
+        return lines;
     }
+    std::vector<Text> lines = {meeting_heading(season, club, season.clubs.team_name(rival))};
+    const bool two_clubs = known_club && rival >= 1 && rival <= 12 && club != rival;
+    if (two_clubs && league_of(club) == league_of(rival))
+        add_meetings(lines, club, rival, kMeetings, [&](Slot s) -> const Text& { return season.game_at(s); });
+    else if (two_clubs)
+        add_meetings(lines, club, rival, kMostInterleagueMeetings,
+                     [&](Slot s) -> const Text& { return season.interleague_at(s); });
     lines.emplace_back(kCloseLine);
     return lines;
 }
@@ -83,9 +119,9 @@ std::vector<Text> score_detail_lines(const Season& season, const Text& entry) {
     const Text high = mid(entry, 1, 2);
     const Text low = mid(entry, 5, 2);
     std::vector<Text> lines;
-    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
-        const Text runs = mid(game, 1, 4);
-        if (runs == high + low || runs == low + high) lines.push_back(score_line(season.clubs, game, slot));
+    for_each_stored_game(season, [&](const StoredGame& g) {
+        const Text runs = mid(*g.game, 1, 4);
+        if (runs == high + low || runs == low + high) lines.push_back(score_line(season.clubs, g));
     });
     lines.emplace_back(kCloseLine);
     return lines;

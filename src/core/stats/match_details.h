@@ -29,24 +29,32 @@ std::optional<std::vector<Text>> as_of_line_click(const Season& season, int line
                                                   const LeagueTable& central_as_of,
                                                   const LeagueTable& pacific_as_of, AsOfDate date);
 
+// The rival of a MeetingPick that stands for the whole other league (the interleague line).
+inline constexpr int kOtherLeague = 0;
+
 struct MeetingPick {
     int club = 0;   // team 1..12 of the block clicked
-    int rival = 0;  // team 1..12 of the line clicked
+    int rival = 0;  // team 1..12 of the line clicked, or kOtherLeague
 
     friend bool operator==(const MeetingPick&, const MeetingPick&) = default;
 };
 
 // The club and rival of line `line` (counting from 1) of the meeting status report `lines`: the
-// club of the 7-line block, the rival whose name begins the line; nothing for a heading, an
-// empty line or a line outside the report.
+// club of the block (7 lines, 8 with the interleague line), the rival whose name begins the
+// line, or kOtherLeague for the interleague line; nothing for a heading, an empty line or a line
+// outside the report.
 std::optional<MeetingPick> meeting_status_click(int line, const std::vector<Text>& lines, const ClubNames& clubs = default_club_names());
 
 // All stored meetings of `club` and `rival` in meeting order under a heading naming both, each
-// line "NN回戦  date  mark runs-runs pitchers" from `club`'s side, then the closing line.
+// line "NN回戦  date  mark runs-runs pitchers" from `club`'s side, then the closing line; for
+// clubs of different leagues their interleague meetings. For `rival` kOtherLeague the heading
+// names "交流戦" and the lines are the club's interleague games in date order, each naming its
+// rival as the club's game list does.
 std::vector<Text> meeting_detail_lines(const Season& season, int club, int rival);
 
-// Every stored game (in store order) that ended with the score of the score-list `entry`, each
-// line "date mark visitor 対 mark home NN回戦  pitchers", then the closing line.
+// Every stored game (league games in store order, then interleague games in theirs) that ended
+// with the score of the score-list `entry`, each line "date mark visitor 対 mark home NN回戦
+// pitchers", then the closing line.
 std::vector<Text> score_detail_lines(const Season& season, const Text& entry);
 
 }  // namespace tev

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/stats/stored_games.h"
 #include "core/store/game_string.h"
+#include "core/store/teams.h"
 #include "core/text/fixed_width.h"
 
 namespace tev {
@@ -31,14 +33,17 @@ int entry_pacific(const Text& entry) { return static_cast<int>(number_or_zero(mi
 
 ScoreList build_score_list(const Season& season) {
     std::vector<ScoreCount> counts((kMaxRuns + 1) * (kMaxRuns + 1));
-    for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
-        const int a = std::clamp(first_runs(game), 0, kMaxRuns);
-        const int b = std::clamp(second_runs(game), 0, kMaxRuns);
+    for_each_stored_game(season, [&](const StoredGame& g) {
+        const int a = std::clamp(first_runs(*g.game), 0, kMaxRuns);
+        const int b = std::clamp(second_runs(*g.game), 0, kMaxRuns);
         ScoreCount& s = counts[std::max(a, b) * (kMaxRuns + 1) + std::min(a, b)];
         s.high = std::max(a, b);
         s.low = std::min(a, b);
         ++s.all;
-        ++(slot.team <= 6 ? s.central : s.pacific);
+        // A league game is its league's; an interleague game is each league's, as both
+        // leagues' standings count it.
+        if (g.interleague || league_of(g.visitor) == 1) ++s.central;
+        if (g.interleague || league_of(g.visitor) == 2) ++s.pacific;
     });
     // Counts in (higher, lower) order; a stable sort keeps that order among equal counts.
     std::vector<ScoreCount> seen;

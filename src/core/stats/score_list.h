@@ -18,7 +18,10 @@ namespace tev {
 using ScoreList = std::array<Text, kScoreListEntries>;  // entry e (1..150) is element e - 1
 
 // The score list of the stored games: entries 1..n in order of count (equal counts ordered by
-// higher, then lower runs, smaller first), the rest empty; at most 150 scores are kept.
+// higher, then lower runs, smaller first), the rest empty; at most 150 scores are kept. Every
+// game counts once in the count of both leagues; a league game in its league's count, an
+// interleague game in both leagues' counts, so that in a season with interleague games the
+// leagues' counts add up to more than the whole.
 ScoreList build_score_list(const Season& season);
 
 // The number of used entries: those before the first empty one.

@@ -1,5 +1,6 @@
 // Blocks 5 and 6 of the topics page, read from the stored games: the smallest crowd with every
-// game that drew it, and the biggest inning with the first game that had it.
+// game that drew it, and the biggest inning with the first game that had it. Interleague games
+// take part after the league games, in their own store's order.
 #pragma once
 
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/stats/stored_games.h"
 #include "core/store/game_string.h"
 #include "core/text/fixed_width.h"
 #include "core/topics/topic_lines.h"
@@ -60,9 +61,9 @@ std::vector<Text> slugfest_topic(const Season& season) {
         Text score_line(1, U' ');
         score_line += score_of(*entry);
         lines.push_back(std::move(score_line));
-        for_each_game(season, 1, 12, [&](Slot slot, const Text& game) {
-            const int a = first_runs(game), b = second_runs(game);
-            if (std::max(a, b) == higher && std::min(a, b) == lower) lines.push_back(topic_game_line(slot, game, season.clubs));
+        for_each_stored_game(season, [&](const StoredGame& g) {
+            const int a = first_runs(*g.game), b = second_runs(*g.game);
+            if (std::max(a, b) == higher && std::min(a, b) == lower) lines.push_back(topic_game_line(g, season.clubs));
         });
     }
     return lines;

@@ -18,7 +18,8 @@ std::vector<Text> most_frequent_score_topic(const Season& season);
 // gives the heading alone, with no count.
 std::vector<Text> highest_score_topic(const Season& season);
 
-// 【最多乱打戦】: the largest sum of both scores, each entry on it followed by its stored games.
+// 【最多乱打戦】: the largest sum of both scores, each entry on it followed by its stored games
+// (league games, then interleague games).
 // An empty list gives the heading with a sum of 0 and nothing under it.
 std::vector<Text> slugfest_topic(const Season& season);
 

@@ -11,7 +11,9 @@ Text topic_cell(long long value, std::size_t width) {
     return padded.size() <= width ? padded : right_text(padded, width);
 }
 
-Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs) {
+namespace {
+
+Text game_line(int visitor, int home, int meet, TextView game, const ClubNames& clubs) {
     const int visitor_runs = first_runs(game);
     const int home_runs = second_runs(game);
     // The marks differ in width so that the club names stay in their columns: ○ and ● are
@@ -25,8 +27,18 @@ Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs) {
         visitor_mark = U" ●";
         home_mark = U"○";
     }
-    return U"   " + month_day_text(game) + visitor_mark + clubs.team_name(slot.team) + U" 対 " + home_mark +
-           clubs.team_name(home_team(slot)) + topic_cell(slot.meet, 3) + U"回戦  ";
+    return U"   " + month_day_text(game) + visitor_mark + clubs.team_name(visitor) + U" 対 " + home_mark +
+           clubs.team_name(home) + topic_cell(meet, 3) + U"回戦  ";
+}
+
+}  // namespace
+
+Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs) {
+    return game_line(slot.team, home_team(slot), slot.meet, game, clubs);
+}
+
+Text topic_game_line(const StoredGame& stored, const ClubNames& clubs) {
+    return game_line(stored.visitor, stored.home, stored.slot.meet, *stored.game, clubs);
 }
 
 }  // namespace tev

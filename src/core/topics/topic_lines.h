@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "core/stats/stored_games.h"
 #include "core/store/season.h"
 #include "core/text/text.h"
 
@@ -16,5 +17,8 @@ Text topic_cell(long long value, std::size_t width);
 
 // "   " + month/day + marks and clubs + meeting + "回戦  " for the game `game` stored at `slot`.
 Text topic_game_line(Slot slot, TextView game, const ClubNames& clubs = default_club_names());
+
+// The same line for a stored game of either store (league or interleague).
+Text topic_game_line(const StoredGame& stored, const ClubNames& clubs);
 
 }  // namespace tev
