@@ -1,6 +1,6 @@
-// A club's games in the order they were played: by date, and games of one day (a
-// double-header) in the order the store holds them. The expanded records and the game log read
-// a club's season through this one list.
+// A club's games in the order they were played, its interleague games among them: by date, and
+// games of one day (a double-header) in the order the store holds them. The expanded records and
+// the game log read a club's season through this one list.
 #pragma once
 
 #include <functional>
@@ -16,6 +16,7 @@ struct ClubGame {
     int day = 0;
     bool home = false;  // the club batted second, at its own ground
     int rival = 0;      // team number
+    bool interleague = false;  // the rival is a club of the other league
     int runs = 0;       // the club's runs
     int rival_runs = 0;
     int outcome = 0;    // +1 won, -1 lost, 0 drawn, decided on the runs as the standings decide

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/race/league_position.h"
 #include "core/stats/detail_lines.h"
 #include "core/stats/standings.h"
 #include "core/store/teams.h"
@@ -26,6 +27,7 @@ ClubRecords club_records(const std::vector<ClubGame>& games) {
     for (std::size_t i = 0; i < games.size(); ++i) {
         const ClubGame& g = games[i];
         (g.home ? r.home : r.road).add(g.outcome);
+        if (g.interleague) r.interleague.add(g.outcome);
         if (games.size() - i <= 10) r.last_ten.add(g.outcome);
         if (std::abs(g.runs - g.rival_runs) == 1) r.one_run.add(g.outcome);
         if (g.innings > 9) r.extra_innings.add(g.outcome);
@@ -63,9 +65,13 @@ Text streak_cell(const ClubRecords& r) {
     return U"   　　";
 }
 
-Text club_line(const Season& season, int team) {
+// The record against the other league, beside home and road, in a season with interleague play.
+Text interleague_cell(const ClubRecords& r, bool interleague) { return interleague ? wld_cell(r.interleague) : Text(); }
+
+Text club_line(const Season& season, int team, bool interleague) {
     const ClubRecords r = club_records(club_games(season, team));
-    return U" " + season.clubs.team_name(team) + wld_cell(r.home) + wld_cell(r.road) + wld_cell(r.last_ten) + U" " +
+    return U" " + season.clubs.team_name(team) + wld_cell(r.home) + wld_cell(r.road) +
+           interleague_cell(r, interleague) + wld_cell(r.last_ten) + U" " +
            streak_cell(r) + wld_cell(r.one_run) + wld_cell(r.extra_innings) + count(r.shutouts_won, 6) +
            count(r.shutouts_lost, 6) + U"  " + count(r.expected_wins, 3) + U"-" + count(r.expected_losses, 3);
 }
@@ -73,13 +79,15 @@ Text club_line(const Season& season, int team) {
 }  // namespace
 
 ReportPane club_records_report(const Season& season) {
+    const bool interleague = has_interleague_play(season);
     ReportPane pane;
     pane.caption = Text(U"            　　         両リーグ詳細成績") + kLineBreak +
-                   U"  ﾁｰﾑ　          ﾎｰﾑ   ﾋﾞｼﾞﾀｰ   直近10    現在    1点差     延長  完封被完封  ﾋﾟﾀｺﾞﾗｽ";
+                   U"  ﾁｰﾑ　          ﾎｰﾑ   ﾋﾞｼﾞﾀｰ" + (interleague ? U"   交流戦" : U"") +
+                   U"   直近10    現在    1点差     延長  完封被完封  ﾋﾟﾀｺﾞﾗｽ";
     for (int league = 1; league <= 2; ++league) {
         pane.lines.emplace_back();
         const LeagueTable table = build_standings(season, first_team(league), last_team(league));
-        for (const StandingRow& row : table) pane.lines.push_back(club_line(season, team_of(league, row_club(row))));
+        for (const StandingRow& row : table) pane.lines.push_back(club_line(season, team_of(league, row_club(row)), interleague));
     }
     pane.status = U"両リーグの詳細成績です。";
     pane.lines.emplace_back(kCloseLine);

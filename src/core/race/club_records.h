@@ -1,6 +1,7 @@
-// The records a fan compares beyond the standings: home and road, the last ten games, the
-// current streak, one-run games, extra-inning games, shutouts won and lost, and the record the
-// runs scored and allowed would predict (the Pythagorean expectation with the exponent 1.83).
+// The records a fan compares beyond the standings: home and road, against the other league
+// (interleague games, which every other record counts too), the last ten games, the current
+// streak, one-run games, extra-inning games, shutouts won and lost, and the record the runs scored
+// and allowed would predict (the Pythagorean expectation with the exponent 1.83).
 #pragma once
 
 #include <vector>
@@ -20,7 +21,7 @@ struct WinLossDraw {
 };
 
 struct ClubRecords {
-    WinLossDraw home, road, last_ten, one_run, extra_innings;
+    WinLossDraw home, road, interleague, last_ten, one_run, extra_innings;
     int shutouts_won = 0;   // won without allowing a run
     int shutouts_lost = 0;  // lost without scoring
     int streak = 0;         // the current run of equal results: +n won, -n lost, 0 none
@@ -41,7 +42,8 @@ ClubRecords club_records(const std::vector<ClubGame>& games);
 double pythagorean_share(int scored, int allowed);
 
 // The report of both leagues in the standings' order: caption, one line per club, the closing
-// line.
+// line. The column of the records against the other league is there only in a season with
+// interleague play.
 ReportPane club_records_report(const Season& season);
 
 }  // namespace tev

@@ -8,10 +8,70 @@
 
 namespace tev {
 
-int LeaguePosition::games_left(int club) const {
+namespace {
+
+// Counts one game for the visitor `v` and the home club `h` (either may be 0: a club of the other
+// league, outside the position), decided as the standings decide it so that both count the same
+// record.
+void count_result(LeaguePosition& pos, int v, int h, const Text& game) {
+    const int r1 = first_runs(game);
+    const int r2 = second_runs(game);
+    ClubRecord none;
+    ClubRecord& visitor = v ? pos.clubs[v] : none;
+    ClubRecord& home = h ? pos.clubs[h] : none;
+    if (r1 > r2) {
+        ++visitor.wins;
+        ++home.losses;
+    } else if (r1 < r2) {
+        ++home.wins;
+        ++visitor.losses;
+    } else {
+        ++visitor.draws;
+        ++home.draws;
+    }
+}
+
+// Each club's interleague games in its record, and the games it has left against the other
+// league, counted pair by pair as the league's are, so that a pair that met too often takes
+// nothing from another pair's games.
+void count_interleague_games(const Season& season, LeaguePosition& pos,
+                             const std::function<bool(const Text&)>& keep) {
+    // played[club][rival]: meetings with each club of the other league, by its league index.
+    std::array<std::array<int, 7>, 7> played{};
+    const auto ours = [&](int team) {
+        return league_of(team) == pos.league ? league_index(team) : 0;
+    };
+    for_each_interleague_game(season, [&](Slot slot, const Text& game) {
+        if (keep && !keep(game)) return;
+        const int home = interleague_home(slot);
+        const int v = ours(slot.team);
+        const int h = ours(home);
+        count_result(pos, v, h, game);
+        if (v) ++played[v][league_index(home)];
+        if (h) ++played[h][league_index(slot.team)];
+    });
+    for (int club = 1; club <= 6; ++club)
+        for (int rival = 1; rival <= 6; ++rival)
+            pos.interleague_left[club] +=
+                std::max(0, season.interleague_meetings - played[club][rival]);
+}
+
+}  // namespace
+
+int LeaguePosition::league_games_left(int club) const {
     int n = 0;
     for (int rival = 1; rival <= 6; ++rival) n += left[club][rival];
     return n;
+}
+
+int LeaguePosition::games_left(int club) const {
+    return league_games_left(club) + interleague_left[club];
+}
+
+bool has_interleague_play(const Season& season) {
+    if (season.interleague_meetings > 0) return true;
+    return std::any_of(season.interleague.begin(), season.interleague.end(),
+                       [](const Text& game) { return !game.empty(); });
 }
 
 LeaguePosition league_position(const Season& season, int league, int meetings,
@@ -20,29 +80,19 @@ LeaguePosition league_position(const Season& season, int league, int meetings,
     pos.league = league;
     pos.wins_ranked = league == 1 && wins_ranked_year(season.disp_year);
     pos.meetings = meetings;
+    pos.interleague_play = has_interleague_play(season);
     for_each_game(season, first_team(league), last_team(league), [&](Slot slot, const Text& game) {
         if (keep && !keep(game)) return;
         const int v = league_index(slot.team);
         const int h = slot.opp;
-        // Decided as the standings decide it, so that both count the same record.
-        const int r1 = first_runs(game);
-        const int r2 = second_runs(game);
         ++pos.played[v][h];
         if (v != h) ++pos.played[h][v];
-        if (r1 > r2) {
-            ++pos.clubs[v].wins;
-            ++pos.clubs[h].losses;
-        } else if (r1 < r2) {
-            ++pos.clubs[h].wins;
-            ++pos.clubs[v].losses;
-        } else {
-            ++pos.clubs[v].draws;
-            ++pos.clubs[h].draws;
-        }
+        count_result(pos, v, h, game);
     });
     for (int a = 1; a <= 6; ++a)
         for (int b = 1; b <= 6; ++b)
             if (a != b) pos.left[a][b] = std::max(0, meetings - pos.played[a][b]);
+    count_interleague_games(season, pos, keep);
     return pos;
 }
 

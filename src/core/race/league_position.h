@@ -1,6 +1,8 @@
-// Where a league's pennant race stands: each club's wins, losses and draws so far and the games
-// each pair of clubs still has to play. Built from the stored games (all of them, or those a
-// filter keeps, for the race as of a chosen day); every race number is computed from it.
+// Where a league's pennant race stands: each club's wins, losses and draws so far (its
+// interleague games included, as the standings count them), the games each pair of clubs still
+// has to play, and the interleague games each club still has to play. Built from the stored games
+// (all of them, or those a filter keeps, for the race as of a chosen day); every race number is
+// computed from it.
 #pragma once
 
 #include <array>
@@ -22,16 +24,27 @@ struct LeaguePosition {
     int league = 1;            // 1 Central, 2 Pacific
     bool wins_ranked = false;  // ranked by wins before percentage (Central League of 2001)
     int meetings = 26;         // meetings per pair in the season
+    bool interleague_play = false;                    // the season has interleague games
     std::array<ClubRecord, 7> clubs{};                // by league index 1..6; entry 0 unused
     std::array<std::array<int, 7>, 7> left{};         // games left between two clubs, symmetric
     std::array<std::array<int, 7>, 7> played{};       // meetings played between two clubs
+    // Games left against the other league's clubs: outside the race, each of them is a club's own
+    // to win or lose without touching a rival of its league.
+    std::array<int, 7> interleague_left{};
 
-    // Games `club` has left in all.
+    // Games `club` has left against the clubs of its league.
+    int league_games_left(int club) const;
+
+    // Games `club` has left in all, its interleague games included.
     int games_left(int club) const;
 };
 
-// The position of `league` (1 or 2) with `meetings` per pair, counting the games `keep` accepts
-// (every stored game when it is empty). A pair that has played more than `meetings` has none left.
+// True when `season` has interleague play: meetings between the leagues, or a stored game.
+bool has_interleague_play(const Season& season);
+
+// The position of `league` (1 or 2) with `meetings` per pair in the league and the season's own
+// interleague meetings per pair, counting the games `keep` accepts (every stored game when it is
+// empty). A pair that has played more than its meetings has none left.
 LeaguePosition league_position(const Season& season, int league, int meetings,
                                const std::function<bool(const Text& game)>& keep = {});
 

@@ -33,7 +33,7 @@ bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, Ra
         bool capped = true;
         for (int i = 0; i < n_rivals && capped; ++i) {
             const ClubRecord& r = pos.clubs[rivals[i]];
-            const int losses = r.losses + pos.left[club][rivals[i]];
+            const int losses = losses_when_beaten(pos, club, rivals[i]);
             for (int a = 0; a <= games[i]; ++a)
                 if (rank_key(r.wins + a, losses + games[i] - a, pos.wins_ranked) <= target) cap[i] = a;
             capped = cap[i] >= 0;

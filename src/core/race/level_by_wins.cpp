@@ -8,7 +8,8 @@ namespace tev {
 namespace {
 
 // Each rival as the club's wins-first target sees it: what it has when the club beats it in every
-// game they have left, and how many games it still has against the other rivals.
+// game they have left and it loses its interleague games, and how many games it still has
+// against the other rivals.
 struct Rival {
     int team = 0;
     int wins = 0;
@@ -20,7 +21,7 @@ std::vector<Rival> rivals_of(const LeaguePosition& pos, int club) {
     std::vector<Rival> rivals;
     for (int r = 1; r <= 6; ++r) {
         if (r == club) continue;
-        Rival rival{r, pos.clubs[r].wins, pos.clubs[r].losses + pos.left[club][r], 0};
+        Rival rival{r, pos.clubs[r].wins, losses_when_beaten(pos, club, r), 0};
         for (int s = 1; s <= 6; ++s)
             if (s != club && s != r) rival.unsettled += pos.left[r][s];
         rivals.push_back(rival);

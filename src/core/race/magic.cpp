@@ -31,6 +31,29 @@ bool clinched_with(const LeaguePosition& pos, int club, int x) {
     return true;
 }
 
+// The league's wins less its losses at the end, when the club wins every game it has left and
+// its rivals lose every interleague game they have left: the games among the rivals add as many
+// wins as losses, whatever they give.
+int final_margin(const LeaguePosition& pos, int club) {
+    int margin = pos.interleague_left[club];
+    for (int r = 1; r <= 6; ++r) {
+        margin += pos.clubs[r].wins - pos.clubs[r].losses;
+        if (r != club) margin -= pos.interleague_left[r];
+    }
+    return margin;
+}
+
+// Whether every club of the league can end with no decided game: none has one yet, the club has
+// no game left (it would win it) and no rival an interleague game (it would lose it); the rivals
+// draw the games among them.
+bool nothing_ever_decided(const LeaguePosition& pos, int club) {
+    for (int r = 1; r <= 6; ++r) {
+        if (pos.clubs[r].wins != 0 || pos.clubs[r].losses != 0) return false;
+        if (r != club && pos.interleague_left[r] != 0) return false;
+    }
+    return pos.games_left(club) == 0;
+}
+
 }  // namespace
 
 std::optional<int> magic_number(const LeaguePosition& pos, int club) {
@@ -49,12 +72,12 @@ bool eliminated(const LeaguePosition& pos, int club) {
     if (pos.wins_ranked) return !rivals_can_stay_level_by_wins(pos, club, target);
     if (target.first >= 5000) return !rivals_can_stay_level_by_percentage(pos, club, target);
     // Below .5000 every club would have to end with fewer wins than losses, or with no decided
-    // game at all. A league's wins and losses are equal in number, so that leaves only a league
-    // in which no game is ever decided: nobody has won or lost yet, the club has no game left (it
-    // would win it), and the rivals draw all of theirs.
-    for (int r = 1; r <= 6; ++r)
-        if (pos.clubs[r].wins != 0 || pos.clubs[r].losses != 0) return true;
-    return pos.games_left(club) != 0;
+    // game at all, so the league's wins would have to fall short of its losses. Games within the
+    // league add as many wins as losses; the rest is the interleague record.
+    const int margin = final_margin(pos, club);
+    if (margin > 0) return true;
+    if (margin == 0) return !nothing_ever_decided(pos, club);
+    return !rivals_can_stay_level_below_half(pos, club, target);
 }
 
 }  // namespace tev

@@ -3,7 +3,9 @@
 // ranked by wins). A tie for first place counts as follows: it does not clinch the pennant (a
 // club clinches only when no rival can reach its key), but it does keep a chance alive (a club is
 // eliminated only when no outcome leaves it at least level with every rival), since the
-// standings give tied clubs the same place.
+// standings give tied clubs the same place. A club's games left are those against its league
+// rivals, where one club's win is the other's loss, and its interleague games, against clubs
+// outside the race.
 #pragma once
 
 #include <optional>
@@ -17,9 +19,9 @@ namespace tev {
 // winning every remaining game leaves a rival able to reach it (自力優勝消滅).
 std::optional<int> magic_number(const LeaguePosition& pos, int club);
 
-// True when no outcome of the remaining games leaves `club` at least level with every rival. The
-// position is one of played games, as league_position makes it: every decided game gave one club
-// a win and another a loss.
+// True when no outcome of the remaining games leaves `club` at least level with every rival. A
+// club's interleague games left are its own: it may win, lose or draw each of them whatever its
+// rivals do.
 bool eliminated(const LeaguePosition& pos, int club);
 
 }  // namespace tev

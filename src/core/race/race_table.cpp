@@ -29,27 +29,34 @@ Text race_row(const ClubNames& clubs, const RaceLine& line, bool first) {
            right_num(line.games_left, 5) + (race_mark(line).empty() ? Text() : U"  " + race_mark(line));
 }
 
+// The games left per pair of the league's clubs; in a season with interleague play, each club's
+// interleague games left beside them, which its total counts too.
 std::vector<Text> pair_table(const ClubNames& clubs, const LeaguePosition& pos) {
     const int league = pos.league;
     Text head = U"　【残り試合】";
     for (int k = 1; k <= 6; ++k) head += U"  " + short_head(clubs, team_of(league, k));
+    if (pos.interleague_play) head += U"  交流";
     head += U"    計";
     std::vector<Text> lines = {head};
     for (int a = 1; a <= 6; ++a) {
         Text row = U"    " + clubs.team_name(team_of(league, a));
         for (int b = 1; b <= 6; ++b) row += a == b ? Text(U"    －") : right_num(pos.left[a][b], 6);
+        if (pos.interleague_play) row += right_num(pos.interleague_left[a], 6);
         lines.push_back(row + right_num(pos.games_left(a), 6));
     }
     return lines;
 }
 
-// The day of the last stored game (month, day), or nothing in a season without games.
+// The day of the last stored game (month, day), interleague games included, or nothing in a
+// season without games.
 std::optional<AsOfDate> last_game_day(const Season& season) {
     std::optional<AsOfDate> last;
-    for_each_game(season, 1, 12, [&](Slot, const Text& game) {
+    const auto see = [&](Slot, const Text& game) {
         const AsOfDate d{game_month(game), game_day(game)};
         if (!last || d.month > last->month || (d.month == last->month && d.day > last->day)) last = d;
-    });
+    };
+    for_each_game(season, 1, 12, see);
+    for_each_interleague_game(season, see);
     return last;
 }
 

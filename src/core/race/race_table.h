@@ -1,6 +1,8 @@
 // The pennant race table of both leagues: place, club, record, percentage, games behind the
-// leader and the club above, games left, and the magic number or the elimination mark; below
-// it each league's games left per pair of clubs. As of the last game day, or of a chosen day.
+// leader and the club above, games left (interleague games included), and the magic number or
+// the elimination mark; below it each league's games left per pair of clubs, and in a season with
+// interleague play each club's interleague games left. As of the last game day, or of a chosen
+// day.
 #pragma once
 
 #include <optional>
