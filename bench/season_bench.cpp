@@ -30,6 +30,7 @@
 #include "core/stats/tallies.h"
 #include "core/store/season_files.h"
 #include "season_gen.h"
+#include "support/interleague_season_gen.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -143,12 +144,17 @@ BENCHMARK(BM_SaveSeason)->Unit(benchmark::kMillisecond);
 
 // Each team-statistics builder alone on a full season.
 template <class Build>
-void run_builder(benchmark::State& state, Build build) {
-    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+void run_builder_on(benchmark::State& state, const Season& season, Build build) {
     for (auto _ : state) {
-        auto table = build(*season);
+        auto table = build(season);
         benchmark::DoNotOptimize(table);
     }
+}
+
+template <class Build>
+void run_builder(benchmark::State& state, Build build) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    run_builder_on(state, *season, build);
 }
 
 void BM_BuildTeamTallies(benchmark::State& state) { run_builder(state, build_team_tallies); }
@@ -216,20 +222,19 @@ void BM_TeamStatisticsBuilders(benchmark::State& state) {
 BENCHMARK(BM_TeamStatisticsBuilders)->Unit(benchmark::kMicrosecond);
 
 // The rebuild of 入力終了 without the save: every builder of the chain that exists, in its order.
-void BM_CommitChainWithoutSave(benchmark::State& state) {
-    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+void commit_chain_without_save(benchmark::State& state, const Season& season) {
     for (auto _ : state) {
-        auto score_list = build_score_list(*season);
-        auto pitchers_c = build_pitcher_table(*season, 1, 6);
-        auto pitchers_p = build_pitcher_table(*season, 7, 12);
-        auto pitchers_all = merge_pitcher_tables(*season, pitchers_c, pitchers_p);
-        auto central = build_standings(*season, 1, 6);
-        auto pacific = build_standings(*season, 7, 12);
-        auto tallies = build_team_tallies(*season);
-        auto history = std::make_unique<History>(history_make(*season));
-        auto innings = build_inning_totals(*season);
-        auto streaks = build_streaks(*season);
-        auto homeruns = homerun_make(*season);
+        auto score_list = build_score_list(season);
+        auto pitchers_c = build_pitcher_table(season, 1, 6);
+        auto pitchers_p = build_pitcher_table(season, 7, 12);
+        auto pitchers_all = merge_pitcher_tables(season, pitchers_c, pitchers_p);
+        auto central = build_standings(season, 1, 6);
+        auto pacific = build_standings(season, 7, 12);
+        auto tallies = build_team_tallies(season);
+        auto history = std::make_unique<History>(history_make(season));
+        auto innings = build_inning_totals(season);
+        auto streaks = build_streaks(season);
+        auto homeruns = homerun_make(season);
         benchmark::DoNotOptimize(homeruns);
         benchmark::DoNotOptimize(score_list);
         benchmark::DoNotOptimize(pitchers_c);
@@ -243,7 +248,58 @@ void BM_CommitChainWithoutSave(benchmark::State& state) {
         benchmark::DoNotOptimize(streaks);
     }
 }
+
+void BM_CommitChainWithoutSave(benchmark::State& state) {
+    const auto season = std::make_unique<Season>(gen::generate_season("1996", 1));
+    commit_chain_without_save(state, *season);
+}
 BENCHMARK(BM_CommitChainWithoutSave)->Unit(benchmark::kMicrosecond);
+
+// The same builders on a full season of 2026's shape: 143 games a club (125 league, 18
+// interleague), 858 games with 108 interleague ones, against the 1996 season's 780. Filter with
+// "2026" and compare with the bare read of the same run.
+std::unique_ptr<Season> full_2026_season() { return std::make_unique<Season>(test::generate_2026_season(1)); }
+
+void BM_2026BuildStandings(benchmark::State& state) {
+    run_builder_on(state, *full_2026_season(), [](const Season& season) {
+        return std::make_pair(build_standings(season, 1, 6), build_standings(season, 7, 12));
+    });
+}
+BENCHMARK(BM_2026BuildStandings)->Unit(benchmark::kMicrosecond);
+
+void BM_2026BuildTeamTallies(benchmark::State& state) { run_builder_on(state, *full_2026_season(), build_team_tallies); }
+BENCHMARK(BM_2026BuildTeamTallies)->Unit(benchmark::kMicrosecond);
+
+void BM_2026BuildStreaks(benchmark::State& state) { run_builder_on(state, *full_2026_season(), build_streaks); }
+BENCHMARK(BM_2026BuildStreaks)->Unit(benchmark::kMicrosecond);
+
+void BM_2026BuildInningTotals(benchmark::State& state) {
+    run_builder_on(state, *full_2026_season(), build_inning_totals);
+}
+BENCHMARK(BM_2026BuildInningTotals)->Unit(benchmark::kMicrosecond);
+
+void BM_2026BuildThreePitcherTables(benchmark::State& state) {
+    run_builder_on(state, *full_2026_season(), [](const Season& season) {
+        PitcherBuild central = build_pitcher_table(season, 1, 6), pacific = build_pitcher_table(season, 7, 12);
+        PitcherBuild both = merge_pitcher_tables(season, central, pacific);
+        return std::array{std::move(central), std::move(pacific), std::move(both)};
+    });
+}
+BENCHMARK(BM_2026BuildThreePitcherTables)->Unit(benchmark::kMicrosecond);
+
+void BM_2026HomerunMake(benchmark::State& state) {
+    run_builder_on(state, *full_2026_season(), [](const Season& season) { return homerun_make(season); });
+}
+BENCHMARK(BM_2026HomerunMake)->Unit(benchmark::kMicrosecond);
+
+void BM_2026HistoryMake(benchmark::State& state) {
+    run_builder_on(state, *full_2026_season(),
+                   [](const Season& season) { return std::make_unique<History>(history_make(season)); });
+}
+BENCHMARK(BM_2026HistoryMake)->Unit(benchmark::kMicrosecond);
+
+void BM_2026CommitChainWithoutSave(benchmark::State& state) { commit_chain_without_save(state, *full_2026_season()); }
+BENCHMARK(BM_2026CommitChainWithoutSave)->Unit(benchmark::kMicrosecond);
 
 // The lines of every team-statistics report pane from built tables.
 void BM_TeamStatisticsReports(benchmark::State& state) {
