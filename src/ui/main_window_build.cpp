@@ -59,6 +59,7 @@ void MainWindow::build_menus() {
     separator("mnudat");
     menu("mnurace", U"ペナントレース", "mnudat");
     menu("mnurace_rec", U"詳細成績", "mnudat");
+    menu("mnukouryu", U"交流戦成績", "mnudat");
     menu("mnugamelog", U"試合経過", "mnudat");
     for (int team = 1; team <= kTeamCount; ++team)
         windows_.main.add(make_control(ControlKind::menu, "mnulog", trim_right(default_club_names().team_name(team)), team, "mnugamelog"));

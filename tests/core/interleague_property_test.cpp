@@ -364,11 +364,11 @@ TEST_P(Generated2026, APartSeasonCountsTheGamesPlayedAndLeavesTheRest) {
             if (last_day == in_the_weeks) {
                 EXPECT_EQ(played[team].interleague, 8);
             }
-            // The race counts league games only so far: a club's games left are the league's 125
-            // less those played. Once it counts the interleague games to come, they and the games
-            // played make 143.
+            // The race's games left, the interleague games to come among them, and the games
+            // played make the season's 143.
             const LeaguePosition pos = league_position(*season, league_of(team), test::k2026LeagueMeetings);
-            EXPECT_EQ(pos.games_left(league_index(team)), kLeagueGames - played[team].league);
+            EXPECT_EQ(pos.games_left(league_index(team)) + played[team].games(), 143);
+            EXPECT_EQ(pos.league_games_left(league_index(team)), kLeagueGames - played[team].league);
         }
     }
 }

@@ -5,6 +5,8 @@
 #include "core/stats/interleague_ranking.h"
 #include "core/stats/interleague_records.h"
 #include "core/stats/interleague_table.h"
+
+#include "core/stats/detail_lines.h"
 #include "core/text/csv.h"
 #include "support/golden.h"
 #include "support/golden_switch.h"
@@ -107,7 +109,9 @@ TEST(InterleagueTable, TheHandBuiltSeasonIsRankedByEveryTieBreakInTurn) {
 TEST(InterleagueTable, TheTableExportsAsTheOtherTablesDo) {
     const ReportPane pane = interleague_report(hand_built_2026(), places_2025());
     ASSERT_TRUE(pane.table.described());
-    const std::string csv = report_csv(pane.table, pane.lines);
+    // The closing line is the window's: the export leaves it out.
+    ASSERT_EQ(pane.lines.back(), kCloseLine);
+    const std::string csv = report_csv(pane.table, {pane.lines.begin(), pane.lines.end() - 1});
     const std::string file = std::string(TEVARDIN_TEST_DATA) + "/interleague/table_2026.csv";
     if (test::rewriting_goldens()) test::spit(file, csv);
     EXPECT_EQ(csv, test::slurp(file));
@@ -220,13 +224,13 @@ TEST(InterleagueTable, EachLeaguesTotalsLineIsItsWinsLossesAndDraws) {
     EXPECT_EQ(pacific.draws, central.draws);
 }
 
-TEST(InterleagueTable, ASeasonWithoutInterleagueGamesSaysSoInOneLine) {
+TEST(InterleagueTable, ASeasonWithoutInterleagueGamesSaysSo) {
     Season season = empty_season("2026", 3);
     test::add_game(season,
                    {.first = kGiants, .second = kTigers, .first_runs = 3, .second_runs = 1});
     const ReportPane pane = interleague_report(season, places_2025());
     EXPECT_EQ(pane.caption, interleague_title());
-    EXPECT_EQ(pane.lines, std::vector<Text>{U"交流戦の試合はありません。"});
+    EXPECT_EQ(pane.lines, (std::vector<Text>{U"交流戦の試合はありません。", kCloseLine}));
     EXPECT_FALSE(pane.table.described());
     EXPECT_EQ(interleague_places(season, std::nullopt), InterleaguePlaces{});
 }

@@ -40,20 +40,59 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// 巨人 at 阪神, meeting 5, 3-1, pitchers typed in, filed and committed (as a user plays it).
-const std::vector<std::string> kCommit = {
-    "--input", "斎藤雅", "--input", "藪", "mnudat_in", "Option3:0", "Option1:0", "Option2:3", "Command4:5", "Text7",
-    "Command4:3", "Text8", "Command4:1", "Text6:0", "Command4:0", "Command4:0", "Command4:1", "Command4:0",
-    "Command4:0", "Command4:0", "Command4:2", "Command4:0", "Command4:0", "Text15:0", "Command4:0", "Command4:1",
-    "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:32", "Text5",
-    "Command4:3", "Command4:2", "Command4:0", "Command4:0", "Command4:0", "Text18", "Command2:4", "Text19",
-    "Command4:1", "Text2", "List1:1", "Text3", "List1:1", "Command1", "Command12"};
+// The clicks that choose a game's pair and meeting, then type 3-1, the innings, the crowd, the
+// date and both pitchers, file it and commit (as a user plays it).
+std::vector<std::string> commit_clicks(const std::vector<std::string>& pair_and_meeting) {
+    std::vector<std::string> clicks = {"--input", "斎藤雅", "--input", "藪", "mnudat_in"};
+    clicks.insert(clicks.end(), pair_and_meeting.begin(), pair_and_meeting.end());
+    for (const char* click :
+         {"Text7", "Command4:3", "Text8", "Command4:1", "Text6:0", "Command4:0", "Command4:0", "Command4:1", "Command4:0",
+          "Command4:0", "Command4:0", "Command4:2", "Command4:0", "Command4:0", "Text15:0", "Command4:0", "Command4:1",
+          "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:0", "Command4:32", "Text5",
+          "Command4:3", "Command4:2", "Command4:0", "Command4:0", "Command4:0", "Text18", "Command2:6", "Text19",
+          "Command4:1", "Text2", "List1:1", "Text3", "List1:1", "Command1", "Command12"})
+        clicks.emplace_back(click);
+    return clicks;
+}
 
-pid_t start_driver(const fs::path& dir) {
+// A commit the test kills: the year, the season on the disk before it, the clicks, and the files
+// whose bytes tell the season before the commit from the one after it.
+struct KilledCommit {
+    std::string year;
+    Season season;
+    std::vector<std::string> clicks;
+    std::vector<std::string> games_files;
+};
+
+// 巨人 at 阪神, meeting 5, in a 1996 season.
+KilledCommit league_commit() {
+    KilledCommit c{"1996", {}, commit_clicks({"Option3:0", "Option1:0", "Option2:3", "Command4:5"}), {"Tev_1996.DAT"}};
+    test::add_game(c.season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5,
+                              .day = 2, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
+    c.season.game_at(1, 4, 7) += U" 1松井" + Text(8, U'\u3000') + U" 4藪" + Text(9, U'\u3000');
+    test::add_game(c.season, {.first = 9, .second = 12, .meet = 1, .first_runs = 1, .second_runs = 3});
+    return c;
+}
+
+// 巨人 at ソフトバンク (club 12), interleague meeting 2, in a 2026 season that already holds a
+// league game and an interleague game: the commit replaces the interleague file.
+KilledCommit interleague_commit() {
+    KilledCommit c{"2026", {}, commit_clicks({"Option3:2", "Option1:0", "Option5:5", "Command4:2"}),
+                   {"Tev_2026.DAT", "Kouryu_2026.DAT"}};
+    c.season.disp_year = "2026";
+    c.season.interleague_meetings = 3;
+    test::add_game(c.season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5,
+                              .day = 2, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
+    test::add_interleague_game(c.season, {.first = 12, .second = 1, .meet = 1, .first_runs = 1, .second_runs = 3,
+                                          .month = 6, .day = 2, .first_pitcher = U"有原", .second_pitcher = U"戸郷"});
+    return c;
+}
+
+pid_t start_driver(const fs::path& dir, const std::vector<std::string>& clicks) {
     const pid_t pid = ::fork();
     if (pid != 0) return pid;
     std::vector<std::string> args = {TEVARDIN_CLI, "--dir", dir.string()};
-    args.insert(args.end(), kCommit.begin(), kCommit.end());
+    args.insert(args.end(), clicks.begin(), clicks.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -68,12 +107,12 @@ pid_t start_driver(const fs::path& dir) {
 // its temporary, removed when every file of the save is in place).
 class WatchedDriver {
   public:
-    explicit WatchedDriver(const fs::path& dir)
-        : marker_(save_marker_name("1996")), watch_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    WatchedDriver(const fs::path& dir, const KilledCommit& commit)
+        : marker_(save_marker_name(commit.year)), watch_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
         EXPECT_GE(watch_, 0);
         EXPECT_GE(::inotify_add_watch(watch_, dir.c_str(), IN_CREATE | IN_MOVED_TO | IN_DELETE), 0);
         begun_ = Clock::now();
-        pid_ = start_driver(dir);
+        pid_ = start_driver(dir, commit.clicks);
     }
     ~WatchedDriver() { ::close(watch_); }
     WatchedDriver(const WatchedDriver&) = delete;
@@ -121,22 +160,25 @@ int kills_wanted() {
     return TEVARDIN_DEFAULT_KILLS;
 }
 
-TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
+// The bytes of the files that hold the games, one after the other.
+std::string games_bytes(const fs::path& dir, const KilledCommit& commit) {
+    std::string bytes;
+    for (const std::string& name : commit.games_files)
+        bytes += fs::exists(dir / name) ? test::slurp(dir / name) : "(none)";
+    return bytes;
+}
+
+void kill_during(const KilledCommit& commit) {
     test::TempDir base, work;
-    Season season;
-    test::add_game(season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5,
-                            .day = 2, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
-    season.game_at(1, 4, 7) += U" 1松井" + Text(8, U'\u3000') + U" 4藪" + Text(9, U'\u3000');
-    test::add_game(season, {.first = 9, .second = 12, .meet = 1, .first_runs = 1, .second_runs = 3});
-    ASSERT_TRUE(gen::write_generated(base.path(), season).ok());
-    const std::string old_games = test::slurp(base / "Tev_1996.DAT");
+    ASSERT_TRUE(gen::write_generated(base.path(), commit.season).ok());
+    const std::string old_games = games_bytes(base.path(), commit);
 
     // Whole runs, timed, give the new state, the span of a run and how long its save lasts.
     long long span_us = 0, save_us = 0;
     std::string new_games;
     for (int i = 0; i < 3; ++i) {
         test::copy_folder(base.path(), work.path());
-        WatchedDriver run(work.path());
+        WatchedDriver run(work.path(), commit);
         int status = 0;
         while (!run.ended(status)) run.take_events(1);
         run.take_events(0);
@@ -145,7 +187,7 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
         ASSERT_GT(run.save_end_us, run.save_begin_us) << "the run did not remove its save marker";
         span_us = std::max(span_us, run.elapsed_us());
         save_us = std::max(save_us, run.save_end_us - run.save_begin_us);
-        new_games = test::slurp(work / "Tev_1996.DAT");
+        new_games = games_bytes(work.path(), commit);
         ASSERT_NE(new_games, old_games);
     }
 
@@ -161,12 +203,12 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
         bool ended = false;
         if (i % 2 == 0) {
             const auto begun = Clock::now();
-            const pid_t pid = start_driver(work.path());
+            const pid_t pid = start_driver(work.path(), commit.clicks);
             std::this_thread::sleep_until(begun + std::chrono::microseconds(anywhere(random)));
             ::kill(pid, SIGKILL);
             ::waitpid(pid, &status, 0);
         } else {
-            WatchedDriver run(work.path());
+            WatchedDriver run(work.path(), commit);
             while (run.save_begin_us < 0 && !(ended = run.ended(status))) run.take_events(1);
             if (!ended) {
                 std::this_thread::sleep_for(std::chrono::microseconds(into_the_save(random)));
@@ -176,17 +218,19 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
         }
         if (WIFEXITED(status)) ++finished;
         // The marker is on the disk exactly while a save may have left the folder mixed.
-        const bool cut_off = fs::exists(work / save_marker_name("1996"));
+        const bool cut_off = fs::exists(work / save_marker_name(commit.year));
 
         ui::ScriptedServices services;
         ui::MainWindow window(work.path(), services);
         ASSERT_TRUE(window.start()) << "kill " << i;
-        ASSERT_EQ(test::derived_files_fault(work.path(), "1996"), "") << "kill " << i;
+        ASSERT_EQ(test::derived_files_fault(work.path(), commit.year), "") << "kill " << i;
         ASSERT_EQ(test::leftovers(work.path()), std::vector<std::string>{}) << "kill " << i;
-        const std::string games = test::slurp(work / "Tev_1996.DAT");
+        const std::string games = games_bytes(work.path(), commit);
         Season on_disk;
-        ASSERT_TRUE(read_season_files(work.path(), year_file_names("1996"), on_disk).ok());
+        on_disk.disp_year = commit.year;
+        ASSERT_TRUE(read_season_files(work.path(), year_file_names(commit.year), on_disk).ok());
         ASSERT_TRUE(window.season().games == on_disk.games) << "kill " << i;
+        ASSERT_TRUE(window.season().interleague == on_disk.interleague) << "kill " << i;
         if (games == old_games) {
             ++old_seen;
             if (cut_off) ++cut_off_old;
@@ -194,7 +238,7 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
             ++new_seen;
             if (cut_off) ++cut_off_new;
         } else {
-            FAIL() << "kill " << i << ": a game file that is neither the old nor the new one";
+            FAIL() << "kill " << i << ": games that are neither the old nor the new ones";
         }
     }
     std::cout << "kills " << kills << " (run " << span_us / 1000 << " ms, its save " << save_us / 1000
@@ -204,6 +248,12 @@ TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) {
     EXPECT_GT(cut_off_old, 0) << "no kill cut the save off before its game file was replaced";
     EXPECT_GT(cut_off_new, 0) << "no kill cut the save off after its game file was replaced";
 }
+
+TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) { kill_during(league_commit()); }
+
+// The interleague file is replaced in the same save, before the game file: every kill leaves the
+// season with the interleague game or without it, and the derived files follow whichever it is.
+TEST(KillDuringCommit, AnInterleagueGameIsThereWholeOrNotAtAll) { kill_during(interleague_commit()); }
 
 }  // namespace
 }  // namespace tev

@@ -30,6 +30,7 @@
 #include "qt/qt_services.h"
 #include "qt_support.h"
 #include "season_gen.h"
+#include "support/season_builder.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 
@@ -64,9 +65,11 @@ struct Session {
     std::unique_ptr<FormView> view;
     bool started = false;
 
-    explicit Session(const std::string& year = "1996") {
-        const tev::Status written =
-            tev::gen::write_generated(dir.path(), tev::gen::generate_season(year, 7));
+    // A generated season of `year` (changed by `prepare`, when given) written and started.
+    explicit Session(const std::string& year = "1996", const std::function<void(tev::Season&)>& prepare = {}) {
+        tev::Season season = tev::gen::generate_season(year, 7);
+        if (prepare) prepare(season);
+        const tev::Status written = tev::gen::write_generated(dir.path(), season);
         if (!written)
             qFatal("cannot write the generated season: %s", written.error().describe().c_str());
         if (year != "1996") {
@@ -179,6 +182,42 @@ class FormViewTest : public QObject {
         QVERIFY(all.contains(QStringLiteral("ＤｅＮＡ　")));
         QVERIFY(!all.contains(QStringLiteral("近　鉄")));
         save_picture(s.view.get(), "tevardin-2026-standings.png");
+    }
+
+    void the_interleague_choice_shows_for_a_year_of_interleague_play_only() {
+        Session old;
+        QVERIFY(!old.widget<QRadioButton>("Option3", 2)->isVisible());
+        Session s("2026");
+        auto* choice = s.widget<QRadioButton>("Option3", 2);
+        QVERIFY(choice->isVisible());
+        QCOMPARE(choice->text(), QStringLiteral("交流戦"));
+        // An interleague game entered with the mouse: 交流戦, 巨人 batting first, ソフトバンク at home.
+        s.view->binder().action("mnudat_in")->trigger();
+        QTest::mouseClick(choice, Qt::LeftButton);
+        QVERIFY(s.widget<QRadioButton>("Option1", 0)->isEnabled());
+        QVERIFY(s.widget<QRadioButton>("Option4", 0)->isEnabled());
+        QTest::mouseClick(s.widget<QRadioButton>("Option1", 0), Qt::LeftButton);
+        QVERIFY(!s.widget<QRadioButton>("Option2", 3)->isEnabled());  // no Central home club
+        QTest::mouseClick(s.widget<QRadioButton>("Option5", 5), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 2), Qt::LeftButton);
+        QCOMPARE(s.model->entry().first, 1);
+        QCOMPARE(s.model->entry().second, 12);
+        QCOMPARE(s.model->entry().meeting, 2);
+        save_picture(s.view.get(), "tevardin-interleague-entry.png");
+    }
+
+    void the_interleague_table_fills_the_report_pane() {
+        Session s("2026", [](tev::Season& season) {
+            tev::test::add_interleague_game(season, {.first = 1, .second = 12, .meet = 1, .first_runs = 4, .second_runs = 1});
+            tev::test::add_interleague_game(season, {.first = 7, .second = 4, .meet = 1, .first_runs = 2, .second_runs = 2});
+        });
+        s.view->binder().action("mnukouryu")->trigger();
+        s.view->sync_all();
+        auto* list4 = s.widget<QListWidget>("List4");
+        QVERIFY(list4->isVisible());
+        QCOMPARE(list4->item(1)->text().left(9), QStringLiteral(" 1] 巨　人　　"));
+        QVERIFY(s.widget<QLabel>("Label7")->text().contains(QStringLiteral("交流戦成績")));
+        save_picture(s.view.get(), "tevardin-interleague-table.png");
     }
 
     void the_club_name_window_lists_the_clubs_and_escape_cancels() {

@@ -79,7 +79,7 @@ Text club_line(const Season& season, int team, bool interleague) {
 }  // namespace
 
 ReportPane club_records_report(const Season& season) {
-    const bool interleague = has_interleague_play(season);
+    const bool interleague = has_interleague_games(season);
     ReportPane pane;
     pane.caption = Text(U"            　　         両リーグ詳細成績") + kLineBreak +
                    U"  ﾁｰﾑ　          ﾎｰﾑ   ﾋﾞｼﾞﾀｰ" + (interleague ? U"   交流戦" : U"") +

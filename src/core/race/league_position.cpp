@@ -68,12 +68,6 @@ int LeaguePosition::games_left(int club) const {
     return league_games_left(club) + interleague_left[club];
 }
 
-bool has_interleague_play(const Season& season) {
-    if (season.interleague_meetings > 0) return true;
-    return std::any_of(season.interleague.begin(), season.interleague.end(),
-                       [](const Text& game) { return !game.empty(); });
-}
-
 LeaguePosition league_position(const Season& season, int league, int meetings,
                                const std::function<bool(const Text&)>& keep) {
     LeaguePosition pos;

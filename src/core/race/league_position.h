@@ -39,9 +39,6 @@ struct LeaguePosition {
     int games_left(int club) const;
 };
 
-// True when `season` has interleague play: meetings between the leagues, or a stored game.
-bool has_interleague_play(const Season& season);
-
 // The position of `league` (1 or 2) with `meetings` per pair in the league and the season's own
 // interleague meetings per pair, counting the games `keep` accepts (every stored game when it is
 // empty). A pair that has played more than its meetings has none left.

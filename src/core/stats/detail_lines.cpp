@@ -87,7 +87,7 @@ std::vector<Text> lines_of(const ClubNames& clubs, const std::vector<ClubGame>& 
 
 std::vector<Text> club_game_lines(const Season& season, int team, const std::function<bool(const Text&)>& keep) {
     std::vector<ClubGame> games = league_games_of(season, team);
-    if (has_interleague_play(season)) {
+    if (has_interleague_games(season)) {
         const std::vector<ClubGame> inter = interleague_games_of(season, team);
         games.insert(games.end(), inter.begin(), inter.end());
         sort_by_date(games);

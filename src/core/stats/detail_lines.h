@@ -25,7 +25,7 @@ Text result_mark(const Text& runs, const Text& rival_runs);
 
 // A club's game list: the games it batted first in (rival by rival, meeting by meeting), then the
 // games it batted second in, each line "date 対 rival meeting回戦  mark runs-runs pitchers", then
-// the closing line. In a season with interleague play (has_interleague_play) the list holds the
+// the closing line. In a season with interleague games (has_interleague_games) the list holds the
 // club's interleague games too, laid out alike, and all its games stand in date order. Only the
 // games `keep` accepts are listed (all when it is empty).
 std::vector<Text> club_game_lines(const Season& season, int team,

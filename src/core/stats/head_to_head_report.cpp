@@ -237,7 +237,7 @@ ReportPane meeting_status_report(const Season& season, int disp_size) {
     pane.status = U"各チームの対戦状況一覧を表示中。";
     pane.caption = Text(U"            　　       両リーグ  対戦状況一覧") + kLineBreak + kMeetingRulers[layout(disp_size)];
     const MarkTable marks = meeting_marks(season);
-    const bool interleague = has_interleague_play(season);
+    const bool interleague = has_interleague_games(season);
     const std::array<Text, 13> inter = interleague ? interleague_marks(season) : std::array<Text, 13>{};
     for (int team = 1; team <= 12; ++team) {
         // The names are padded with full-width blanks, which the heading keeps.

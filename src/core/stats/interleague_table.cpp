@@ -1,6 +1,7 @@
 #include "core/stats/interleague_table.h"
 
 #include "core/race/games_behind.h"
+#include "core/stats/detail_lines.h"
 #include "core/stats/standings.h"
 #include "core/store/teams.h"
 #include "core/text/fixed_width.h"
@@ -77,7 +78,7 @@ ReportPane interleague_report(const Season& season,
     const std::vector<InterleagueLine> lines = interleague_ranking(season, previous);
     if (lines.empty()) {
         pane.caption = interleague_title();
-        pane.lines = {kNoGames};
+        pane.lines = {kNoGames, kCloseLine};
         return pane;
     }
     pane.caption = interleague_title() + kLineBreak + interleague_header();
@@ -87,6 +88,7 @@ ReportPane interleague_report(const Season& season,
     pane.lines.emplace_back();
     for (int league : {1, 2})
         pane.lines.push_back(league_totals_line(league, league_interleague_record(lines, league)));
+    pane.lines.emplace_back(kCloseLine);
     pane.table = ReportTable{interleague_columns(), {}};
     return pane;
 }

@@ -28,7 +28,8 @@ ClubRecord league_interleague_record(const std::vector<InterleagueLine>& lines, 
 Text league_totals_line(int league, const ClubRecord& record);
 
 // The pane: caption (title and header), an empty line, the twelve clubs, an empty line and the
-// two leagues' totals; for a season without interleague games the title and one line saying so.
+// two leagues' totals, then the closing line; for a season without interleague games the title,
+// one line saying so and the closing line.
 ReportPane interleague_report(const Season& season,
                               const std::optional<InterleaguePlaces>& previous);
 

@@ -17,10 +17,6 @@ struct StoredGame {
     const Text* game = nullptr;
 };
 
-// True when the season has interleague play: meetings between the leagues set, or an
-// interleague game stored. Only such a season shows the interleague columns and lines.
-bool has_interleague_play(const Season& season);
-
 // The most interleague meetings of a pair the season uses: its meetings per pair, or more when a
 // game is stored beyond them.
 int interleague_meetings_in_use(const Season& season);

@@ -25,6 +25,12 @@ Text& Season::filed_game(int first, int second, int meet) {
     return const_cast<Text&>(std::as_const(*this).filed_game(first, second, meet));
 }
 
+bool has_interleague_play(const Season& season) {
+    return season.interleague_meetings > 0 || last_interleague_meeting_filed(season) > 0;
+}
+
+bool has_interleague_games(const Season& season) { return last_interleague_meeting_filed(season) > 0; }
+
 int last_interleague_meeting_filed(const Season& season) {
     int last = 0;
     for_each_interleague_game(season, [&](Slot slot, const Text&) { last = std::max(last, slot.meet); });

@@ -100,6 +100,14 @@ void for_each_game(const Season& season, int first_team, int last_team, Visit&& 
 // The team number of the home club of `slot`.
 constexpr int home_team(Slot s) { return s.team > 6 ? s.opp + 6 : s.opp; }
 
+// True when the season has interleague play: meetings between the leagues set, or an
+// interleague game stored. The race counts the interleague games such a season has left.
+bool has_interleague_play(const Season& season);
+
+// True when an interleague game is stored. Only such a season shows the interleague columns and
+// lines of the tables, so a season without them reads as it always has.
+bool has_interleague_games(const Season& season);
+
 // The highest meeting number of a stored interleague game, 0 when there is none.
 int last_interleague_meeting_filed(const Season& season);
 

@@ -344,6 +344,17 @@ bool SeasonDocument::change_club_names(const ClubNames& names) {
     return true;
 }
 
+std::optional<InterleaguePlaces> SeasonDocument::previous_interleague_places() const {
+    const std::string year = std::to_string(std::stoi(season_->disp_year) - 1);
+    const std::vector<std::string> years = registered_years(settings_.rec_year);
+    if (std::find(years.begin(), years.end(), year) == years.end()) return std::nullopt;
+    auto previous = std::make_unique<Season>();
+    previous->disp_year = year;
+    if (!read_game_file(dir_, year_file_names(year), *previous)) return std::nullopt;
+    // That year's own ties are parted without going further back.
+    return interleague_places(*previous, std::nullopt);
+}
+
 bool SeasonDocument::change_interleague_meetings(int meetings) {
     const int kept = season_->interleague_meetings;
     season_->interleague_meetings = meetings;

@@ -2,6 +2,7 @@
 #include "core/race/game_log.h"
 #include "core/race/meetings.h"
 #include "core/race/race_table.h"
+#include "core/stats/interleague_table.h"
 #include "core/store/teams.h"
 #include "ui/race/race_presenter.h"
 
@@ -10,6 +11,7 @@ namespace tev::ui {
 void RacePresenter::bind() {
     on_click("mnurace", [this](int) { mnurace_Click(); });
     on_click("mnurace_rec", [this](int) { mnurace_rec_Click(); });
+    on_click("mnukouryu", [this](int) { mnukouryu_Click(); });
     on_click("mnulog", [this](int team) { mnulog_Click(team); });
     main_.claim("List4", Event::click, [this](int) { return race_line_click(main_.at("List4").list_index + 1); });
     // While the race table follows the as-of calendar, the keypad and month buttons step its day.
@@ -41,6 +43,12 @@ void RacePresenter::mnurace_rec_Click() {
     if (!modes_.can_show_race()) return;
     hide_year_list();
     open_race_view(club_records_report(season()), PaneReport::race_detail);
+}
+
+void RacePresenter::mnukouryu_Click() {
+    if (!modes_.can_show_race()) return;
+    hide_year_list();
+    open_race_view(interleague_report(season(), document_.previous_interleague_places()), PaneReport::race_detail);
 }
 
 void RacePresenter::mnulog_Click(int team) {

@@ -10,13 +10,15 @@
 namespace tev::ui {
 
 void ReportsPresenter::Command10_Click() {
-    panes_.show_list4_report(vs_record_report(document_.tallies(), document_.standings(1), document_.standings(2), season().disp_year, panes_.display_size(), season().clubs),
-                      PaneReport::none);
+    panes_.show_list4_report(vs_record_report(document_.tallies(), document_.standings(1), document_.standings(2),
+                                              season().disp_year, panes_.display_size(), season().clubs),
+                             PaneReport::none);
 }
 
 void ReportsPresenter::Command13_Click() {
-    panes_.show_list4_report(vs_pct_report(document_.tallies(), document_.standings(1), document_.standings(2), season().disp_year, panes_.display_size(), season().clubs),
-                      PaneReport::none);
+    panes_.show_list4_report(vs_pct_report(document_.tallies(), document_.standings(1), document_.standings(2),
+                                           season().disp_year, panes_.display_size(), season().clubs),
+                             PaneReport::none);
 }
 
 void ReportsPresenter::Command15_Click() {

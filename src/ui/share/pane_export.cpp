@@ -1,5 +1,6 @@
 #include "ui/share/pane_export.h"
 
+#include "core/stats/detail_lines.h"
 #include "core/stats/report_pane.h"
 #include "core/text/csv.h"
 
@@ -40,7 +41,12 @@ std::optional<ShownPane> shown_pane(const Window& main, const DrawnReport& drawn
 }
 
 std::string pane_csv(const ShownPane& pane) {
-    return pane.table.described() ? report_csv(pane.table, pane.lines) : lines_csv(pane.lines);
+    if (!pane.table.described()) return lines_csv(pane.lines);
+    // The closing line belongs to the window, not to the table's columns.
+    std::vector<Text> rows;
+    for (const Text& line : pane.lines)
+        if (line != kCloseLine && line != kCloseLineShort) rows.push_back(line);
+    return report_csv(pane.table, rows);
 }
 
 std::string pane_text(const ShownPane& pane) {
