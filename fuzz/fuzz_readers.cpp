@@ -9,6 +9,7 @@
 #include "core/homeruns/homerun_file.h"
 #include "core/settings/settings.h"
 #include "core/store/club_file.h"
+#include "core/store/interleague_file.h"
 #include "core/store/season_files.h"
 #include "core/text/data_file.h"
 #include "fuzz_support.h"
@@ -45,6 +46,9 @@ void run(const std::uint8_t* data, std::size_t size) {
 #elif FUZZ_TARGET == 8  // club file
     fuzz::put("Clubs_1996.DAT", data, size);
     (void)read_club_file(fuzz::folder(), "Clubs_1996.DAT");
+#elif FUZZ_TARGET == 9  // interleague file
+    fuzz::put("Kouryu_2026.DAT", data, size);
+    (void)read_interleague_file(fuzz::folder(), "Kouryu_2026.DAT");
 #else
 #error "FUZZ_TARGET names no reader"
 #endif

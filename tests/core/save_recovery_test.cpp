@@ -124,7 +124,8 @@ TEST_F(SaveRecoveryTest, AMarkerWhoseGameFileIsDamagedIsKeptAndNamed) {
 
 TEST_F(SaveRecoveryTest, OwnFileNames) {
     for (const char* own : {"Tev_1996.DAT", "Best100_2001.dat", "Pitcher_1997.DAT", "homerun_1996.DAT",
-                            "RIRE1996.DAT", "Tevardin.ini", "Tevardin_1996.SAV"})
+                            "RIRE1996.DAT", "Tevardin.ini", "Tevardin_1996.SAV", "Clubs_2026.DAT",
+                            "Kouryu_2026.DAT"})
         EXPECT_TRUE(own_file_name(own)) << own;
     for (const char* other : {"old1997.dat", "Tev_96.DAT", "Tev_1996.txt", "record.dat", "Tevardin_19x6.SAV"})
         EXPECT_FALSE(own_file_name(other)) << other;

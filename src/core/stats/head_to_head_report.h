@@ -39,8 +39,8 @@ ReportTable vs_grid_table(int disp_size, bool percentages, const ClubNames& club
 Text vs_pct_cell(const Tally& tally);
 
 // 対戦別勝敗: status, caption and 15 lines (header, six rows, empty line, header, six rows). The
-// rows hold the "交流戦" cell when `interleague_play` (has_interleague_play of the season) or
-// when any club has played the other league; the rows are then nine characters longer.
+// rows hold the "交流戦" cell when any club has played the other league (or when
+// `interleague_play` asks for it before then); the rows are then nine characters longer.
 ReportPane vs_record_report(const TeamTallies& tallies, const LeagueTable& central,
                             const LeagueTable& pacific, const std::string& disp_year, int disp_size,
                             const ClubNames& clubs = default_club_names(), bool interleague_play = false);
