@@ -23,7 +23,7 @@ using ui::ControlKind;
 struct Options {
     std::filesystem::path dir = ".";
     ui::ScreenMetrics screen;
-    std::deque<bool> answers;
+    std::deque<ui::ScriptedAnswer> answers;
     std::deque<Text> inputs;
     std::vector<std::string> shows;
     std::vector<std::string> events;
@@ -78,8 +78,9 @@ Options parse_options(const std::vector<std::string>& args) {
             o.screen = parse_screen(value());
         } else if (a == "--answer") {
             const std::string& v = value();
-            if (v != "yes" && v != "no") throw UsageError{"--answer takes yes or no, not " + v};
-            o.answers.push_back(v == "yes");
+            if (v != "yes" && v != "no" && v != "cancel")
+                throw UsageError{"--answer takes yes, no or cancel, not " + v};
+            o.answers.push_back(v == "cancel" ? ui::ScriptedAnswer(ui::Answer::cancel) : ui::ScriptedAnswer(v == "yes"));
         } else if (a == "--input") {
             o.inputs.push_back(from_utf8(value()));
         } else if (a == "--show") {

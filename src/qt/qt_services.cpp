@@ -113,6 +113,20 @@ bool QtServices::ask(const Text& title, const Text& text, ui::Icon icon, bool de
     return box.exec() == QMessageBox::Yes;
 }
 
+ui::Answer QtServices::ask_yes_no_cancel(const Text& title, const Text& text, ui::Icon icon) {
+    QMessageBox box(box_icon(icon), box_title(title), to_qstring(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialog_parent());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int pressed = box.exec();
+    if (pressed == QMessageBox::Yes) return ui::Answer::yes;
+    return pressed == QMessageBox::No ? ui::Answer::no : ui::Answer::cancel;
+}
+
 Text QtServices::input(const Text& prompt, const Text& title, const Text& default_text, int x,
                        int y) {
     QInputDialog box(dialog_parent());

@@ -32,6 +32,7 @@ class QtServices : public ui::Services {
 
     void message(const Text& text, const Text& title, ui::Icon icon) override;
     bool ask(const Text& title, const Text& text, ui::Icon icon, bool default_yes) override;
+    ui::Answer ask_yes_no_cancel(const Text& title, const Text& text, ui::Icon icon) override;
     Text input(const Text& prompt, const Text& title, const Text& default_text, int x,
                int y) override;
     void process_events(const Text& status) override;

@@ -51,6 +51,8 @@ void MainWindow::record_list_switched() {
     for (Presenter* presenter : presenters()) presenter->on_record_list_switched();
 }
 
+void MainWindow::save_pending_games() { entry_.save_pending_games(); }
+
 std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
     return list_pane(window.main(), window.drawn_report(), list);
 }

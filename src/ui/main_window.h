@@ -95,6 +95,7 @@ private:
     void year_created() override;
     void views_closed() override;
     void record_list_switched() override;
+    void save_pending_games() override;
     std::vector<Presenter*> presenters();
 
     Windows windows_;

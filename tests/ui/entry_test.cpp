@@ -297,6 +297,30 @@ TEST_F(EntryTest, AFailedSaveIsReportedAndStaysPending) {
     EXPECT_EQ(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 not on disk
 }
 
+// Quitting with a filed game whose save fails: the failure is told and the program stays open, the
+// game still filed, so that nothing typed is dropped behind the user's back.
+TEST_F(EntryTest, QuittingWithAGameWhoseSaveFailsKeepsTheProgramOpen) {
+    file_three_one();
+    EXPECT_EQ(window->document().pending_games(), 1);
+    std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");  // the save cannot complete
+    services.answers = {true};
+    click("mnuEndPrgItem");
+    ASSERT_GE(services.transcript.size(), 2u);
+    EXPECT_EQ(services.transcript[services.transcript.size() - 2],
+              "ASK: 終　　了: 保存していない試合が 1 試合あります。保存してから終了しますか？ -> Yes");
+    EXPECT_NE(services.transcript.back().find("データを保存できませんでした。"), std::string::npos);
+    EXPECT_FALSE(window->ended());
+    EXPECT_EQ(window->document().pending_games(), 1);
+
+    // Once the folder can be written again, the same answer saves the game and ends the program.
+    std::filesystem::remove(dir / "Pitcher_2004.DAT.tmp");
+    services.answers = {true};
+    click("mnuEndPrgItem");
+    EXPECT_TRUE(window->ended());
+    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 on disk
+}
+
 TEST_F(EntryTest, PickListsCancelAndRefuseUnstorableNames) {
     choose_pair();
     keys({8});

@@ -59,6 +59,7 @@ void SeasonDocument::use_files_of(const std::string& year) { files_ = year_file_
 
 std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
     std::swap(season_, next);
+    pending_games_ = 0;  // they belonged to the season replaced
     return next;
 }
 
@@ -124,7 +125,10 @@ void SeasonDocument::run_step(Rebuild what, bool let_events_run) {
             rebuild_standings_of(1);
             step(U"パシフィックリーグ成績一覧作成中です。", let_events_run);
             return rebuild_standings_of(2);
-        case Rebuild::save: games_unsaved_ = !save_season(let_events_run); return;
+        case Rebuild::save:
+            games_unsaved_ = !save_season(let_events_run);
+            if (!games_unsaved_) pending_games_ = 0;
+            return;
         case Rebuild::tallies: return rebuild_tallies();
         case Rebuild::pitcher_cum:
             step(U"累計データ作成中です。", let_events_run);

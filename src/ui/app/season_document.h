@@ -58,6 +58,12 @@ public:
     // Games filed or deleted in memory and not yet saved.
     bool games_unsaved() const { return games_unsaved_; }
     void set_games_unsaved(bool unsaved) { games_unsaved_ = unsaved; }
+    // Games filed with Return since the season was last saved: what quitting now would drop.
+    int pending_games() const { return pending_games_; }
+    void note_game_filed() {
+        ++pending_games_;
+        games_unsaved_ = true;
+    }
 
     // The rebuild chains. `commit_games` (入力終了) and `rebuild_after_deletion` (データ削除)
     // rebuild every table, save the year's files and the history, each step in the status line.
@@ -154,6 +160,7 @@ private:
     Cumulative<PitcherCum> pitcher_cum_;
     Cumulative<HomerunCumBuild> homerun_cum_;
     bool games_unsaved_ = false;
+    int pending_games_ = 0;
     bool club_file_refused_ = false;  // saves leave the year's club file alone until names are set
     SaveSession saves_;
     // "year team opp meet month/day" of each game already named in a left-out message.

@@ -78,7 +78,7 @@ void EntryPresenter::Command1_Click() {
     f.day = e.day;
     if (!e.homeruns.empty() && !e.homeruns.front().empty()) f.hr_records = e.homeruns;
     season().filed_game(e.first, e.second, e.meeting) = format_game(f);
-    document_.set_games_unsaved(true);
+    document_.note_game_filed();
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;
     Control& hr = main_.at("Command19");
@@ -90,6 +90,14 @@ void EntryPresenter::Command1_Click() {
     }
     offer_entry_buttons();
     start_new_game();
+}
+
+void EntryPresenter::save_pending_games() {
+    if (modes_.entering) return Command12_Click();
+    modes_.rebuilding = true;
+    document_.commit_games();
+    hooks_.games_changed();
+    modes_.rebuilding = false;
 }
 
 void EntryPresenter::Command12_MouseDown() {

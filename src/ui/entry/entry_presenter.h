@@ -23,6 +23,9 @@ public:
     void on_club_names_changed() override { panel_.offer_interleague(season().interleague_meetings > 0); }
 
     const EntryBuffer& buffer() const { return entry_; }
+    // Saves the games filed and not yet saved: entry ends as with 入力終了, or, after a save that
+    // failed, the commit runs again.
+    void save_pending_games();
 
 private:
     // The form (entry_form.cpp).

@@ -30,11 +30,22 @@ void ScriptedServices::message(const Text& text, const Text&, Icon) { record("MS
 bool ScriptedServices::ask(const Text& title, const Text& text, Icon, bool default_yes) {
     bool yes = default_yes;
     if (!answers.empty()) {
-        yes = answers.front();
+        yes = answers.front().value == Answer::yes;
         answers.pop_front();
     }
     record("ASK: " + one_line(title) + ": " + one_line(text) + (yes ? " -> Yes" : " -> No"));
     return yes;
+}
+
+Answer ScriptedServices::ask_yes_no_cancel(const Text& title, const Text& text, Icon) {
+    Answer answer = Answer::yes;  // the default button
+    if (!answers.empty()) {
+        answer = answers.front().value;
+        answers.pop_front();
+    }
+    const char* shown = answer == Answer::yes ? " -> Yes" : answer == Answer::no ? " -> No" : " -> Cancel";
+    record("ASK: " + one_line(title) + ": " + one_line(text) + shown);
+    return answer;
 }
 
 Text ScriptedServices::input(const Text& prompt, const Text& title, const Text&, int, int) {

@@ -1,7 +1,7 @@
 // Services with scripted answers and a record of everything shown, for tests and the headless
 // driver. Each dialog is recorded as one line:
 //   MSG: <text>
-//   ASK: <title>: <text> -> Yes|No
+//   ASK: <title>: <text> -> Yes|No|Cancel
 //   INPUT: <title>: <prompt> -> <answer>
 //   SAVE AS: <title> -> <file>|Cancel
 //   PRINT: <caption's last line, trimmed> (<n> lines)
@@ -19,11 +19,18 @@
 
 namespace tev::ui {
 
+// A scripted answer: yes or no (a bool), or キャンセル, which a yes/no question takes as no.
+struct ScriptedAnswer {
+    ScriptedAnswer(bool yes) : value(yes ? Answer::yes : Answer::no) {}  // NOLINT: answers = {true, false}
+    ScriptedAnswer(Answer answer) : value(answer) {}                     // NOLINT
+    Answer value;
+};
+
 class ScriptedServices : public Services {
 public:
     // Answers for the coming questions and input boxes, taken in order; when a queue is empty a
     // question takes its default button and an input box is cancelled.
-    std::deque<bool> answers;
+    std::deque<ScriptedAnswer> answers;
     std::deque<Text> inputs;
     // Files for the coming save dialogs, in order; an empty queue cancels the dialog.
     std::deque<std::filesystem::path> save_files;
@@ -45,6 +52,7 @@ public:
 
     void message(const Text& text, const Text& title, Icon icon) override;
     bool ask(const Text& title, const Text& text, Icon icon, bool default_yes) override;
+    Answer ask_yes_no_cancel(const Text& title, const Text& text, Icon icon) override;
     Text input(const Text& prompt, const Text& title, const Text& default_text, int x, int y) override;
     void process_events(const Text& status) override;
     void beep() override { ++beeps; }

@@ -14,6 +14,9 @@ namespace tev::ui {
 
 enum class Icon { none, stop, question, exclamation, information };
 
+// The button that closed a はい / いいえ / キャンセル question.
+enum class Answer { yes, no, cancel };
+
 // The screen as the layout check sees it, in twips (1/1440 inch).
 struct ScreenMetrics {
     int width_twips = 1024 * 15;
@@ -42,6 +45,9 @@ public:
 
     // A modal Yes/No question; true for Yes.
     virtual bool ask(const Text& title, const Text& text, Icon icon, bool default_yes) = 0;
+
+    // A modal はい / いいえ / キャンセル question; Escape and the close button answer キャンセル.
+    virtual Answer ask_yes_no_cancel(const Text& title, const Text& text, Icon icon) = 0;
 
     // A modal input box at (x, y) twips (negative: centred); the typed text, or empty on Cancel.
     virtual Text input(const Text& prompt, const Text& title, const Text& default_text, int x, int y) = 0;

@@ -142,7 +142,21 @@ void ShellPresenter::mnuEndPrgItem_Click() {
 
 void ShellPresenter::Form_QueryUnload() {
     if (modes_.history_building()) return;
-    if (services_.ask(U"終　　了", U"Tevardinを終了しますか ?", Icon::question, true)) ended_ = true;
+    const int pending = document_.pending_games();
+    if (pending == 0) {
+        if (services_.ask(U"終　　了", U"Tevardinを終了しますか ?", Icon::question, true)) ended_ = true;
+        return;
+    }
+    // Filed games live only in memory until they are saved: quitting must not drop them unasked.
+    const Text question = U"保存していない試合が " + plain_num(pending) + U" 試合あります。保存してから終了しますか？";
+    switch (services_.ask_yes_no_cancel(U"終　　了", question, Icon::question)) {
+        case Answer::yes:
+            hooks_.save_pending_games();
+            ended_ = document_.pending_games() == 0;  // a save that failed keeps the program open
+            return;
+        case Answer::no: ended_ = true; return;
+        case Answer::cancel: return;
+    }
 }
 
 // ---- help and the version box ----
