@@ -312,13 +312,46 @@ TEST_F(EntryTest, QuittingWithAGameWhoseSaveFailsKeepsTheProgramOpen) {
     EXPECT_FALSE(window->ended());
     EXPECT_EQ(window->document().pending_games(), 1);
 
-    // Once the folder can be written again, the same answer saves the game and ends the program.
-    std::filesystem::remove(dir / "Pitcher_2004.DAT.tmp");
+    // Once the folder can be written again (the failed save took its temporary away), the same
+    // answer saves the game and ends the program.
+    EXPECT_FALSE(std::filesystem::exists(dir / "Pitcher_2004.DAT.tmp"));
     services.answers = {true};
     click("mnuEndPrgItem");
     EXPECT_TRUE(window->ended());
     EXPECT_EQ(window->document().pending_games(), 0);
     EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 on disk
+}
+
+// A game whose save failed is still in memory: reading another year asks first, as quitting does.
+TEST_F(EntryTest, AYearSwitchWithAGameWhoseSaveFailedAsksFirst) {
+    file_three_one();
+    std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");
+    click("Command12");  // the save fails; the game stays filed
+    ASSERT_EQ(window->document().pending_games(), 1);
+    const std::string question = "ASK: データ切替: 保存していない試合が 1 試合あります。保存してから切り替えますか？";
+
+    services.answers = {ui::Answer::cancel};
+    click("mnuNewDatReadItem");
+    EXPECT_EQ(services.transcript.back(), question + " -> Cancel");
+    EXPECT_FALSE(at("List3").visible);
+
+    std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");
+    services.answers = {true};  // the save fails again: the year list does not open
+    click("mnuNewDatReadItem");
+    EXPECT_FALSE(at("List3").visible);
+    EXPECT_EQ(window->document().pending_games(), 1);
+
+    services.answers = {false};  // いいえ: the switch goes on and would drop the game
+    click("mnuNewDatReadItem");
+    EXPECT_EQ(services.transcript.back(), question + " -> No");
+    EXPECT_TRUE(at("List3").visible);
+    click("List3");  // nothing chosen yet: the list closes, the season stays
+
+    services.answers = {true};
+    click("mnuNewDatReadItem");
+    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_TRUE(at("List3").visible);
+    EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 saved
 }
 
 TEST_F(EntryTest, PickListsCancelAndRefuseUnstorableNames) {

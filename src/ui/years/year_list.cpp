@@ -34,9 +34,25 @@ void YearsPresenter::show_year_list(std::vector<Text> items, const Text& prompt,
     modes_.year_list = pending;
 }
 
+bool YearsPresenter::pending_games_settled() {
+    const int pending = document_.pending_games();
+    if (pending == 0) return true;
+    // Another year replaces the season in memory: games whose save failed would go with it.
+    const Text question = U"保存していない試合が " + plain_num(pending) + U" 試合あります。保存してから切り替えますか？";
+    switch (services_.ask_yes_no_cancel(U"データ切替", question, Icon::question)) {
+        case Answer::yes:
+            hooks_.save_pending_games();
+            return document_.pending_games() == 0;
+        case Answer::no: return true;
+        case Answer::cancel: return false;
+    }
+    return false;
+}
+
 void YearsPresenter::mnuNewFileItem_Click() {
     if (!modes_.can_change_season()) return;
     hide_year_list();
+    if (!pending_games_settled()) return;
     show_year_list(unregistered_year_items(document_.settings().rec_year, last_offered_year(services_.now().year)),
                    U"新規登録データ年度を選択して下さい。", YearOperation::new_year);
 }
@@ -44,6 +60,7 @@ void YearsPresenter::mnuNewFileItem_Click() {
 void YearsPresenter::mnuNewDatReadItem_Click() {
     if (!modes_.can_change_season()) return;
     hide_year_list();
+    if (!pending_games_settled()) return;
     show_year_list(registered_year_items(document_.settings().rec_year), U"読み込みデータ年度を選択して下さい。",
                    YearOperation::read_year);
 }

@@ -22,6 +22,8 @@ public:
 
 private:
     // The year list (year_list.cpp).
+    // True once games filed and not yet saved are saved, or the user lets them go; false to stay.
+    bool pending_games_settled();
     void mnuNewFileItem_Click();
     void mnuNewDatReadItem_Click();
     void mnudatfile_del_Click();
