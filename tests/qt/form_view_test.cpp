@@ -514,6 +514,36 @@ class FormViewTest : public QObject {
         QVERIFY(!s.view->dialog_view().isVisible());
     }
 
+    void closing_with_a_filed_game_asks_to_save_it_and_escape_keeps_working() {
+        Session s;
+        // A 0-0 draw (no pitchers of record) filed with Return as meeting 27 of 巨人 at 阪神.
+        for (const auto& [name, index] : std::vector<std::pair<const char*, int>>{
+                 {"mnudat_in", -1}, {"Option3", 0}, {"Option1", 0}, {"Option2", 3}, {"Command4", 27},
+                 {"Text7", -1}, {"Command4", 0}, {"Text8", -1}, {"Command4", 0}, {"Text6", 0}, {"Command4", 0},
+                 {"Text15", 0}, {"Command4", 0}, {"Text5", -1}, {"Command4", 3}, {"Text18", -1}, {"Command2", 9},
+                 {"Text19", -1}, {"Command4", 1}, {"Command1", -1}})
+            s.model->main().fire(name, index, tev::ui::Event::click);
+        s.view->sync_all();
+        QCOMPARE(s.model->document().pending_games(), 1);
+        QString question;
+        QStringList buttons;
+        on_next_modal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            question = box->text();
+            for (QAbstractButton* button : box->buttons()) buttons << button->text();
+            save_picture(box, "tevardin-quit-pending.png");
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        s.view->close();
+        QCOMPARE(question, QStringLiteral("保存していない試合が 1 試合あります。保存してから終了しますか？"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)"), QStringLiteral("キャンセル")}));
+        QVERIFY(!s.model->ended());
+        QVERIFY(s.view->isVisible());
+        QCOMPARE(s.model->document().pending_games(), 1);
+    }
+
     void closing_asks_first_and_no_keeps_the_program() {
         Session s;
         QSignalSpy finished(s.view.get(), &FormView::finished);
