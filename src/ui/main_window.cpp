@@ -53,6 +53,10 @@ void MainWindow::record_list_switched() {
 
 void MainWindow::save_pending_games() { entry_.save_pending_games(); }
 
+void MainWindow::season_opened() {
+    for (Presenter* presenter : presenters()) presenter->on_season_opened();
+}
+
 std::optional<ShownPane> list_pane(const MainWindow& window, const std::string& list) {
     return list_pane(window.main(), window.drawn_report(), list);
 }

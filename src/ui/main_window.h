@@ -96,6 +96,7 @@ private:
     void views_closed() override;
     void record_list_switched() override;
     void save_pending_games() override;
+    void season_opened() override;
     std::vector<Presenter*> presenters();
 
     Windows windows_;

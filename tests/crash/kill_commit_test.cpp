@@ -19,12 +19,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <random>
 #include <thread>
 
+#include "core/store/entry_journal.h"
 #include "core/store/save_journal.h"
 #include "core/store/season_files.h"
 #include "season_gen.h"
@@ -250,6 +252,69 @@ void kill_during(const KilledCommit& commit) {
 }
 
 TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) { kill_during(league_commit()); }
+
+// Three games filed with Return, one after the other, and entry never ended: the run is killed at a
+// random moment. The next start must offer back every game filed before the kill, in order, and no
+// other: the journal holds the games filed so far, whole.
+std::vector<std::string> three_filings() {
+    std::vector<std::string> clicks;
+    for (const char* home : {"Option2:3", "Option2:5", "Option2:4"}) {  // at 阪神, 中日, 広島
+        std::vector<std::string> game = commit_clicks({"Option3:0", "Option1:0", home, "Command4:5"});
+        game.pop_back();  // no 入力終了
+        if (!clicks.empty()) game.erase(game.begin() + 4);  // データ入力 once only
+        clicks.insert(clicks.end(), game.begin(), game.end());
+    }
+    return clicks;
+}
+
+TEST(KillDuringEntry, EveryGameFiledBeforeTheKillIsOfferedBack) {
+    test::TempDir base, work;
+    ASSERT_TRUE(gen::write_generated(base.path(), Season{}).ok());
+    const std::vector<std::string> clicks = three_filings();
+
+    // A whole run: its journal holds the three games, in filing order.
+    test::copy_folder(base.path(), work.path());
+    const auto begun = Clock::now();
+    int status = 0;
+    ::waitpid(start_driver(work.path(), clicks), &status, 0);
+    const long long span_us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - begun).count();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const auto whole = read_entry_journal(work.path(), "1996");
+    ASSERT_TRUE(whole.ok() && whole->has_value());
+    const std::vector<JournalEntry> filed = **whole;
+    ASSERT_EQ(filed.size(), 3u);
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<long long> anywhere(0, span_us + span_us / 10);
+    const int kills = std::max(20, kills_wanted() / 5);
+    std::array<int, 4> offered{};
+    for (int i = 0; i < kills; ++i) {
+        test::copy_folder(base.path(), work.path());
+        const auto start = Clock::now();
+        const pid_t pid = start_driver(work.path(), clicks);
+        std::this_thread::sleep_until(start + std::chrono::microseconds(anywhere(random)));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+
+        ui::ScriptedServices services;
+        services.answers = {true};  // restore what is offered
+        ui::MainWindow window(work.path(), services);
+        ASSERT_TRUE(window.start()) << "kill " << i;
+        ASSERT_EQ(test::leftovers(work.path()), std::vector<std::string>{}) << "kill " << i;
+        const std::size_t restored = static_cast<std::size_t>(window.document().pending_games());
+        ASSERT_LE(restored, filed.size()) << "kill " << i;
+        for (std::size_t g = 0; g < filed.size(); ++g) {
+            const Text& in_memory = window.season().filed_game(filed[g].first, filed[g].second, filed[g].meeting);
+            ASSERT_EQ(in_memory, g < restored ? filed[g].game : Text()) << "kill " << i << ", game " << g;
+        }
+        for (const std::string& line : services.transcript)
+            ASSERT_EQ(line.find("MSG:"), std::string::npos) << "kill " << i << ": " << line;  // no damaged journal
+        ++offered[restored];
+    }
+    std::cout << "kills " << kills << " (run " << span_us / 1000 << " ms): games offered back 0: " << offered[0]
+              << ", 1: " << offered[1] << ", 2: " << offered[2] << ", 3: " << offered[3] << "\n";
+    EXPECT_GT(offered[1] + offered[2], 0) << "no kill landed between two filings";
+}
 
 // The interleague file is replaced in the same save, before the game file: every kill leaves the
 // season with the interleague game or without it, and the derived files follow whichever it is.

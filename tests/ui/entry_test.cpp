@@ -341,17 +341,24 @@ TEST_F(EntryTest, AYearSwitchWithAGameWhoseSaveFailedAsksFirst) {
     EXPECT_FALSE(at("List3").visible);
     EXPECT_EQ(window->document().pending_games(), 1);
 
-    services.answers = {false};  // いいえ: the switch goes on and would drop the game
+    services.answers = {false};  // いいえ: the switch goes on, the game and its journal let go
     click("mnuNewDatReadItem");
     EXPECT_EQ(services.transcript.back(), question + " -> No");
     EXPECT_TRUE(at("List3").visible);
-    click("List3");  // nothing chosen yet: the list closes, the season stays
+    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Entry_2004.DAT"));
+}
 
+TEST_F(EntryTest, AYearSwitchSavesTheGameWhenAskedTo) {
+    file_three_one();
+    std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");
+    click("Command12");  // the save fails; the game stays filed
     services.answers = {true};
     click("mnuNewDatReadItem");
     EXPECT_EQ(window->document().pending_games(), 0);
     EXPECT_TRUE(at("List3").visible);
     EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 saved
+    EXPECT_FALSE(std::filesystem::exists(dir / "Entry_2004.DAT"));
 }
 
 TEST_F(EntryTest, PickListsCancelAndRefuseUnstorableNames) {

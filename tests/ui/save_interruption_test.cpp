@@ -178,6 +178,7 @@ class SaveInterruptionTest : public ::testing::Test {
     // Starts the program on the work folder and checks the rule; what it shows.
     Shown start_and_check(const std::string& where) {
         ui::ScriptedServices services;
+        services.answers = {false};  // games a cut-off entry journal offers back are let go
         auto window = std::make_unique<ui::MainWindow>(work.path(), services);
         EXPECT_TRUE(window->start()) << where;
         const std::string year = window->season().disp_year;

@@ -90,7 +90,7 @@ bool own_file_name(const std::string& name) {
         return digits(name.substr(9, 4));
     if (name.size() < 8 || !is_dat(name.substr(name.size() - 4))) return false;
     const std::string stem = name.substr(0, name.size() - 4);
-    for (const char* prefix : {"Tev_", "Best100_", "Pitcher_", "homerun_", "RIRE", "Clubs_", "Kouryu_"}) {
+    for (const char* prefix : {"Tev_", "Best100_", "Pitcher_", "homerun_", "RIRE", "Clubs_", "Kouryu_", "Entry_"}) {
         const std::string p = prefix;
         if (stem.size() == p.size() + 4 && stem.rfind(p, 0) == 0 && digits(stem.substr(p.size()))) return true;
     }

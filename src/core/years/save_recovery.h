@@ -39,7 +39,7 @@ Recovery recover_year(const std::filesystem::path& dir, const std::string& year)
 int remove_stray_temporaries(const std::filesystem::path& dir);
 
 // True when `name` is one of the program's own files: a year file (Tev_, Best100_, Pitcher_,
-// homerun_, RIRE, Clubs_ or Kouryu_ with a four-digit year, ".DAT" in either case), the settings
+// homerun_, RIRE, Clubs_, Kouryu_ or Entry_ with a four-digit year, ".DAT" in either case), the settings
 // or a marker.
 bool own_file_name(const std::string& name);
 

@@ -6,6 +6,7 @@
 
 #include "core/settings/settings.h"
 #include "core/store/club_file.h"
+#include "core/store/entry_journal.h"
 #include "core/store/interleague_file.h"
 #include "core/text/data_file.h"
 #include "core/text/fixed_width.h"
@@ -60,7 +61,8 @@ std::string year_of_item(const Text& item) {
 std::vector<std::string> own_file_names(const std::string& year) {
     const FileNames names = year_file_names(year);
     return {names.game_file, names.best_file, names.pitcher_file, names.homerun_file,
-            names.history_file, club_file_name(year), interleague_file_name(year)};
+            names.history_file, club_file_name(year), interleague_file_name(year),
+            entry_journal_name(year)};
 }
 
 std::vector<std::string> year_files_present(const fs::path& dir, const std::string& year) {

@@ -50,6 +50,7 @@ public:
     virtual void on_year_created() {}
     virtual void on_views_closed() {}
     virtual void on_record_list_switched() {}
+    virtual void on_season_opened() {}
 
 protected:
     Season& season() { return document_.season(); }

@@ -60,6 +60,7 @@ void SeasonDocument::use_files_of(const std::string& year) { files_ = year_file_
 std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
     std::swap(season_, next);
     pending_games_ = 0;  // they belonged to the season replaced
+    journal_.clear();
     return next;
 }
 
@@ -127,7 +128,7 @@ void SeasonDocument::run_step(Rebuild what, bool let_events_run) {
             return rebuild_standings_of(2);
         case Rebuild::save:
             games_unsaved_ = !save_season(let_events_run);
-            if (!games_unsaved_) pending_games_ = 0;
+            if (!games_unsaved_) discard_pending_games();  // saved: the journal has done its work
             return;
         case Rebuild::tallies: return rebuild_tallies();
         case Rebuild::pitcher_cum:
@@ -366,6 +367,43 @@ bool SeasonDocument::change_interleague_meetings(int meetings) {
     if (saves_.write({&file}, U"交流戦の対戦数を保存できませんでした。対戦数は元のままです。")) return true;
     season_->interleague_meetings = kept;
     return false;
+}
+
+// ---- the entry journal ----
+
+void SeasonDocument::note_game_filed(const JournalEntry& entry) {
+    ++pending_games_;
+    games_unsaved_ = true;
+    journal_.push_back(entry);
+    const ItemWriter file = entry_journal_writer(season_->disp_year, journal_);
+    const Status written = commit_writers(dir_, {&file});
+    if (written) {
+        journal_write_failed_ = false;
+        return;
+    }
+    if (journal_write_failed_) return;
+    journal_write_failed_ = true;
+    listener_.tell(U"入力した試合の控えを書けませんでした。入力終了の前にプログラムが止まると、この試合は失われます。\r\n\r\n" +
+                   from_utf8(written.error().describe()));
+}
+
+void SeasonDocument::discard_pending_games() {
+    pending_games_ = 0;
+    journal_.clear();
+    std::error_code ec;
+    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(season_->disp_year)), ec);
+}
+
+Result<std::optional<std::vector<JournalEntry>>> SeasonDocument::read_journal() const {
+    return read_entry_journal(dir_, season_->disp_year);
+}
+
+Status SeasonDocument::restore_journal(const std::vector<JournalEntry>& entries) {
+    if (Status applied = apply_journal(*season_, entries); !applied) return applied;
+    journal_ = entries;
+    pending_games_ = static_cast<int>(entries.size());
+    games_unsaved_ = true;
+    return ok_status();
 }
 
 // ---- settings and saves ----

@@ -21,6 +21,7 @@
 #include "core/stats/standings.h"
 #include "core/stats/streaks.h"
 #include "core/stats/tallies.h"
+#include "core/store/entry_journal.h"
 #include "core/store/save_journal.h"
 #include "core/store/season.h"
 #include "core/text/data_file.h"
@@ -59,11 +60,15 @@ public:
     bool games_unsaved() const { return games_unsaved_; }
     void set_games_unsaved(bool unsaved) { games_unsaved_ = unsaved; }
     // Games filed with Return since the season was last saved: what quitting now would drop.
+    // Each is also kept in the year's entry journal until they are saved or let go.
     int pending_games() const { return pending_games_; }
-    void note_game_filed() {
-        ++pending_games_;
-        games_unsaved_ = true;
-    }
+    void note_game_filed(const JournalEntry& entry);
+    // The pending games let go: the journal goes with them.
+    void discard_pending_games();
+    // The journal of the season's year found on the disk (nothing when there is none).
+    Result<std::optional<std::vector<JournalEntry>>> read_journal() const;
+    // The games of a journal filed again into the season, pending as if typed again.
+    Status restore_journal(const std::vector<JournalEntry>& entries);
 
     // The rebuild chains. `commit_games` (入力終了) and `rebuild_after_deletion` (データ削除)
     // rebuild every table, save the year's files and the history, each step in the status line.
@@ -161,6 +166,8 @@ private:
     Cumulative<HomerunCumBuild> homerun_cum_;
     bool games_unsaved_ = false;
     int pending_games_ = 0;
+    std::vector<JournalEntry> journal_;  // the pending games, in filing order
+    bool journal_write_failed_ = false;  // told once, until a write succeeds again
     bool club_file_refused_ = false;  // saves leave the year's club file alone until names are set
     SaveSession saves_;
     // "year team opp meet month/day" of each game already named in a left-out message.

@@ -77,8 +77,9 @@ void EntryPresenter::Command1_Click() {
     f.month = e.month;
     f.day = e.day;
     if (!e.homeruns.empty() && !e.homeruns.front().empty()) f.hr_records = e.homeruns;
-    season().filed_game(e.first, e.second, e.meeting) = format_game(f);
-    document_.note_game_filed();
+    const Text game = format_game(f);
+    season().filed_game(e.first, e.second, e.meeting) = game;
+    document_.note_game_filed({e.first, e.second, e.meeting, game});
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;
     Control& hr = main_.at("Command19");

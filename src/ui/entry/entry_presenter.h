@@ -19,6 +19,8 @@ public:
     void bind() override;
     // A new year is created: entry opens at once.
     void on_year_created() override { mnudat_in_Click(); }
+    // A season opened: games a run cut off before they were saved are offered back.
+    void on_season_opened() override { offer_journal(); }
     // The interleague choice is offered for a year of interleague play only.
     void on_club_names_changed() override { panel_.offer_interleague(season().interleague_meetings > 0); }
 
@@ -46,6 +48,10 @@ private:
     int last_meeting() const;
     void show_innings(bool first);
     void show_weekday();
+
+    // The entry journal found at a start or a year read (entry_journal_offer.cpp).
+    void offer_journal();
+    void tell_damaged_journal(const Error& error);
 
     // Filing and the commit (entry_filing.cpp).
     void already_filed_check();
@@ -75,6 +81,7 @@ private:
     void file_homerun();
 
     EntryBuffer entry_;
+    std::string journal_told_;  // the year whose damaged journal was already told this run
 };
 
 }  // namespace tev::ui

@@ -72,6 +72,7 @@ void ShellPresenter::Form_Load() {
     status(Text());
     check_layout();
     document_.rebuild_history_if_stale();
+    hooks_.season_opened();
 }
 
 bool ShellPresenter::read_season() {
@@ -154,7 +155,10 @@ void ShellPresenter::Form_QueryUnload() {
             hooks_.save_pending_games();
             ended_ = document_.pending_games() == 0;  // a save that failed keeps the program open
             return;
-        case Answer::no: ended_ = true; return;
+        case Answer::no:
+            document_.discard_pending_games();
+            ended_ = true;
+            return;
         case Answer::cancel: return;
     }
 }

@@ -43,7 +43,7 @@ bool YearsPresenter::pending_games_settled() {
         case Answer::yes:
             hooks_.save_pending_games();
             return document_.pending_games() == 0;
-        case Answer::no: return true;
+        case Answer::no: document_.discard_pending_games(); return true;
         case Answer::cancel: return false;
     }
     return false;

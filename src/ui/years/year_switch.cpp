@@ -134,6 +134,7 @@ void YearsPresenter::read_year(const std::string& year) {
     main_.at("List6").visible = true;
     modes_.rebuilding = false;
     modes_.year_list = YearOperation::none;
+    hooks_.season_opened();
 }
 
 bool YearsPresenter::read_year_season(const std::string& year, const std::string& leaving) {
