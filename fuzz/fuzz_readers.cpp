@@ -9,6 +9,7 @@
 #include "core/homeruns/homerun_file.h"
 #include "core/settings/settings.h"
 #include "core/store/club_file.h"
+#include "core/store/entry_journal.h"
 #include "core/store/interleague_file.h"
 #include "core/store/season_files.h"
 #include "core/text/data_file.h"
@@ -49,6 +50,14 @@ void run(const std::uint8_t* data, std::size_t size) {
 #elif FUZZ_TARGET == 9  // interleague file
     fuzz::put("Kouryu_2026.DAT", data, size);
     (void)read_interleague_file(fuzz::folder(), "Kouryu_2026.DAT");
+#elif FUZZ_TARGET == 10  // entry journal, and the season it would be filed into
+    fuzz::put("Entry_2026.DAT", data, size);
+    if (auto read = read_entry_journal(fuzz::folder(), "2026"); read.ok() && read->has_value()) {
+        Season season;
+        season.disp_year = "2026";
+        season.interleague_meetings = 3;
+        (void)apply_journal(season, **read);
+    }
 #else
 #error "FUZZ_TARGET names no reader"
 #endif
