@@ -1,6 +1,7 @@
 #include "qt/window_binder.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -124,6 +125,8 @@ void WindowBinder::bind(Control& control, QAction* action) {
         const int index = control.index;
         connect(action, &QAction::triggered, this,
                 [this, name, index] { forward(name, index, Event::click); });
+        // The platform's own key for taking back (Ctrl+Z).
+        if (name == "mnuundo") action->setShortcut(QKeySequence::Undo);
     }
     bindings_.push_back(std::move(binding));
 }

@@ -16,6 +16,7 @@
 #include "ui/app/pane_host.h"
 #include "ui/app/season_document.h"
 #include "ui/app/windows.h"
+#include "ui/edit/edit_presenter.h"
 #include "ui/entry/entry_presenter.h"
 #include "ui/history/history_presenter.h"
 #include "ui/homeruns/homerun_presenter.h"
@@ -119,6 +120,7 @@ private:
     YearsPresenter years_;
     TopicsPresenter topics_;
     SharePresenter share_;
+    EditPresenter edit_;
 };
 
 }  // namespace tev::ui

@@ -45,6 +45,10 @@ void MainWindow::build_menus() {
     separator("mnuFile");
     menu("mnuEndPrgItem", U"終　了(&X)", "mnuFile");
 
+    // 編集: the saved changes of the games taken back, newest first (EditPresenter).
+    menu("mnuEdit", U"編集(&E)", "");
+    menu("mnuundo", U"元に戻す(&U)", "mnuEdit");
+
     menu("mnudat", U"データ操作(&D)", "");
     menu("mnudat_in", U"データ入力", "mnudat");
     separator("mnudat");

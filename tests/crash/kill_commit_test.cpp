@@ -223,6 +223,7 @@ void kill_during(const KilledCommit& commit) {
         const bool cut_off = fs::exists(work / save_marker_name(commit.year));
 
         ui::ScriptedServices services;
+        services.answers = {false};  // a game the entry journal offers back is let go: the disk alone
         ui::MainWindow window(work.path(), services);
         ASSERT_TRUE(window.start()) << "kill " << i;
         ASSERT_EQ(test::derived_files_fault(work.path(), commit.year), "") << "kill " << i;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -112,7 +113,7 @@ class FormViewTest : public QObject {
         QCOMPARE(s.view->windowTitle(), QStringLiteral("Tevardin  1996"));
         QStringList menus;
         for (QAction* a : s.view->menuBar()->actions()) menus << a->text();
-        QCOMPARE(menus, (QStringList{"ファイル(&F)", "データ操作(&D)", "ホームラン(&H)",
+        QCOMPARE(menus, (QStringList{"ファイル(&F)", "編集(&E)", "データ操作(&D)", "ホームラン(&H)",
                                      "投手成績(&T)", "ヘルプ(&H)"}));
         QCOMPARE(s.widget<QPushButton>("Command9")->text(), QStringLiteral("成績一覧"));
         QCOMPARE(s.widget<QPushButton>("Command4", 32)->text(), QStringLiteral("X"));
@@ -542,6 +543,40 @@ class FormViewTest : public QObject {
         QVERIFY(!s.model->ended());
         QVERIFY(s.view->isVisible());
         QCOMPARE(s.model->document().pending_games(), 1);
+    }
+
+    void ctrl_z_takes_back_a_deleted_game_named_in_the_edit_menu() {
+        Session s;
+        QAction* undo = s.view->binder().action("mnuundo");
+        QVERIFY(undo != nullptr);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        const auto& viewed = s.model->game_view().central;  // the game shown first
+        const tev::Slot slot{viewed.team, viewed.opp, viewed.meet};
+        const tev::Text shown = s.model->season().game_at(slot);
+        QVERIFY(!shown.empty());
+        on_next_modal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+        s.view->binder().action("mnudat_del")->trigger();
+        s.view->sync_all();
+        QVERIFY(s.model->season().game_at(slot).empty());
+        QVERIFY(undo->isEnabled());
+        QVERIFY(undo->text().startsWith(QStringLiteral("元に戻す(&U)　削除 巨人 対 ")));
+        // The menu open on its item, as the user sees it.
+        QMenu* edit = nullptr;
+        for (QAction* a : s.view->menuBar()->actions())
+            if (a->text() == QStringLiteral("編集(&E)")) edit = a->menu();
+        QVERIFY(edit != nullptr);
+        edit->popup(s.view->mapToGlobal(QPoint(60, 20)));
+        edit->setActiveAction(undo);
+        save_picture(s.view.get(), "tevardin-undo-menu.png");
+        save_picture(edit, "tevardin-undo-menu-open.png");
+        edit->hide();
+        QApplication::setActiveWindow(s.view.get());
+        QVERIFY(QTest::qWaitForWindowActive(s.view.get()));
+        QTest::keyClick(s.view.get(), Qt::Key_Z, Qt::ControlModifier);
+        s.view->sync_all();
+        QCOMPARE(s.model->season().game_at(slot), shown);
+        QVERIFY(!undo->isEnabled());
     }
 
     void closing_asks_first_and_no_keeps_the_program() {

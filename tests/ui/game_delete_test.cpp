@@ -60,7 +60,9 @@ class GameDeleteTest : public YearsTest {
 TEST_F(GameDeleteTest, YesEmptiesExactlyTheShownSlotAndSavesAtOnce) {
     ASSERT_EQ(window->modes().shown_league, 1);
     delete_shown(true);
-    ASSERT_EQ(services.transcript, std::vector<std::string>{std::string(kQuestion) + " -> Yes"});
+    // The question names the game beside its own text: date, clubs, meeting and score.
+    ASSERT_EQ(services.transcript,
+              std::vector<std::string>{std::string(kQuestion) + "\\n\\n4月5日 巨人 対 阪神 7回戦  3 - 2 -> Yes"});
     EXPECT_TRUE(window->season().game_at(1, 4, 7).empty());
     EXPECT_FALSE(window->season().game_at(2, 3, 1).empty());
     EXPECT_FALSE(window->season().game_at(7, 2, 1).empty());
@@ -196,6 +198,34 @@ TEST_F(YearsTest, NothingIsDeletedBeforeAGameWasShown) {
     services.answers = {true};
     click("mnudat_del");
     EXPECT_TRUE(services.transcript.empty());
+}
+
+// 元に戻す takes back the deletions newest first, each a save of the games the files held before
+// it; a save that fails leaves the change to take back, and the files as they were.
+TEST_F(GameDeleteTest, UndoTakesBackTheDeletionsNewestFirst) {
+    const std::string before = test::slurp(dir / "Tev_1996.DAT");
+    EXPECT_FALSE(at("mnuundo").enabled);
+    delete_shown(true);  // 巨人-阪神 7
+    const std::string after_first = test::slurp(dir / "Tev_1996.DAT");
+    click("Option1", 1);  // ヤクルト
+    click("Option2", 2);  // 横浜
+    click("Command4", 1);
+    delete_shown(true);  // then ヤクルト-横浜 1
+    EXPECT_TRUE(window->season().game_at(2, 3, 1).empty());
+    EXPECT_EQ(at("mnuundo").caption, U"元に戻す(&U)　削除 ﾔｸﾙﾄ 対 横浜 1回戦");
+
+    std::filesystem::create_directory(dir / "Pitcher_1996.DAT.tmp");  // the save cannot complete
+    click("mnuundo");
+    EXPECT_EQ(text("Text1"), U"元に戻せませんでした：削除 ﾔｸﾙﾄ 対 横浜 1回戦");
+    EXPECT_EQ(at("mnuundo").caption, U"元に戻す(&U)　削除 ﾔｸﾙﾄ 対 横浜 1回戦");
+
+    click("mnuundo");
+    EXPECT_EQ(test::slurp(dir / "Tev_1996.DAT"), after_first);
+    EXPECT_EQ(at("mnuundo").caption, U"元に戻す(&U)　削除 巨人 対 阪神 7回戦");
+    click("mnuundo");
+    EXPECT_EQ(test::slurp(dir / "Tev_1996.DAT"), before);
+    EXPECT_FALSE(at("mnuundo").enabled);
+    EXPECT_EQ(at("mnuundo").caption, U"元に戻す(&U)");
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ SeasonDocument::SeasonDocument(std::filesystem::path dir, Modes& modes, Document
       season_(std::make_unique<Season>()),
       streaks_(std::make_unique<Streaks>()),
       innings_(std::make_unique<InningTotals>()),
-      saves_(dir_, listener) {}
+      saves_(dir_, listener),
+      pending_(dir_, listener) {}
 
 SeasonDocument::~SeasonDocument() = default;
 
@@ -59,8 +60,8 @@ void SeasonDocument::use_files_of(const std::string& year) { files_ = year_file_
 
 std::unique_ptr<Season> SeasonDocument::replace(std::unique_ptr<Season> next) {
     std::swap(season_, next);
-    pending_games_ = 0;  // they belonged to the season replaced
-    journal_.clear();
+    pending_.forget();  // they belonged to the season replaced
+    undo_.clear();
     return next;
 }
 
@@ -80,6 +81,7 @@ Status SeasonDocument::read_year_files(Season& into) {
 // different steps (the deletion runs from a menu, with the window still usable between steps).
 void SeasonDocument::commit_games() {
     use_files_of(season_->disp_year);
+    name_next_change(pending_.change_name(season_->clubs));
     run_chain({{Rebuild::score_list, true},
                {Rebuild::pitcher_tables, true},
                {Rebuild::standings, true},
@@ -126,10 +128,15 @@ void SeasonDocument::run_step(Rebuild what, bool let_events_run) {
             rebuild_standings_of(1);
             step(U"パシフィックリーグ成績一覧作成中です。", let_events_run);
             return rebuild_standings_of(2);
-        case Rebuild::save:
+        case Rebuild::save: {
+            std::unique_ptr<StoredGames> before = games_on_disk();
             games_unsaved_ = !save_season(let_events_run);
-            if (!games_unsaved_) discard_pending_games();  // saved: the journal has done its work
+            if (games_unsaved_) return;
+            discard_pending_games();  // saved: the journal has done its work
+            if (before && !next_change_.empty()) undo_.push(next_change_, std::move(before));
+            next_change_.clear();
             return;
+        }
         case Rebuild::tallies: return rebuild_tallies();
         case Rebuild::pitcher_cum:
             step(U"累計データ作成中です。", let_events_run);
@@ -369,39 +376,44 @@ bool SeasonDocument::change_interleague_meetings(int meetings) {
     return false;
 }
 
+// ---- undo ----
+
+std::unique_ptr<StoredGames> SeasonDocument::games_on_disk() const {
+    // What the files hold before a save replaces them: exactly what 元に戻す puts back.
+    auto read = std::make_unique<Season>();
+    read->disp_year = season_->disp_year;
+    if (!read_game_file(dir_, files_, *read)) return nullptr;
+    auto games = std::make_unique<StoredGames>();
+    games->games = std::move(read->games);
+    games->interleague = std::move(read->interleague);
+    games->interleague_meetings = read->interleague_meetings;
+    return games;
+}
+
+bool SeasonDocument::undo_last_change() {
+    if (undo_.empty()) return false;
+    const std::unique_ptr<StoredGames>& before = undo_.last_step().before;
+    season_->games = before->games;
+    season_->interleague = before->interleague;
+    season_->interleague_meetings = before->interleague_meetings;
+    games_unsaved_ = true;
+    use_files_of(season_->disp_year);
+    rebuild_after_deletion();
+    if (games_unsaved_) return false;
+    undo_.take_last();
+    return true;
+}
+
 // ---- the entry journal ----
 
-void SeasonDocument::note_game_filed(const JournalEntry& entry) {
-    ++pending_games_;
+void SeasonDocument::note_game_filed(const JournalEntry& entry, bool replaced) {
     games_unsaved_ = true;
-    journal_.push_back(entry);
-    const ItemWriter file = entry_journal_writer(season_->disp_year, journal_);
-    const Status written = commit_writers(dir_, {&file});
-    if (written) {
-        journal_write_failed_ = false;
-        return;
-    }
-    if (journal_write_failed_) return;
-    journal_write_failed_ = true;
-    listener_.tell(U"入力した試合の控えを書けませんでした。入力終了の前にプログラムが止まると、この試合は失われます。\r\n\r\n" +
-                   from_utf8(written.error().describe()));
-}
-
-void SeasonDocument::discard_pending_games() {
-    pending_games_ = 0;
-    journal_.clear();
-    std::error_code ec;
-    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(season_->disp_year)), ec);
-}
-
-Result<std::optional<std::vector<JournalEntry>>> SeasonDocument::read_journal() const {
-    return read_entry_journal(dir_, season_->disp_year);
+    pending_.note_filed(season_->disp_year, entry, replaced);
 }
 
 Status SeasonDocument::restore_journal(const std::vector<JournalEntry>& entries) {
     if (Status applied = apply_journal(*season_, entries); !applied) return applied;
-    journal_ = entries;
-    pending_games_ = static_cast<int>(entries.size());
+    pending_.restored(entries);
     games_unsaved_ = true;
     return ok_status();
 }

@@ -27,6 +27,8 @@
 #include "core/text/data_file.h"
 #include "ui/app/document_listener.h"
 #include "ui/app/modes.h"
+#include "ui/app/pending_games.h"
+#include "ui/app/undo_history.h"
 #include "ui/app/save_session.h"
 
 namespace tev::ui {
@@ -59,14 +61,21 @@ public:
     // Games filed or deleted in memory and not yet saved.
     bool games_unsaved() const { return games_unsaved_; }
     void set_games_unsaved(bool unsaved) { games_unsaved_ = unsaved; }
-    // Games filed with Return since the season was last saved: what quitting now would drop.
-    // Each is also kept in the year's entry journal until they are saved or let go.
-    int pending_games() const { return pending_games_; }
-    void note_game_filed(const JournalEntry& entry);
+    // Games filed with Return since the season was last saved (what quitting now would drop),
+    // each kept in the year's entry journal until they are saved or let go.
+    int pending_games() const { return pending_.count(); }
+    // `replaced`: the entry filed over a stored game (a re-filing).
+    void note_game_filed(const JournalEntry& entry, bool replaced);
+    // The next save of the games can be taken back with 元に戻す, named `what`.
+    void name_next_change(const Text& what) { next_change_ = what; }
+    const UndoHistory& undo_history() const { return undo_; }
+    // The games of the last saved change put back and saved, every table rebuilt; false when the
+    // save fails (the change then stays in the history).
+    bool undo_last_change();
     // The pending games let go: the journal goes with them.
-    void discard_pending_games();
+    void discard_pending_games() { pending_.clear(season_->disp_year); }
     // The journal of the season's year found on the disk (nothing when there is none).
-    Result<std::optional<std::vector<JournalEntry>>> read_journal() const;
+    Result<std::optional<std::vector<JournalEntry>>> read_journal() const { return pending_.read(season_->disp_year); }
     // The games of a journal filed again into the season, pending as if typed again.
     Status restore_journal(const std::vector<JournalEntry>& entries);
 
@@ -147,6 +156,8 @@ private:
     void step(const Text& status, bool let_events_run) { listener_.progress(status, let_events_run); }
     void run_chain(std::initializer_list<ChainStep> chain);
     void run_step(Rebuild what, bool let_events_run);
+    std::unique_ptr<StoredGames> games_on_disk() const;
+
     void rebuild_pitcher_tables(bool let_events_run);
     std::string cum_registration() const;
     void tell_left_out(const Text& what, const std::vector<Text>& notes, Text& last_told);
@@ -165,11 +176,11 @@ private:
     Cumulative<PitcherCum> pitcher_cum_;
     Cumulative<HomerunCumBuild> homerun_cum_;
     bool games_unsaved_ = false;
-    int pending_games_ = 0;
-    std::vector<JournalEntry> journal_;  // the pending games, in filing order
-    bool journal_write_failed_ = false;  // told once, until a write succeeds again
+    UndoHistory undo_;
+    Text next_change_;  // what the next save of the games is, for the undo history
     bool club_file_refused_ = false;  // saves leave the year's club file alone until names are set
     SaveSession saves_;
+    PendingGames pending_;
     // "year team opp meet month/day" of each game already named in a left-out message.
     std::set<std::string> told_left_out_;
 };

@@ -78,8 +78,10 @@ void EntryPresenter::Command1_Click() {
     f.day = e.day;
     if (!e.homeruns.empty() && !e.homeruns.front().empty()) f.hr_records = e.homeruns;
     const Text game = format_game(f);
-    season().filed_game(e.first, e.second, e.meeting) = game;
-    document_.note_game_filed({e.first, e.second, e.meeting, game});
+    Text& slot = season().filed_game(e.first, e.second, e.meeting);
+    const bool replaced = !slot.empty();
+    slot = game;
+    document_.note_game_filed({e.first, e.second, e.meeting, game}, replaced);
     main_.at("List1").visible = false;
     main_.at("List5").visible = false;
     Control& hr = main_.at("Command19");

@@ -1,0 +1,58 @@
+#include "ui/app/pending_games.h"
+
+#include "core/text/fixed_width.h"
+
+namespace tev::ui {
+
+void PendingGames::note_filed(const std::string& year, const JournalEntry& entry, bool replaced) {
+    entries_.push_back(entry);
+    if (replaced) ++replaced_;
+    const ItemWriter file = entry_journal_writer(year, entries_);
+    const Status written = commit_writers(dir_, {&file});
+    if (written) {
+        write_failed_ = false;
+        return;
+    }
+    if (write_failed_) return;
+    write_failed_ = true;
+    listener_.tell(U"入力した試合の控えを書けませんでした。入力終了の前にプログラムが止まると、この試合は失われます。\r\n\r\n" +
+                   from_utf8(written.error().describe()));
+}
+
+void PendingGames::clear(const std::string& year) {
+    forget();
+    std::error_code ec;
+    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(year)), ec);
+}
+
+void PendingGames::forget() {
+    entries_.clear();
+    replaced_ = 0;
+}
+
+Result<std::optional<std::vector<JournalEntry>>> PendingGames::read(const std::string& year) const {
+    return read_entry_journal(dir_, year);
+}
+
+void PendingGames::restored(std::vector<JournalEntry> entries) {
+    entries_ = std::move(entries);
+    replaced_ = 0;
+}
+
+Text PendingGames::change_name(const ClubNames& clubs) const {
+    if (entries_.empty()) return Text();
+    if (entries_.size() == 1) {
+        const JournalEntry& only = entries_.front();
+        return (replaced_ > 0 ? U"再登録 " : U"入力 ") + meeting_name(clubs, only.first, only.second, only.meeting);
+    }
+    Text name = U"入力 " + plain_num(count()) + U"試合";
+    if (replaced_ > 0) name += U"（再登録 " + plain_num(replaced_) + U"）";
+    return name;
+}
+
+Text meeting_name(const ClubNames& clubs, int first, int second, int meeting) {
+    return trim_right(clubs.team_short(first)) + U" 対 " + trim_right(clubs.team_short(second)) + U" " +
+           plain_num(meeting) + U"回戦";
+}
+
+}  // namespace tev::ui
