@@ -19,10 +19,17 @@
 #include "core/race/race_table.h"
 #include "core/race/rank_key.h"
 #include "support/golden.h"
+#include "support/race_oracle.h"
 #include "support/season_builder.h"
 
 namespace tev {
 namespace {
+
+using test::compare_with_every_outcome;
+using test::enumerate;
+using test::Enumerated;
+using test::KindsSeen;
+using test::play;
 
 using test::matches_golden;
 using test::pane_lines;
@@ -328,88 +335,6 @@ TEST(RaceInterleague, ARivalsInterleagueGamesLeftAreGamesItMayWin) {
 // Every outcome tried: magic numbers and eliminations with interleague games left agree with the
 // definitions in magic.h on small random positions.
 
-struct Game {
-    int a, b;  // clubs of the league; b == 0: an interleague game of a
-};
-
-struct Enumerated {
-    std::array<bool, 7> can_be_level{};  // some outcome leaves it at least level with all
-    std::array<std::optional<int>, 7>
-        magic;  // fewest own wins after which it is always alone first
-};
-
-std::vector<Game> games_left(const LeaguePosition& pos) {
-    std::vector<Game> games;
-    for (int i = 1; i <= 6; ++i) {
-        for (int j = i + 1; j <= 6; ++j)
-            for (int n = 0; n < pos.left[i][j]; ++n) games.push_back({i, j});
-        for (int n = 0; n < pos.interleague_left[i]; ++n) games.push_back({i, 0});
-    }
-    return games;
-}
-
-Enumerated enumerate(const LeaguePosition& pos) {
-    const std::vector<Game> games = games_left(pos);
-    int total = 1;
-    for (std::size_t g = 0; g < games.size(); ++g) total *= 3;
-    // fails_with[c][x]: some outcome in which c wins exactly x of its games leaves it not alone
-    // first.
-    std::array<std::array<bool, 32>, 7> fails_with{};
-    Enumerated e;
-    for (int code = 0; code < total; ++code) {
-        auto clubs = pos.clubs;
-        std::array<int, 7> own_wins{};
-        int rest = code;
-        for (const Game& g : games) {
-            const int result = rest % 3;
-            rest /= 3;
-            if (result == 0) {
-                ++clubs[g.a].wins, ++own_wins[g.a];
-                if (g.b) ++clubs[g.b].losses;
-            } else if (result == 1) {
-                ++clubs[g.a].losses;
-                if (g.b) ++clubs[g.b].wins, ++own_wins[g.b];
-            }
-        }
-        std::array<RankKey, 7> key;
-        for (int c = 1; c <= 6; ++c)
-            key[c] = rank_key(clubs[c].wins, clubs[c].losses, pos.wins_ranked);
-        for (int c = 1; c <= 6; ++c) {
-            bool alone = true, level = true;
-            for (int r = 1; r <= 6; ++r) {
-                if (r == c) continue;
-                alone = alone && key[c] > key[r];
-                level = level && key[c] >= key[r];
-            }
-            if (level) e.can_be_level[c] = true;
-            if (!alone) fails_with[c][own_wins[c]] = true;
-        }
-    }
-    for (int c = 1; c <= 6; ++c) {
-        const int left = pos.games_left(c);
-        for (int x = 0; x <= left && !e.magic[c]; ++x) {
-            bool holds = true;
-            for (int y = x; y <= left; ++y) holds = holds && !fails_with[c][y];
-            if (holds) e.magic[c] = x;
-        }
-    }
-    return e;
-}
-
-// A played game of club a: against club b of the league, or (b == 0) against the other league.
-// A draw for result 0, else a win for a when it is odd, a loss when it is even.
-void play(LeaguePosition& pos, int a, int b, int result) {
-    ClubRecord none;
-    ClubRecord& other = b ? pos.clubs[b] : none;
-    if (result == 0) {
-        ++pos.clubs[a].draws, ++other.draws;
-    } else if (result % 2 == 1) {
-        ++pos.clubs[a].wins, ++other.losses;
-    } else {
-        ++other.wins, ++pos.clubs[a].losses;
-    }
-}
-
 // A random small league as play leaves one: `played` games between random pairs or against the
 // other league (whose results need not balance), then up to `max_games` left, some of them
 // interleague games.
@@ -439,31 +364,6 @@ LeaguePosition random_position(std::mt19937& rng, int played, int max_games) {
         }
     }
     return pos;
-}
-
-// How often each way of deciding elimination was compared, eliminated and not.
-struct KindsSeen {
-    // [kind][eliminated]: 0 ranked by wins, 1 a percentage target of .5000 or more, 2 below it.
-    std::array<std::array<int, 2>, 3> count{};
-
-    void add(const LeaguePosition& pos, int club, bool out) {
-        const ClubRecord& c = pos.clubs[club];
-        const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
-        const int kind = pos.wins_ranked ? 0 : target.first >= 5000 ? 1 : 2;
-        ++count[kind][out];
-    }
-};
-
-Enumerated compare_with_every_outcome(const LeaguePosition& pos, const std::string& where,
-                                      KindsSeen& kinds) {
-    const Enumerated e = enumerate(pos);
-    for (int c = 1; c <= 6; ++c) {
-        SCOPED_TRACE(where + " club " + std::to_string(c));
-        EXPECT_EQ(eliminated(pos, c), !e.can_be_level[c]);
-        EXPECT_EQ(magic_number(pos, c), e.magic[c]);
-        kinds.add(pos, c, !e.can_be_level[c]);
-    }
-    return e;
 }
 
 TEST(RaceInterleagueMagic, AgreesWithEveryOutcomeOnRandomSmallLeagues) {

@@ -1,0 +1,126 @@
+// The race's definitions checked by brute force: every outcome of a small league's games left
+// (league games between two clubs, and a club's interleague games, which it alone wins or loses)
+// tried in turn, to say which clubs can still finish level and what each club's magic number is.
+// Tests compare magic_number and eliminated with it on random positions.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/race/league_position.h"
+#include "core/race/magic.h"
+#include "core/race/rank_key.h"
+
+namespace tev::test {
+
+// A game left: between clubs a and b of the league, or (b == 0) an interleague game of a.
+struct GameLeft {
+    int a, b;
+};
+
+// What every outcome of the remaining games says about each club.
+struct Enumerated {
+    std::array<bool, 7> can_be_level{};        // some outcome leaves it at least level with all
+    std::array<std::optional<int>, 7> magic;  // fewest own wins after which it is always alone first
+};
+
+inline std::vector<GameLeft> games_left_of(const LeaguePosition& pos) {
+    std::vector<GameLeft> games;
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = i + 1; j <= 6; ++j)
+            for (int n = 0; n < pos.left[i][j]; ++n) games.push_back({i, j});
+        for (int n = 0; n < pos.interleague_left[i]; ++n) games.push_back({i, 0});
+    }
+    return games;
+}
+
+inline Enumerated enumerate(const LeaguePosition& pos) {
+    const std::vector<GameLeft> games = games_left_of(pos);
+    int total = 1;
+    for (std::size_t g = 0; g < games.size(); ++g) total *= 3;
+    // fails_with[c][x]: some outcome in which c wins exactly x of its games leaves it not alone first.
+    std::array<std::array<bool, 32>, 7> fails_with{};
+    Enumerated e;
+    for (int code = 0; code < total; ++code) {
+        auto clubs = pos.clubs;
+        std::array<int, 7> own_wins{};
+        int rest = code;
+        for (const GameLeft& g : games) {
+            const int result = rest % 3;
+            rest /= 3;
+            if (result == 0) {
+                ++clubs[g.a].wins, ++own_wins[g.a];
+                if (g.b) ++clubs[g.b].losses;
+            } else if (result == 1) {
+                ++clubs[g.a].losses;
+                if (g.b) ++clubs[g.b].wins, ++own_wins[g.b];
+            }
+        }
+        std::array<RankKey, 7> key;
+        for (int c = 1; c <= 6; ++c) key[c] = rank_key(clubs[c].wins, clubs[c].losses, pos.wins_ranked);
+        for (int c = 1; c <= 6; ++c) {
+            bool alone = true, level = true;
+            for (int r = 1; r <= 6; ++r) {
+                if (r == c) continue;
+                alone = alone && key[c] > key[r];
+                level = level && key[c] >= key[r];
+            }
+            if (level) e.can_be_level[c] = true;
+            if (!alone) fails_with[c][own_wins[c]] = true;
+        }
+    }
+    for (int c = 1; c <= 6; ++c) {
+        const int left = pos.games_left(c);
+        for (int x = 0; x <= left && !e.magic[c]; ++x) {
+            bool holds = true;
+            for (int y = x; y <= left; ++y) holds = holds && !fails_with[c][y];
+            if (holds) e.magic[c] = x;
+        }
+    }
+    return e;
+}
+
+// A played game of club a: against club b of the league, or (b == 0) against the other league.
+// A draw for result 0, else a win for a when it is odd, a loss when it is even.
+inline void play(LeaguePosition& pos, int a, int b, int result) {
+    ClubRecord none;
+    ClubRecord& other = b ? pos.clubs[b] : none;
+    if (result == 0) {
+        ++pos.clubs[a].draws, ++other.draws;
+    } else if (result % 2 == 1) {
+        ++pos.clubs[a].wins, ++other.losses;
+    } else {
+        ++other.wins, ++pos.clubs[a].losses;
+    }
+}
+
+// How often each way of deciding elimination was compared, eliminated and not, so that a test
+// can insist that every one of them was reached.
+struct KindsSeen {
+    // [kind][eliminated]: 0 ranked by wins, 1 a percentage target of .5000 or more, 2 below it.
+    std::array<std::array<int, 2>, 3> count{};
+
+    void add(const LeaguePosition& pos, int club, bool out) {
+        const ClubRecord& c = pos.clubs[club];
+        const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
+        const int kind = pos.wins_ranked ? 0 : target.first >= 5000 ? 1 : 2;
+        ++count[kind][out];
+    }
+};
+
+inline Enumerated compare_with_every_outcome(const LeaguePosition& pos, const std::string& where, KindsSeen& kinds) {
+    const Enumerated e = enumerate(pos);
+    for (int c = 1; c <= 6; ++c) {
+        SCOPED_TRACE(where + " club " + std::to_string(c));
+        EXPECT_EQ(eliminated(pos, c), !e.can_be_level[c]);
+        EXPECT_EQ(magic_number(pos, c), e.magic[c]);
+        kinds.add(pos, c, !e.can_be_level[c]);
+    }
+    return e;
+}
+
+}  // namespace tev::test
