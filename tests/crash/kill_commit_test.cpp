@@ -302,7 +302,7 @@ TEST(KillDuringEntry, EveryGameFiledBeforeTheKillIsOfferedBack) {
         ui::MainWindow window(work.path(), services);
         ASSERT_TRUE(window.start()) << "kill " << i;
         ASSERT_EQ(test::leftovers(work.path()), std::vector<std::string>{}) << "kill " << i;
-        const std::size_t restored = static_cast<std::size_t>(window.document().pending_games());
+        const std::size_t restored = static_cast<std::size_t>(window.document().pending().count());
         ASSERT_LE(restored, filed.size()) << "kill " << i;
         for (std::size_t g = 0; g < filed.size(); ++g) {
             const Text& in_memory = window.season().filed_game(filed[g].first, filed[g].second, filed[g].meeting);

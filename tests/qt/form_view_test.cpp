@@ -525,7 +525,7 @@ class FormViewTest : public QObject {
                  {"Text19", -1}, {"Command4", 1}, {"Command1", -1}})
             s.model->main().fire(name, index, tev::ui::Event::click);
         s.view->sync_all();
-        QCOMPARE(s.model->document().pending_games(), 1);
+        QCOMPARE(s.model->document().pending().count(), 1);
         QString question;
         QStringList buttons;
         on_next_modal([&](QWidget* modal) {
@@ -542,7 +542,7 @@ class FormViewTest : public QObject {
         QCOMPARE(buttons, (QStringList{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)"), QStringLiteral("キャンセル")}));
         QVERIFY(!s.model->ended());
         QVERIFY(s.view->isVisible());
-        QCOMPARE(s.model->document().pending_games(), 1);
+        QCOMPARE(s.model->document().pending().count(), 1);
     }
 
     void ctrl_z_takes_back_a_deleted_game_named_in_the_edit_menu() {

@@ -301,7 +301,7 @@ TEST_F(EntryTest, AFailedSaveIsReportedAndStaysPending) {
 // game still filed, so that nothing typed is dropped behind the user's back.
 TEST_F(EntryTest, QuittingWithAGameWhoseSaveFailsKeepsTheProgramOpen) {
     file_three_one();
-    EXPECT_EQ(window->document().pending_games(), 1);
+    EXPECT_EQ(window->document().pending().count(), 1);
     std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");  // the save cannot complete
     services.answers = {true};
     click("mnuEndPrgItem");
@@ -310,7 +310,7 @@ TEST_F(EntryTest, QuittingWithAGameWhoseSaveFailsKeepsTheProgramOpen) {
               "ASK: 終　　了: 保存していない試合が 1 試合あります。保存してから終了しますか？ -> Yes");
     EXPECT_NE(services.transcript.back().find("データを保存できませんでした。"), std::string::npos);
     EXPECT_FALSE(window->ended());
-    EXPECT_EQ(window->document().pending_games(), 1);
+    EXPECT_EQ(window->document().pending().count(), 1);
 
     // Once the folder can be written again (the failed save took its temporary away), the same
     // answer saves the game and ends the program.
@@ -318,7 +318,7 @@ TEST_F(EntryTest, QuittingWithAGameWhoseSaveFailsKeepsTheProgramOpen) {
     services.answers = {true};
     click("mnuEndPrgItem");
     EXPECT_TRUE(window->ended());
-    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_EQ(window->document().pending().count(), 0);
     EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 on disk
 }
 
@@ -327,7 +327,7 @@ TEST_F(EntryTest, AYearSwitchWithAGameWhoseSaveFailedAsksFirst) {
     file_three_one();
     std::filesystem::create_directory(dir / "Pitcher_2004.DAT.tmp");
     click("Command12");  // the save fails; the game stays filed
-    ASSERT_EQ(window->document().pending_games(), 1);
+    ASSERT_EQ(window->document().pending().count(), 1);
     const std::string question = "ASK: データ切替: 保存していない試合が 1 試合あります。保存してから切り替えますか？";
 
     services.answers = {ui::Answer::cancel};
@@ -339,13 +339,13 @@ TEST_F(EntryTest, AYearSwitchWithAGameWhoseSaveFailedAsksFirst) {
     services.answers = {true};  // the save fails again: the year list does not open
     click("mnuNewDatReadItem");
     EXPECT_FALSE(at("List3").visible);
-    EXPECT_EQ(window->document().pending_games(), 1);
+    EXPECT_EQ(window->document().pending().count(), 1);
 
     services.answers = {false};  // いいえ: the switch goes on, the game and its journal let go
     click("mnuNewDatReadItem");
     EXPECT_EQ(services.transcript.back(), question + " -> No");
     EXPECT_TRUE(at("List3").visible);
-    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_EQ(window->document().pending().count(), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "Entry_2004.DAT"));
 }
 
@@ -355,7 +355,7 @@ TEST_F(EntryTest, AYearSwitchSavesTheGameWhenAskedTo) {
     click("Command12");  // the save fails; the game stays filed
     services.answers = {true};
     click("mnuNewDatReadItem");
-    EXPECT_EQ(window->document().pending_games(), 0);
+    EXPECT_EQ(window->document().pending().count(), 0);
     EXPECT_TRUE(at("List3").visible);
     EXPECT_NE(test::slurp(dir / "Tev_2004.DAT").find("\x8c\x4b\x93\x63"), std::string::npos);  // 桑田 saved
     EXPECT_FALSE(std::filesystem::exists(dir / "Entry_2004.DAT"));

@@ -4,10 +4,10 @@
 
 namespace tev::ui {
 
-void PendingGames::note_filed(const std::string& year, const JournalEntry& entry, bool replaced) {
+void PendingGames::note_filed(const JournalEntry& entry, bool replaced) {
     entries_.push_back(entry);
     if (replaced) ++replaced_;
-    const ItemWriter file = entry_journal_writer(year, entries_);
+    const ItemWriter file = entry_journal_writer(year(), entries_);
     const Status written = commit_writers(dir_, {&file});
     if (written) {
         write_failed_ = false;
@@ -19,10 +19,10 @@ void PendingGames::note_filed(const std::string& year, const JournalEntry& entry
                    from_utf8(written.error().describe()));
 }
 
-void PendingGames::clear(const std::string& year) {
+void PendingGames::clear() {
     forget();
     std::error_code ec;
-    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(year)), ec);
+    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(year())), ec);
 }
 
 void PendingGames::forget() {
@@ -30,8 +30,8 @@ void PendingGames::forget() {
     replaced_ = 0;
 }
 
-Result<std::optional<std::vector<JournalEntry>>> PendingGames::read(const std::string& year) const {
-    return read_entry_journal(dir_, year);
+Result<std::optional<std::vector<JournalEntry>>> PendingGames::read() const {
+    return read_entry_journal(dir_, year());
 }
 
 void PendingGames::restored(std::vector<JournalEntry> entries) {
@@ -39,8 +39,9 @@ void PendingGames::restored(std::vector<JournalEntry> entries) {
     replaced_ = 0;
 }
 
-Text PendingGames::change_name(const ClubNames& clubs) const {
+Text PendingGames::change_name() const {
     if (entries_.empty()) return Text();
+    const ClubNames& clubs = season_->clubs;
     if (entries_.size() == 1) {
         const JournalEntry& only = entries_.front();
         return (replaced_ > 0 ? U"再登録 " : U"入力 ") + meeting_name(clubs, only.first, only.second, only.meeting);

@@ -52,7 +52,7 @@ SeasonDocument::SeasonDocument(std::filesystem::path dir, Modes& modes, Document
       streaks_(std::make_unique<Streaks>()),
       innings_(std::make_unique<InningTotals>()),
       saves_(dir_, listener),
-      pending_(dir_, listener) {}
+      pending_(dir_, season_, listener) {}
 
 SeasonDocument::~SeasonDocument() = default;
 
@@ -81,7 +81,7 @@ Status SeasonDocument::read_year_files(Season& into) {
 // different steps (the deletion runs from a menu, with the window still usable between steps).
 void SeasonDocument::commit_games() {
     use_files_of(season_->disp_year);
-    name_next_change(pending_.change_name(season_->clubs));
+    name_next_change(pending_.change_name());
     run_chain({{Rebuild::score_list, true},
                {Rebuild::pitcher_tables, true},
                {Rebuild::standings, true},
@@ -132,7 +132,7 @@ void SeasonDocument::run_step(Rebuild what, bool let_events_run) {
             std::unique_ptr<StoredGames> before = games_on_disk();
             games_unsaved_ = !save_season(let_events_run);
             if (games_unsaved_) return;
-            discard_pending_games();  // saved: the journal has done its work
+            pending_.clear();  // saved: the journal has done its work
             if (before && !next_change_.empty()) undo_.push(next_change_, std::move(before));
             next_change_.clear();
             return;
@@ -408,7 +408,7 @@ bool SeasonDocument::undo_last_change() {
 
 void SeasonDocument::note_game_filed(const JournalEntry& entry, bool replaced) {
     games_unsaved_ = true;
-    pending_.note_filed(season_->disp_year, entry, replaced);
+    pending_.note_filed(entry, replaced);
 }
 
 Status SeasonDocument::restore_journal(const std::vector<JournalEntry>& entries) {

@@ -63,7 +63,8 @@ public:
     void set_games_unsaved(bool unsaved) { games_unsaved_ = unsaved; }
     // Games filed with Return since the season was last saved (what quitting now would drop),
     // each kept in the year's entry journal until they are saved or let go.
-    int pending_games() const { return pending_.count(); }
+    PendingGames& pending() { return pending_; }
+    const PendingGames& pending() const { return pending_; }
     // `replaced`: the entry filed over a stored game (a re-filing).
     void note_game_filed(const JournalEntry& entry, bool replaced);
     // The next save of the games can be taken back with 元に戻す, named `what`.
@@ -72,10 +73,6 @@ public:
     // The games of the last saved change put back and saved, every table rebuilt; false when the
     // save fails (the change then stays in the history).
     bool undo_last_change();
-    // The pending games let go: the journal goes with them.
-    void discard_pending_games() { pending_.clear(season_->disp_year); }
-    // The journal of the season's year found on the disk (nothing when there is none).
-    Result<std::optional<std::vector<JournalEntry>>> read_journal() const { return pending_.read(season_->disp_year); }
     // The games of a journal filed again into the season, pending as if typed again.
     Status restore_journal(const std::vector<JournalEntry>& entries);
 

@@ -22,20 +22,20 @@ Text journal_line(const JournalEntry& entry, const ClubNames& clubs) {
 }  // namespace
 
 void EntryPresenter::offer_journal() {
-    if (modes_.entering || document_.pending_games() > 0) return;
-    const auto read = document_.read_journal();
+    if (modes_.entering || document_.pending().count() > 0) return;
+    const auto read = document_.pending().read();
     if (!read) return tell_damaged_journal(read.error());
     if (!*read) return;
     // A run cut off after its save but before the journal went: those games are on the disk.
     std::vector<JournalEntry> entries;
     for (const JournalEntry& entry : **read)
         if (season().filed_game(entry.first, entry.second, entry.meeting) != entry.game) entries.push_back(entry);
-    if (entries.empty()) return document_.discard_pending_games();
+    if (entries.empty()) return document_.pending().clear();
     Text names;
     for (const JournalEntry& entry : entries) names += U"\r\n    " + journal_line(entry, season().clubs);
     const Text question = U"前回、保存されないまま終わった試合が " + plain_num(static_cast<int>(entries.size())) +
                           U" 試合あります。" + names + U"\r\n\r\n復元しますか？（いいえを選ぶと破棄します）";
-    if (!services_.ask(kTitle, question, Icon::question, true)) return document_.discard_pending_games();
+    if (!services_.ask(kTitle, question, Icon::question, true)) return document_.pending().clear();
     if (const Status restored = document_.restore_journal(entries); !restored)
         return tell_damaged_journal(restored.error());
     mnudat_in_Click();

@@ -143,7 +143,7 @@ void ShellPresenter::mnuEndPrgItem_Click() {
 
 void ShellPresenter::Form_QueryUnload() {
     if (modes_.history_building()) return;
-    const int pending = document_.pending_games();
+    const int pending = document_.pending().count();
     if (pending == 0) {
         if (services_.ask(U"終　　了", U"Tevardinを終了しますか ?", Icon::question, true)) ended_ = true;
         return;
@@ -153,10 +153,10 @@ void ShellPresenter::Form_QueryUnload() {
     switch (services_.ask_yes_no_cancel(U"終　　了", question, Icon::question)) {
         case Answer::yes:
             hooks_.save_pending_games();
-            ended_ = document_.pending_games() == 0;  // a save that failed keeps the program open
+            ended_ = document_.pending().count() == 0;  // a save that failed keeps the program open
             return;
         case Answer::no:
-            document_.discard_pending_games();
+            document_.pending().clear();
             ended_ = true;
             return;
         case Answer::cancel: return;

@@ -35,15 +35,15 @@ void YearsPresenter::show_year_list(std::vector<Text> items, const Text& prompt,
 }
 
 bool YearsPresenter::pending_games_settled() {
-    const int pending = document_.pending_games();
+    const int pending = document_.pending().count();
     if (pending == 0) return true;
     // Another year replaces the season in memory: games whose save failed would go with it.
     const Text question = U"保存していない試合が " + plain_num(pending) + U" 試合あります。保存してから切り替えますか？";
     switch (services_.ask_yes_no_cancel(U"データ切替", question, Icon::question)) {
         case Answer::yes:
             hooks_.save_pending_games();
-            return document_.pending_games() == 0;
-        case Answer::no: document_.discard_pending_games(); return true;
+            return document_.pending().count() == 0;
+        case Answer::no: document_.pending().clear(); return true;
         case Answer::cancel: return false;
     }
     return false;
