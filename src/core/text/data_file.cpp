@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <optional>
 
 #include "core/text/cp932.h"
 #include "core/text/file_seam.h"
@@ -305,7 +306,9 @@ bool write_and_sync(const fs::path& path, const std::string& bytes) {
     at_file_point(FilePoint::half_written, path);
     if (!write_range(fd, path, bytes, half, bytes.size())) return close_failed(fd);
     at_file_point(FilePoint::flushed, path);
+    if (recording_file_steps()) record_file_step({FileStep::Kind::write, path, {}, bytes});
     if (::fsync(fd) != 0) return close_failed(fd);
+    record_file_step({FileStep::Kind::sync, path, {}, {}});
     at_file_point(FilePoint::synced, path);
     return ::close(fd) == 0;
 }
@@ -317,6 +320,7 @@ bool sync_directory(const fs::path& dir) {
     if (fd < 0) return false;
     if (::fsync(fd) != 0) return close_failed(fd);
     ::close(fd);
+    record_file_step({FileStep::Kind::sync_folder, folder, {}, {}});
     at_file_point(FilePoint::folder_synced, folder);
     return true;
 }
@@ -324,6 +328,7 @@ bool sync_directory(const fs::path& dir) {
 bool rename_over(const fs::path& from, const fs::path& to) {
     if (!seam_allows(FilePoint::before_rename, to)) return false;
     if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    record_file_step({FileStep::Kind::rename, from, to, {}});
     at_file_point(FilePoint::renamed, to);
     return true;
 }
@@ -364,15 +369,26 @@ Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile
     return ok_status();
 }
 
-Status remove_file_durably(const fs::path& dir, const std::string& name) {
-    const fs::path path = dir / name;
-    std::error_code ec;
-    if (!fs::exists(path, ec)) return ok_status();
-    if (!seam_allows(FilePoint::before_remove, path) || ::unlink(path.c_str()) != 0)
-        return Error{ErrorKind::write_failed, name, 0, system_reason()};
-    at_file_point(FilePoint::removed, path);
-    if (!sync_directory(dir)) return Error{ErrorKind::write_failed, name, 0, system_reason()};
+Status remove_files_durably(const fs::path& dir, const std::vector<std::string>& names) {
+    std::optional<Error> first_failure;
+    for (const std::string& name : names) {
+        const fs::path path = dir / name;
+        std::error_code ec;
+        if (!fs::exists(path, ec)) continue;
+        if (!seam_allows(FilePoint::before_remove, path) || ::unlink(path.c_str()) != 0) {
+            if (!first_failure) first_failure = Error{ErrorKind::write_failed, name, 0, system_reason()};
+            continue;
+        }
+        record_file_step({FileStep::Kind::remove, path, {}, {}});
+        at_file_point(FilePoint::removed, path);
+    }
+    if (first_failure) return *first_failure;
+    if (!sync_directory(dir)) return Error{ErrorKind::write_failed, names.back(), 0, system_reason()};
     return ok_status();
+}
+
+Status remove_file_durably(const fs::path& dir, const std::string& name) {
+    return remove_files_durably(dir, {name});
 }
 
 Status commit_writers(const fs::path& dir, const std::vector<const ItemWriter*>& writers) {

@@ -131,6 +131,10 @@ Status write_files_atomically(const std::filesystem::path& dir,
 // the file was not there.
 Status remove_file_durably(const std::filesystem::path& dir, const std::string& name);
 
+// Removes every file of `names` that is in `dir`, then flushes the folder once. A removal that
+// fails does not stop the others; the first failure is returned (and the folder not flushed).
+Status remove_files_durably(const std::filesystem::path& dir, const std::vector<std::string>& names);
+
 // The files of `writers` written together as above; a writer that failed fails the whole set
 // before anything is written.
 Status commit_writers(const std::filesystem::path& dir, const std::vector<const ItemWriter*>& writers);

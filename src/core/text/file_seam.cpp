@@ -11,6 +11,11 @@ FileSeam& installed() {
     return seam;
 }
 
+std::function<void(const FileStep&)>& recorder() {
+    static std::function<void(const FileStep&)> installed_recorder;
+    return installed_recorder;
+}
+
 }  // namespace
 
 const char* point_name(FilePoint point) {
@@ -36,6 +41,16 @@ void set_file_seam(FileSeam seam) { installed() = std::move(seam); }
 int at_file_point(FilePoint point, const std::filesystem::path& path) {
     const FileSeam& seam = installed();
     return seam ? seam(point, path) : 0;
+}
+
+void set_file_recorder(std::function<void(const FileStep&)> recorder_to_install) {
+    recorder() = std::move(recorder_to_install);
+}
+
+bool recording_file_steps() { return static_cast<bool>(recorder()); }
+
+void record_file_step(const FileStep& step) {
+    if (recorder()) recorder()(step);
 }
 
 }  // namespace tev

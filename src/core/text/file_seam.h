@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tev {
 
@@ -38,5 +39,31 @@ void set_file_seam(FileSeam seam);
 
 // The seam's answer at `point` for `path`: 0 (go ahead) when no seam is installed.
 int at_file_point(FilePoint point, const std::filesystem::path& path);
+
+// One change the file layer made to a folder, as a power-loss simulation replays it: what the
+// disk keeps of a change depends on which of them were made durable (`sync`, `sync_folder`).
+struct FileStep {
+    enum class Kind {
+        write,        // `path` created or truncated and given `bytes` (not yet on the disk)
+        sync,         // `path`'s bytes are on the disk (fsync)
+        rename,       // `path` renamed over `target`
+        remove,       // `path` unlinked
+        sync_folder,  // the folder's entries (creations, renames, removals) are on the disk
+    };
+    Kind kind = Kind::write;
+    std::filesystem::path path;
+    std::filesystem::path target;
+    std::string bytes;
+};
+
+// Installs `recorder` for the whole process (an empty function removes it); it is told every
+// change the file layer makes, after the change. Tests only.
+void set_file_recorder(std::function<void(const FileStep&)> recorder);
+
+// True when a recorder is installed (so that the file layer copies bytes only then).
+bool recording_file_steps();
+
+// Tells the recorder, when there is one, of `step`.
+void record_file_step(const FileStep& step);
 
 }  // namespace tev

@@ -81,15 +81,9 @@ std::vector<std::string> year_files_present(const fs::path& dir, const std::stri
 }
 
 Status delete_year_files(const fs::path& dir, const std::string& year) {
-    std::optional<Error> first_failure;
-    for (const std::string& name : year_files_present(dir, year)) {
-        std::error_code ec;
-        if (!fs::remove(dir / name, ec) && ec && !first_failure)
-            first_failure =
-                Error{ErrorKind::write_failed, name, 0, write_failure_reason(ec.value())};
-    }
-    if (first_failure) return *first_failure;
-    return ok_status();
+    const std::vector<std::string> present = year_files_present(dir, year);
+    if (present.empty()) return ok_status();
+    return remove_files_durably(dir, present);
 }
 
 std::vector<std::string> years_with_game_file(const fs::path& dir, int last_year) {

@@ -21,8 +21,9 @@ void PendingGames::note_filed(const JournalEntry& entry, bool replaced) {
 
 void PendingGames::clear() {
     forget();
-    std::error_code ec;
-    std::filesystem::remove(dir_ / name_on_disk(dir_, entry_journal_name(year())), ec);
+    // Made durable, so that a power cut cannot bring back games the user has let go. Should it
+    // fail, the next start offers only those of its games that differ from the disk.
+    remove_file_durably(dir_, name_on_disk(dir_, entry_journal_name(year())));
 }
 
 void PendingGames::forget() {
