@@ -8,6 +8,8 @@
 
 #include "core/history/history_file.h"
 #include "core/history/history_make.h"
+#include "core/stats/score_list.h"
+#include "core/store/interleague_file.h"
 #include "core/store/save_journal.h"
 #include "core/store/season_files.h"
 #include "core/text/file_seam.h"
@@ -120,6 +122,82 @@ TEST_F(SaveRecoveryTest, AMarkerWhoseGameFileIsDamagedIsKeptAndNamed) {
     ASSERT_TRUE(mended.failure);
     EXPECT_EQ(mended.failure->file, "Tev_1996.DAT");
     EXPECT_TRUE(fs::exists(dir / "Tevardin_1996.SAV"));
+}
+
+// A commit of league and interleague games replaces the interleague file, then the game file.
+// Cut between the two, the marker takes the interleague file back to what it was (or away, when
+// the year had none), so that the season is the one before the commit; past the game file's
+// rename it is the one after.
+TEST(PairedCommitRecovery, ACutBeforeTheGameFileTakesTheInterleagueFileBack) {
+    for (const bool had_interleague_file : {false, true}) {
+        for (const bool game_file_replaced : {false, true}) {
+            SCOPED_TRACE(std::string(had_interleague_file ? "with" : "without") + " an interleague file, game file " +
+                         (game_file_replaced ? "replaced" : "old"));
+            test::TempDir dir;
+            Season season;
+            season.disp_year = "2026";
+            season.interleague_meetings = 3;
+            test::add_game(season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2});
+            if (had_interleague_file)
+                test::add_interleague_game(season, {.first = 12, .second = 1, .meet = 1, .first_runs = 1, .second_runs = 3});
+            ASSERT_TRUE(gen::write_generated(dir.path(), season).ok());
+            ASSERT_EQ(fs::exists(dir / "Kouryu_2026.DAT"), had_interleague_file);
+            const std::string old_games = slurp(dir / "Tev_2026.DAT");
+            const std::string old_interleague = had_interleague_file ? slurp(dir / "Kouryu_2026.DAT") : "";
+
+            test::add_game(season, {.first = 2, .second = 3, .meet = 1, .first_runs = 5, .second_runs = 1, .day = 6});
+            test::add_interleague_game(season, {.first = 1, .second = 12, .meet = 2, .first_runs = 2, .second_runs = 0});
+            const ItemWriter interleague = interleague_file_writer(season, "Kouryu_2026.DAT");
+            const ItemWriter games = game_file_writer(season, "Tev_2026.DAT");
+            ASSERT_TRUE(begin_save(dir.path(), "2026", SaveKind::rebuild).ok());
+            ASSERT_TRUE(hold_put_back(dir.path(), "2026", {interleague.file_name(), interleague.bytes()},
+                                      {games.file_name(), games.bytes()})
+                            .ok());
+            ASSERT_TRUE(commit_writers(dir.path(), {&interleague}).ok());
+            if (game_file_replaced) {
+                ASSERT_TRUE(commit_writers(dir.path(), {&games}).ok());
+            }
+
+            const Recovery mended = recover_interrupted_saves(dir.path());
+            EXPECT_EQ(mended.rebuilt, std::vector<std::string>{"2026"});
+            EXPECT_FALSE(mended.failure);
+            EXPECT_FALSE(fs::exists(dir / "Tevardin_2026.SAV"));
+            if (game_file_replaced) {
+                EXPECT_EQ(slurp(dir / "Tev_2026.DAT"), games.bytes());
+                EXPECT_EQ(slurp(dir / "Kouryu_2026.DAT"), interleague.bytes());
+            } else {
+                EXPECT_EQ(slurp(dir / "Tev_2026.DAT"), old_games);
+                EXPECT_EQ(fs::exists(dir / "Kouryu_2026.DAT"), had_interleague_file);
+                if (had_interleague_file) {
+                    EXPECT_EQ(slurp(dir / "Kouryu_2026.DAT"), old_interleague);
+                }
+            }
+            Season read;
+            read.disp_year = "2026";
+            ASSERT_TRUE(read_season_files(dir.path(), year_file_names("2026"), read).ok());
+            EXPECT_EQ(read.score_list, build_score_list(read));  // the derived files follow
+        }
+    }
+}
+
+TEST(PairedCommitRecovery, OnlyASaveChangingBothFilesHoldsAPutBack) {
+    test::TempDir dir;
+    Season season;
+    season.disp_year = "2026";
+    season.interleague_meetings = 3;
+    test::add_interleague_game(season, {.first = 12, .second = 1, .meet = 1, .first_runs = 1, .second_runs = 3});
+    ASSERT_TRUE(gen::write_generated(dir.path(), season).ok());
+    test::add_interleague_game(season, {.first = 1, .second = 12, .meet = 2, .first_runs = 2, .second_runs = 0});
+    const ItemWriter interleague = interleague_file_writer(season, "Kouryu_2026.DAT");
+    const ItemWriter games = game_file_writer(season, "Tev_2026.DAT");  // the same league games
+    ASSERT_TRUE(begin_save(dir.path(), "2026", SaveKind::rebuild).ok());
+    ASSERT_TRUE(hold_put_back(dir.path(), "2026", {interleague.file_name(), interleague.bytes()},
+                              {games.file_name(), games.bytes()})
+                    .ok());
+    const auto pending = pending_save(dir.path(), "2026");
+    ASSERT_TRUE(pending);
+    EXPECT_EQ(pending->kind, SaveKind::rebuild);
+    EXPECT_FALSE(pending->put_back);  // the interleague file's rename is the commit point
 }
 
 TEST_F(SaveRecoveryTest, OwnFileNames) {

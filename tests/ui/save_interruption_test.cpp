@@ -17,6 +17,7 @@
 #include "core/years/year_files.h"
 #include "season_gen.h"
 #include "support/save_check.h"
+#include "support/save_sessions.h"
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -42,77 +43,13 @@ bool stop_point(FilePoint p) {
     }
 }
 
-// A user's session on a started window; it ends with the save under test.
-using Play = std::function<void(ui::MainWindow&, ui::ScriptedServices&)>;
+using test::commit_a_game;
+using test::create_1998;
+using test::delete_1997;
+using test::delete_the_shown_game;
+using test::Play;
 
-void click(ui::MainWindow& w, const std::string& name, int index = -1) { w.main().fire(name, index, ui::Event::click); }
-
-void click_line(ui::MainWindow& w, const std::string& list, int line) {
-    w.main().at(list).list_index = line - 1;
-    click(w, list);
-}
-
-void click_item(ui::MainWindow& w, const std::string& list, const Text& item) {
-    const auto& lines = w.main().at(list).lines;
-    const auto found = std::find(lines.begin(), lines.end(), item);
-    ASSERT_NE(found, lines.end()) << to_utf8(item);
-    click_line(w, list, static_cast<int>(found - lines.begin()) + 1);
-}
-
-// Meeting 8 of 巨人 at 阪神, 3-1 on 1 April, filed and committed with 入力終了.
-void commit_a_game(ui::MainWindow& w, ui::ScriptedServices& s) {
-    const auto keys = [&](std::initializer_list<int> presses) {
-        for (int k : presses) click(w, "Command4", k);
-    };
-    click(w, "mnudat_in");
-    click(w, "Option3", 0);
-    click(w, "Option1", 0);
-    click(w, "Option2", 3);
-    keys({8});
-    click(w, "Text7");
-    keys({3});
-    click(w, "Text8");
-    keys({1});
-    click(w, "Text6", 0);
-    keys({0, 0, 1, 0, 0, 0, 2, 0, 0});
-    click(w, "Text15", 0);
-    keys({0, 1, 0, 0, 0, 0, 0, 0, 32});
-    click(w, "Text5");
-    keys({3, 2, 0, 0, 0});
-    click(w, "Text18");
-    click(w, "Command2", 4);
-    click(w, "Text19");
-    keys({1});
-    for (auto [box, name] : {std::pair{"Text2", U"桑田"}, std::pair{"Text3", U"川尻"}}) {
-        s.inputs.push_back(name);
-        click(w, box);
-        click_line(w, "List1", static_cast<int>(w.main().at("List1").lines.size()) - 1);
-    }
-    click(w, "Command1");
-    ASSERT_TRUE(w.document().games_unsaved());
-    click(w, "Command12");
-}
-
-void delete_the_shown_game(ui::MainWindow& w, ui::ScriptedServices& s) {
-    s.answers = {true};
-    click(w, "mnudat_del");
-}
-
-void create_1998(ui::MainWindow& w, ui::ScriptedServices&) {
-    click(w, "mnuNewFileItem");
-    click_item(w, "List3", U" 1998");
-}
-
-void delete_1997(ui::MainWindow& w, ui::ScriptedServices& s) {
-    s.answers = {true};
-    click(w, "mnudatfile_del");
-    click_item(w, "List3", U"1997");
-}
-
-void read_1997(ui::MainWindow& w, ui::ScriptedServices&) {
-    click(w, "mnuNewDatReadItem");
-    click_item(w, "List3", U"1997");
-}
+void read_1997(ui::MainWindow& w, ui::ScriptedServices&) { test::read_year(w, U"1997"); }
 
 // What a start finds, reduced to what the rule compares.
 struct Shown {

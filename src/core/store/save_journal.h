@@ -7,11 +7,13 @@
 // same all-or-nothing steps as the data files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/text/data_file.h"
 #include "core/text/error.h"
 
 namespace tev {
@@ -23,9 +25,20 @@ enum class SaveKind {
     delete_year,  // ﾃﾞｰﾀﾌｧｲﾙ削除: the settings without the year, then its files removed
 };
 
+// A save that changes two primary files replaces them one after the other; the second one's
+// rename is the save's commit point. Until it is on the disk, the marker keeps the first file as
+// it was, so that a cut between the two renames can be taken back to the season before the save.
+struct PutBack {
+    std::string commit_point;          // the file replaced last (the game file)
+    std::uint64_t commit_digest = 0;   // its new bytes' digest: there means the save happened
+    std::string name;                  // the file replaced before it (the interleague file)
+    std::optional<std::string> bytes;  // its bytes before the save; none when it was not there
+};
+
 struct PendingSave {
     std::string year;
     SaveKind kind = SaveKind::rebuild;
+    std::optional<PutBack> put_back;  // a rebuild of a save that changed two primary files
 };
 
 // "Tevardin_<year>.SAV".
@@ -33,6 +46,16 @@ std::string save_marker_name(const std::string& year);
 
 // Writes the marker of `year` saying `kind`, durably, before the save touches any file.
 Status begin_save(const std::filesystem::path& dir, const std::string& year, SaveKind kind);
+
+// Rewrites the rebuild marker of `year` so that it also holds `first` as it is on the disk now,
+// when both `first` and `commit_point` are about to change (nothing otherwise). Called after
+// begin_save and before either file is written.
+Status hold_put_back(const std::filesystem::path& dir, const std::string& year, const PendingFile& first,
+                     const PendingFile& commit_point);
+
+// What a save's put-back asks of a folder after a cut: `first` restored (or removed) when the
+// commit point does not hold its new bytes; nothing when it does.
+Status apply_put_back(const std::filesystem::path& dir, const PutBack& put_back);
 
 // Removes the marker of `year` durably, once every file of the save is in place.
 Status end_save(const std::filesystem::path& dir, const std::string& year);

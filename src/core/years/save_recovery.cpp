@@ -55,7 +55,8 @@ void mend(const fs::path& dir, const PendingSave& save, Recovery& out) {
     Status mended = ok_status();
     switch (save.kind) {
         case SaveKind::rebuild:
-            mended = rebuild_derived_files(dir, save.year);
+            if (save.put_back) mended = apply_put_back(dir, *save.put_back);
+            if (mended) mended = rebuild_derived_files(dir, save.year);
             if (mended) out.rebuilt.push_back(save.year);
             break;
         case SaveKind::new_year:

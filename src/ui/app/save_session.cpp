@@ -10,7 +10,12 @@ bool SaveSession::open(SaveKind kind, const std::string& year) {
     open_ = true;
     failed_ = false;
     year_ = year;
-    if (const Status begun = begin_save(dir_, year, kind); !begun) {
+    // A save of this session that failed between its two primary files left them mixed: take
+    // them back first, as the next start would, so that this save's put-back is of whole files.
+    Status begun = ok_status();
+    if (auto earlier = pending_save(dir_, year); earlier && earlier->put_back) begun = apply_put_back(dir_, *earlier->put_back);
+    if (begun) begun = begin_save(dir_, year, kind);
+    if (!begun) {
         failed_ = true;
         listener_.tell(kGamesNotSaved + U"\r\n\r\n" +
                        from_utf8(begun.error().describe()));
@@ -33,6 +38,16 @@ bool SaveSession::write(const std::vector<const ItemWriter*>& writers, const Tex
     if (written) return true;
     if (open_) failed_ = true;
     listener_.tell(failure + U"\r\n\r\n" + from_utf8(written.error().describe()));
+    return false;
+}
+
+bool SaveSession::hold_put_back(const ItemWriter& first, const ItemWriter& commit_point) {
+    if (!open_ || failed_) return !failed_;
+    const Status held = tev::hold_put_back(dir_, year_, {first.file_name(), first.bytes()},
+                                           {commit_point.file_name(), commit_point.bytes()});
+    if (held) return true;
+    failed_ = true;
+    listener_.tell(kGamesNotSaved + U"\r\n\r\n" + from_utf8(held.error().describe()));
     return false;
 }
 

@@ -36,6 +36,11 @@ public:
     // nothing after a failure of the save in progress.
     bool write(const std::vector<const ItemWriter*>& writers, const Text& failure);
 
+    // Before a write that replaces `first` and then `commit_point`: keeps `first` as it is now in
+    // the save's marker, so that a cut between the two can be taken back; false (told) when the
+    // marker could not be written.
+    bool hold_put_back(const ItemWriter& first, const ItemWriter& commit_point);
+
     // Mends what an interrupted save left, for every year or only `year`; tells what it did.
     void mend_interrupted(const std::string& year = {});
 

@@ -212,7 +212,18 @@ bool SeasonDocument::save_season(bool let_events_run) {
     std::vector<const ItemWriter*> writers;
     if (clubs) writers.push_back(&*clubs);
     for (const ItemWriter& writer : season_files) writers.push_back(&writer);
-    return saves_.write(writers, kGamesNotSaved);
+    // The game file is written last: with the interleague file before it, its rename is the
+    // commit point of both.
+    const auto interleague = std::find_if(season_files.begin(), season_files.end(), [&](const ItemWriter& w) {
+        return w.file_name() == interleague_file_name(season_->disp_year);
+    });
+    if (interleague == season_files.end()) return saves_.write(writers, kGamesNotSaved);
+    if (!saves_.hold_put_back(*interleague, season_files.back())) return false;
+    // The folder is flushed between the two, so that no disk can keep the game file's rename
+    // and lose the interleague file's.
+    const ItemWriter* games = writers.back();
+    writers.pop_back();
+    return saves_.write(writers, kGamesNotSaved) && saves_.write({games}, kGamesNotSaved);
 }
 
 // ---- history ----
