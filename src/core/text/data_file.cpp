@@ -371,10 +371,12 @@ Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile
 
 Status remove_files_durably(const fs::path& dir, const std::vector<std::string>& names) {
     std::optional<Error> first_failure;
+    bool removed_any = false;
     for (const std::string& name : names) {
         const fs::path path = dir / name;
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
+        removed_any = true;
         if (!seam_allows(FilePoint::before_remove, path) || ::unlink(path.c_str()) != 0) {
             if (!first_failure) first_failure = Error{ErrorKind::write_failed, name, 0, system_reason()};
             continue;
@@ -383,6 +385,7 @@ Status remove_files_durably(const fs::path& dir, const std::vector<std::string>&
         at_file_point(FilePoint::removed, path);
     }
     if (first_failure) return *first_failure;
+    if (!removed_any) return ok_status();
     if (!sync_directory(dir)) return Error{ErrorKind::write_failed, names.back(), 0, system_reason()};
     return ok_status();
 }
