@@ -188,4 +188,9 @@ std::size_t display_columns(TextView text) {
     return columns;
 }
 
+Text meeting_name(const ClubNames& clubs, int first, int second, int meeting) {
+    return trim_right(clubs.team_short(first)) + U" 対 " + trim_right(clubs.team_short(second)) + U" " +
+           plain_num(meeting) + U"回戦";
+}
+
 }  // namespace tev

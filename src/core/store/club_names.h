@@ -87,4 +87,7 @@ const Text& league_name(int league);
 // katakana one), for laying out header lines built from names.
 std::size_t display_columns(TextView text);
 
+// "巨人 対 阪神 5回戦": a meeting as the questions and the undo item name it.
+Text meeting_name(const ClubNames& clubs, int first, int second, int meeting);
+
 }  // namespace tev

@@ -3,6 +3,7 @@
 // page 932 only at the file boundary (see cp932.h).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ std::string to_utf8(TextView t);
 
 // Characters of the UTF-8 string `s`; malformed sequences become U+FFFD.
 Text from_utf8(std::string_view s);
+
+// Characters of the UTF-8 string `s`, or nothing when it is not well-formed UTF-8.
+std::optional<Text> from_utf8_strict(std::string_view s);
 
 // Plain ASCII text (digits, file names) as Text.
 Text ascii(std::string_view s);

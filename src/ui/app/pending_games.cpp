@@ -52,9 +52,4 @@ Text PendingGames::change_name() const {
     return name;
 }
 
-Text meeting_name(const ClubNames& clubs, int first, int second, int meeting) {
-    return trim_right(clubs.team_short(first)) + U" 対 " + trim_right(clubs.team_short(second)) + U" " +
-           plain_num(meeting) + U"回戦";
-}
-
 }  // namespace tev::ui

@@ -48,7 +48,4 @@ private:
     bool write_failed_ = false;          // told once, until a write succeeds again
 };
 
-// "巨人 対 阪神 5回戦": a meeting as the questions and the undo item name it.
-Text meeting_name(const ClubNames& clubs, int first, int second, int meeting);
-
 }  // namespace tev::ui
