@@ -30,6 +30,7 @@ struct Options {
     std::vector<std::pair<std::string, std::filesystem::path>> exports;  // --export NAME FILE
     std::optional<ui::DateTime> date;  // --date: the clock stands on this day at noon
     std::deque<std::filesystem::path> save_files;                        // --save-as FILE
+    std::deque<std::filesystem::path> open_files;                        // --import FILE
 };
 
 struct UsageError {
@@ -74,6 +75,13 @@ Options parse_options(const std::vector<std::string>& args) {
             o.date = parse_date(value());
         } else if (a == "--save-as") {
             o.save_files.emplace_back(value());
+        } else if (a == "--import") {
+            // The import menu with its open dialog answered; the file is the user's, from here.
+            o.open_files.push_back(std::filesystem::absolute(value()));
+            o.events.push_back("mnuimport_games");
+        } else if (a == "--export-games") {
+            o.save_files.push_back(std::filesystem::absolute(value()));
+            o.events.push_back("mnuexport_games");
         } else if (a == "--screen") {
             o.screen = parse_screen(value());
         } else if (a == "--answer") {
@@ -318,6 +326,7 @@ int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ost
     services.answers = options.answers;
     services.inputs = options.inputs;
     services.save_files = options.save_files;
+    services.open_files = options.open_files;
     services.on_line = [&out](const std::string& line) { out << line << "\n" << std::flush; };
     ui::MainWindow program(options.dir, services);
     if (!program.start()) return 1;

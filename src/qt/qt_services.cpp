@@ -63,6 +63,15 @@ std::filesystem::path QtServices::choose_save_file(const Text& title, const std:
     return std::filesystem::path(file.toStdString());
 }
 
+std::filesystem::path QtServices::choose_open_file(const Text& title, const std::vector<Text>& filters) {
+    QStringList types;
+    for (const Text& filter : filters) types << to_qstring(filter);
+    const QString file = QFileDialog::getOpenFileName(dialog_parent(), to_qstring(title), QString::fromStdString(dir_.string()),
+                                                      types.join(QStringLiteral(";;")));
+    if (file.isEmpty()) return {};
+    return std::filesystem::path(file.toStdString());
+}
+
 bool QtServices::print_page(const ui::PanePage& page) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, dialog_parent());

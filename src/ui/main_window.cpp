@@ -20,7 +20,8 @@ MainWindow::MainWindow(std::filesystem::path dir, Services& services)
       years_(context_),
       topics_(context_),
       share_(context_),
-      edit_(context_) {
+      edit_(context_),
+      exchange_(context_) {
     build_main_window();
     build_other_windows();
     for (Presenter* presenter : presenters()) presenter->bind();
@@ -29,7 +30,7 @@ MainWindow::MainWindow(std::filesystem::path dir, Services& services)
 MainWindow::~MainWindow() = default;
 
 std::vector<Presenter*> MainWindow::presenters() {
-    return {&shell_, &entry_, &reports_, &race_, &pitchers_, &homeruns_, &view_, &history_, &years_, &topics_, &share_, &edit_};
+    return {&shell_, &entry_, &reports_, &race_, &pitchers_, &homeruns_, &view_, &history_, &years_, &topics_, &share_, &edit_, &exchange_};
 }
 
 void MainWindow::club_names_changed() {

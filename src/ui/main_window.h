@@ -17,6 +17,7 @@
 #include "ui/app/season_document.h"
 #include "ui/app/windows.h"
 #include "ui/edit/edit_presenter.h"
+#include "ui/exchange/exchange_presenter.h"
 #include "ui/entry/entry_presenter.h"
 #include "ui/history/history_presenter.h"
 #include "ui/homeruns/homerun_presenter.h"
@@ -121,6 +122,7 @@ private:
     TopicsPresenter topics_;
     SharePresenter share_;
     EditPresenter edit_;
+    ExchangePresenter exchange_;
 };
 
 }  // namespace tev::ui

@@ -39,6 +39,10 @@ void MainWindow::build_menus() {
     menu("mnuclub_names", U"球団名設定", "mnuFile");
     menu("mnuinterleague_meetings", U"交流戦の対戦数", "mnuFile");
     separator("mnuFile");
+    // A season's games in and out as a results table (ExchangePresenter).
+    menu("mnuimport_games", U"試合結果の取り込み(&I)…", "mnuFile");
+    menu("mnuexport_games", U"試合結果の書き出し(&E)…", "mnuFile");
+    separator("mnuFile");
     menu("mnuSavePane", U"表示中の表を保存(&S)…", "mnuFile");
     menu("mnuPrintPane", U"印刷(&P)…", "mnuFile");
     menu("mnuPdfPane", U"PDFに保存…", "mnuFile");

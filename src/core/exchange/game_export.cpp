@@ -35,9 +35,10 @@ Text club_text(const Season& season, int team) {
     return name;
 }
 
+Text two_digits(int n) { return (n < 10 ? U"0" : U"") + plain_num(n); }
+
 Text date_text(const Season& season, TextView game) {
-    return ascii(season.disp_year) + U"-" + right_text(plain_num(game_month(game)), 2) + U"-" +
-           right_text(plain_num(game_day(game)), 2);
+    return ascii(season.disp_year) + U"-" + two_digits(game_month(game)) + U"-" + two_digits(game_day(game));
 }
 
 Text innings_text(TextView game, bool first) {

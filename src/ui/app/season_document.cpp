@@ -96,7 +96,7 @@ void SeasonDocument::commit_games() {
     step(Text(), false);
 }
 
-void SeasonDocument::rebuild_after_deletion() {
+void SeasonDocument::rebuild_and_save() {
     run_chain({{Rebuild::score_list, true},
                {Rebuild::pitcher_tables, false},
                {Rebuild::standings, false},
@@ -409,7 +409,7 @@ bool SeasonDocument::undo_last_change() {
     season_->interleague_meetings = before->interleague_meetings;
     games_unsaved_ = true;
     use_files_of(season_->disp_year);
-    rebuild_after_deletion();
+    rebuild_and_save();
     if (games_unsaved_) return false;
     undo_.take_last();
     return true;

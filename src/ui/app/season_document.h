@@ -76,10 +76,11 @@ public:
     // The games of a journal filed again into the season, pending as if typed again.
     Status restore_journal(const std::vector<JournalEntry>& entries);
 
-    // The rebuild chains. `commit_games` (入力終了) and `rebuild_after_deletion` (データ削除)
+    // The rebuild chains. `commit_games` (入力終了) and `rebuild_and_save` (データ削除, 元に戻す,
+    // the import of a results table)
     // rebuild every table, save the year's files and the history, each step in the status line.
     void commit_games();
-    void rebuild_after_deletion();
+    void rebuild_and_save();
 
     // Reads the year's game, score-list and pitcher files (files()) into `into`, saying each step
     // in the status line; `into` is unchanged unless all three are sound.

@@ -85,6 +85,16 @@ std::filesystem::path ScriptedServices::choose_save_file(const Text& title, cons
     return file;
 }
 
+std::filesystem::path ScriptedServices::choose_open_file(const Text& title, const std::vector<Text>&) {
+    std::filesystem::path file;
+    if (!open_files.empty()) {
+        file = open_files.front();
+        open_files.pop_front();
+    }
+    record("OPEN: " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string()));
+    return file;
+}
+
 bool ScriptedServices::print_page(const PanePage& page) {
     record("PRINT: " + page_name(page) + " (" + std::to_string(page.lines.size()) + " lines)" +
            (printer_ready ? "" : " -> Cancel"));

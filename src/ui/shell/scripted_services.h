@@ -4,6 +4,7 @@
 //   ASK: <title>: <text> -> Yes|No|Cancel
 //   INPUT: <title>: <prompt> -> <answer>
 //   SAVE AS: <title> -> <file>|Cancel
+//   OPEN: <title> -> <file>|Cancel
 //   PRINT: <caption's last line, trimmed> (<n> lines)
 //   PDF: <file> (<n> lines)
 // with line breaks inside a text written as the two characters \n.
@@ -34,6 +35,8 @@ public:
     std::deque<Text> inputs;
     // Files for the coming save dialogs, in order; an empty queue cancels the dialog.
     std::deque<std::filesystem::path> save_files;
+    // Files for the coming open dialogs, in order; an empty queue cancels the dialog.
+    std::deque<std::filesystem::path> open_files;
     bool printer_ready = true;  // false: every print is cancelled
     bool pdf_writable = true;   // false: every PDF fails to be written
 
@@ -62,6 +65,7 @@ public:
     bool acquire_single_instance() override { return instance_free; }
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
     std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) override;
+    std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) override;
     bool print_page(const PanePage& page) override;
     bool write_pdf(const PanePage& page, const std::filesystem::path& file) override;
 

@@ -73,6 +73,10 @@ public:
     // none; empty when the user cancelled.
     virtual std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) = 0;
 
+    // The file the user chose in an open dialog titled `title` that offers the file types
+    // `filters`; empty when the user cancelled.
+    virtual std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) = 0;
+
     // Prints `page` after the print dialog; false when the user cancelled or it could not print.
     virtual bool print_page(const PanePage& page) = 0;
 

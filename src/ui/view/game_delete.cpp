@@ -34,7 +34,7 @@ void GameViewPresenter::mnudat_del_Click() {
     else
         season().game_at(slot).clear();
     document_.set_games_unsaved(true);
-    document_.rebuild_after_deletion();
+    document_.rebuild_and_save();
     main_.at("Label10").fore_color = kBlue;
     panel_.clear_boxes();
     hooks_.games_changed();  // the view shows the first stored game; 元に戻す names the deletion
