@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/exchange/game_export.h"
+#include "core/exchange/game_import.h"
 #include "core/history/history_file.h"
 #include "core/history/past_years.h"
 #include "core/homeruns/homerun_file.h"
@@ -57,6 +59,21 @@ void run(const std::uint8_t* data, std::size_t size) {
         season.disp_year = "2026";
         season.interleague_meetings = 3;
         (void)apply_journal(season, **read);
+    }
+#elif FUZZ_TARGET == 11  // a results table: read, planned against a season, filed, written out again
+    static const Season filed = [] {
+        Season season;
+        season.disp_year = "2026";
+        season.clubs = todays_club_names();
+        season.interleague_meetings = 3;
+        season.game_at(1, 4, 1) = format_game(GameFields{3, 2, U"A", U"B", U"", U"30000", U"", U"", U"2026", 4, 3, {}});
+        return season;
+    }();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (auto plan = plan_import(bytes, "t.csv", filed); plan.ok()) {
+        Season season = filed;
+        apply_import(season, *plan, true);
+        (void)games_csv(season);
     }
 #else
 #error "FUZZ_TARGET names no reader"

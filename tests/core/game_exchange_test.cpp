@@ -153,6 +153,21 @@ TEST_F(ImportTest, EachRefusalNamesItsReason) {
     EXPECT_EQ(refusal("2026-04-03,巨人,阪神,3,2,,,,,,,4万,,"), "観客数「4万」が数ではありません");
 }
 
+TEST_F(ImportTest, TwoRowsOfOneMeetingKeepTheFirst) {
+    columns = "meeting";
+    const ImportPlan p = plan("2026-04-03,巨人,阪神,3,2,1\n2026-04-04,阪神,巨人,1,0,1\n2026-04-05,阪神,巨人,1,0,\n");
+    ASSERT_EQ(p.refused.size(), 1u);
+    EXPECT_EQ(p.refused[0].line, 3);
+    EXPECT_EQ(to_utf8(p.refused[0].text), "同じ試合（阪神 対 巨人 1回戦）が2行目にもあります");
+    ASSERT_EQ(p.fresh.size(), 2u);
+    EXPECT_EQ(p.fresh[1].meeting, 2);  // the row without a meeting takes the next free one
+    season.disp_year = "1996";
+    season.interleague_meetings = 0;
+    const ImportPlan no_interleague = plan("1996-06-03,巨人,ダイエー,3,2,\n");
+    ASSERT_EQ(no_interleague.refused.size(), 1u);
+    EXPECT_EQ(to_utf8(no_interleague.refused[0].text), "1996年は交流戦のない年です（巨人 対 ｿﾌﾄB）");
+}
+
 TEST_F(ImportTest, AFileThatIsNotAResultsTableIsRefusedWhole) {
     auto no_scores = plan_import("date,visitor,home\n2026-04-03,巨人,阪神\n", "t.csv", season);
     ASSERT_FALSE(no_scores.ok());
