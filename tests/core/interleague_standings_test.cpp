@@ -158,6 +158,23 @@ TEST(InterleaguePitchers, APitcherWhoWinsAnInterleagueGameIsCreditedInHisLeague)
     EXPECT_EQ(pitcher_row(both.table, 1, U"菅野")->losses, 1);
 }
 
+// A Central pitcher whose only decision came in an interleague game, tied with a Pacific pitcher
+// of a Pacific game: in the table of both leagues they stand in the order the games credit them
+// (the league games first), as the table built from every game has them.
+TEST(InterleaguePitchers, TheTableOfBothLeaguesIsTheOneBuiltFromEveryGame) {
+    Season season = empty_2026();
+    test::add_game(season, {.first = 8, .second = 9, .meet = 1, .first_runs = 3, .second_runs = 2,
+                            .first_pitcher = U"今井", .second_pitcher = U"岸"});
+    test::add_interleague_game(season, {.first = 7, .second = 3, .meet = 1, .first_runs = 1, .second_runs = 5,
+                                        .first_pitcher = U"宮城", .second_pitcher = U"東"});
+    const PitcherBuild central = build_pitcher_table(season, 1, 6);
+    const PitcherBuild pacific = build_pitcher_table(season, 7, 12);
+    const PitcherBuild both = merge_pitcher_tables(season, central, pacific);
+    const PitcherBuild every_game = build_pitcher_table(season, 1, 12);
+    for (std::size_t row = 0; row < every_game.table.size(); ++row)
+        EXPECT_EQ(to_utf8(both.table[row].key), to_utf8(every_game.table[row].key)) << "row " << row;
+}
+
 TEST(InterleagueHomeRuns, AHomeRunOffTheOtherLeaguesPitcherCountsForEachInHisOwnLeague) {
     Season season = empty_2026();
     test::add_interleague_game(season, {.first = 12, .second = 2, .meet = 1, .first_runs = 1, .second_runs = 0});

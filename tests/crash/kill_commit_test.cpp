@@ -26,6 +26,7 @@
 #include <random>
 #include <thread>
 
+#include "core/exchange/game_export.h"
 #include "core/store/entry_journal.h"
 #include "core/store/save_journal.h"
 #include "core/store/season_files.h"
@@ -320,6 +321,27 @@ TEST(KillDuringEntry, EveryGameFiledBeforeTheKillIsOfferedBack) {
 // The interleague file is replaced in the same save, before the game file: every kill leaves the
 // season with the interleague game or without it, and the derived files follow whichever it is.
 TEST(KillDuringCommit, AnInterleagueGameIsThereWholeOrNotAtAll) { kill_during(interleague_commit()); }
+
+// An import of a results table into the 2026 season: league and interleague games new to it, and
+// one that differs from a filed game (kept: the replace question takes its default, いいえ). Its
+// one save replaces both primary files: every kill leaves the season before the import or after it.
+TEST(KillDuringImport, EveryKillLeavesTheSeasonBeforeOrAfterTheImportWhole) {
+    test::TempDir folder;
+    Season table;
+    table.disp_year = "2026";
+    table.interleague_meetings = 3;
+    for (int meet = 1; meet <= 6; ++meet) {
+        test::add_game(table, {.first = 2, .second = 5, .meet = meet, .first_runs = meet % 4, .second_runs = 2,
+                               .month = 4, .day = meet});
+        test::add_interleague_game(table, {.first = 7, .second = 3, .meet = (meet - 1) % 3 + 1, .first_runs = 5,
+                                           .second_runs = meet, .month = 6, .day = meet});
+    }
+    test::add_game(table, {.first = 1, .second = 4, .meet = 7, .first_runs = 9, .second_runs = 0, .month = 5, .day = 2});
+    test::spit(folder / "table.csv", games_csv(table));
+    KilledCommit import = interleague_commit();
+    import.clicks = {"--import", (folder / "table.csv").string(), "--answer", "yes"};
+    kill_during(import);
+}
 
 }  // namespace
 }  // namespace tev

@@ -122,7 +122,11 @@ PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_
 
 PitcherBuild merge_pitcher_tables(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific) {
     const std::size_t c = used_rows(central.table), p = used_rows(pacific.table);
-    if (central.left_out > 0 || pacific.left_out > 0 || c + p > kPitcherRows) return build_pitcher_table(season, 1, 12);
+    // Interleague games come after every league game in each table, so a pitcher whose first game
+    // was one of them stands in a different place among his equals in the two tables than in the
+    // table of both leagues: such a season builds that table from the games.
+    if (central.left_out > 0 || pacific.left_out > 0 || c + p > kPitcherRows || has_interleague_games(season))
+        return build_pitcher_table(season, 1, 12);
     PitcherBuild both;
     // std::merge takes the Central row first among equal ones, as their order of appearance does.
     std::merge(central.table.begin(), central.table.begin() + static_cast<std::ptrdiff_t>(c), pacific.table.begin(),

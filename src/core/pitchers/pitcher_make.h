@@ -21,7 +21,8 @@ PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_
 // The table of both leagues, as build_pitcher_table(season, 1, 12) builds it, from the two league
 // tables of the same season: a league's games credit only its own clubs' pitchers, and every
 // Central game comes before every Pacific one, so the stable merge of the two ordered tables is
-// that table. When the two do not fit in one table together it is built from the games.
+// that table. When the two do not fit in one table together, or the season has interleague games
+// (which come after the league games in each table), it is built from the games.
 PitcherBuild merge_pitcher_tables(const Season& season, const PitcherBuild& central, const PitcherBuild& pacific);
 
 // The 12-character key of a pitcher: team number in two characters and the 10-character name
