@@ -57,6 +57,7 @@ TEST(ClubLookup, EveryFormAndThePressNames) {
     EXPECT_EQ(club_by_name(U"横浜", today), 3);  // the former name of the place
     EXPECT_EQ(club_by_name(U"ｿﾌﾄﾊﾞﾝｸ", today), 12);
     EXPECT_EQ(club_by_name(U"日ﾊﾑ", today), 10);
+    EXPECT_EQ(club_by_name(U"ソフトＢ", old), 12);  // the press's short form, in a year of the old names
     EXPECT_EQ(club_by_name(U" 西  武 ", old), 8);
     EXPECT_EQ(club_by_name(U"ﾀﾞｲｴｰ", old), 12);
     EXPECT_EQ(club_by_name(U"近鉄", today), 9);

@@ -33,7 +33,7 @@ const std::array<std::initializer_list<const char32_t*>, 12>& press_names() {
         {U"楽天", U"近鉄"},
         {U"日本ハム", U"日ハム"},
         {U"ロッテ"},
-        {U"ソフトバンク", U"ダイエー", U"南海"},
+        {U"ソフトバンク", U"ソフトB", U"ダイエー", U"南海"},
     }};
     return names;
 }
