@@ -2,6 +2,7 @@
 // captions, clicks reach the handlers, report panes fill, and the model's dialogs appear as real
 // dialogs. Set TEVARDIN_SCREENSHOTS to a folder to keep pictures of the window.
 #include <QAction>
+#include <utility>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -47,6 +48,13 @@ class NoticeWatchingServices : public tev::qt::QtServices {
     FormView* view = nullptr;
     bool notice_seen = false;
     QString notice_caption;
+
+    // The file the next open dialog answers (a real dialog when none).
+    std::filesystem::path open_file;
+    std::filesystem::path choose_open_file(const tev::Text& title, const std::vector<tev::Text>& filters) override {
+        if (open_file.empty()) return QtServices::choose_open_file(title, filters);
+        return std::exchange(open_file, {});
+    }
 
     void process_events(const tev::Text& status) override {
         QtServices::process_events(status);
@@ -577,6 +585,31 @@ class FormViewTest : public QObject {
         s.view->sync_all();
         QCOMPARE(s.model->season().game_at(slot), shown);
         QVERIFY(!undo->isEnabled());
+    }
+
+    void an_import_shows_its_summary_in_the_window_before_it_asks() {
+        Session s("2026", [](tev::Season& season) {
+            season.games.fill({});
+            season.interleague.fill({});
+        });
+        s.services->open_file = s.dir / "results.csv";
+        tev::test::spit(s.dir / "results.csv",
+                        "日付,先攻,後攻,先攻得点,後攻得点,観客数,天気\n2026-04-03,巨人,阪神,3,2,41000,晴れ\n"
+                        "2026-04-03,ヤクルト,ジャイアンツ,1,0,,\n2026-04-04,広島,広島,2,1,,\n"
+                        "2026-06-02,巨人,ソフトバンク,4,4,38000,雨\n");
+        QString behind;
+        on_next_modal([&](QWidget* modal) {
+            const auto* list4 = s.widget<QListWidget>("List4");
+            if (list4->isVisible() && list4->count() > 0) behind = list4->item(0)->text();
+            save_picture(s.view.get(), "tevardin-import-summary.png");
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        s.view->binder().action("mnuimport_games")->trigger();
+        s.view->sync_all();
+        QVERIFY(behind.startsWith(QStringLiteral("新しい試合")));
+        QVERIFY(!s.model->season().filed_game(1, 4, 1).empty());
+        QVERIFY(!s.model->season().filed_game(1, 12, 1).empty());
+        QCOMPARE(s.view->binder().action("mnuundo")->text(), QStringLiteral("元に戻す(&U)　取り込み 2試合"));
     }
 
     void closing_asks_first_and_no_keeps_the_program() {

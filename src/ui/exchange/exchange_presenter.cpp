@@ -99,6 +99,7 @@ void ExchangePresenter::mnuimport_games_Click() {
         return;
     }
     panes_.show_list4_report(import_summary_pane(*plan, file.filename().string()), PaneReport::none);
+    pump();  // the summary stands in the window behind the question
     bool replace_differing = false;
     if (!agreed(*plan, replace_differing)) {
         status(U"取り込みませんでした。");
