@@ -6,6 +6,8 @@
 #include "core/exchange/club_lookup.h"
 #include "core/exchange/game_export.h"
 #include "core/exchange/game_import.h"
+#include "core/pitchers/pitcher_make.h"
+#include "core/text/fixed_width.h"
 #include "core/store/interleague_file.h"
 #include "core/store/season_files.h"
 #include "core/text/cp932.h"
@@ -167,6 +169,16 @@ TEST_F(ImportTest, TwoRowsOfOneMeetingKeepTheFirst) {
     const ImportPlan no_interleague = plan("1996-06-03,巨人,ダイエー,3,2,\n");
     ASSERT_EQ(no_interleague.refused.size(), 1u);
     EXPECT_EQ(to_utf8(no_interleague.refused[0].text), "1996年は交流戦のない年です（巨人 対 ｿﾌﾄB）");
+}
+
+TEST_F(ImportTest, AGameWithItsScoreAloneCreditsNoUnnamedPitcher) {
+    columns = "winning_pitcher,losing_pitcher";
+    apply_import(season, plan("2026-04-03,巨人,阪神,3,2,,\n2026-04-04,巨人,阪神,1,0,戸郷,才木\n"), false);
+    const PitcherTable table = build_pitcher_table(season, 1, 6).table;
+    // 戸郷 and 才木 only: the first game's pitchers are not known, so no row stands for them.
+    EXPECT_EQ(to_utf8(trim_right(table[0].key)), " 1戸郷");
+    EXPECT_EQ(to_utf8(trim_right(table[1].key)), " 4才木");
+    EXPECT_TRUE(table[2].key.empty());
 }
 
 TEST_F(ImportTest, AFileThatIsNotAResultsTableIsRefusedWhole) {

@@ -100,9 +100,17 @@ PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_
     const auto credit_game = [&](int first, int second, const Text& game) {
         const TextView r1 = mid_view(game, 1, 2), r2 = mid_view(game, 3, 2);
         if (r1 == r2) return;  // a draw credits nobody
+        // A game imported with its score alone (no innings) names no pitcher: nobody is credited
+        // in its place, as a game typed in always names both.
+        const bool score_alone = trim_right_view(mid_view(game, 40, 60)).empty();
+        const auto credited = [&](int team, TextView name) {
+            const bool named = !(score_alone && trim_right_view(name).empty());
+            return team >= first_team && team <= last_team && named;
+        };
         const auto in_range = [&](int team) { return team >= first_team && team <= last_team; };
-        PitcherRow* v = in_range(first) ? b.row_of(keys.make(first, mid_view(game, 5, 10))) : nullptr;
-        PitcherRow* h = in_range(second) ? b.row_of(keys.make(second, mid_view(game, 15, 10))) : nullptr;
+        const TextView first_name = mid_view(game, 5, 10), second_name = mid_view(game, 15, 10);
+        PitcherRow* v = credited(first, first_name) ? b.row_of(keys.make(first, first_name)) : nullptr;
+        PitcherRow* h = credited(second, second_name) ? b.row_of(keys.make(second, second_name)) : nullptr;
         const bool first_won = first_runs(game) > second_runs(game);
         b.credit(first_won ? v : h, &PitcherRow::wins);
         b.credit(first_won ? h : v, &PitcherRow::losses);
