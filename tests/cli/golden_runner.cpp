@@ -18,6 +18,8 @@
 //   copy Tev_1996.DAT Tev_2001.dat (copy a written file under another name)
 //   file old1997.dat "text"        (write a file of raw text, a CR LF after it)
 //   testdata exchange/bad.csv      (copy a file of tests/data into the data folder, by its name)
+//   folder Pitcher_2004.DAT.tmp    (a folder, not empty, where the program writes a file: its
+//                                  saves then fail)
 //   listing                        (after each run, "### files" and each file of the folder with
 //                                  its line count, then the settings file's lines)
 //   print Tev_1996.DAT 277 278     (after the last run, "### NAME 277-278" and those lines)
@@ -246,7 +248,7 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         }
         if (w[0] == "nofiles") write = false;
         if (w[0] == "damage" || w[0] == "remove" || w[0] == "shipped" || w[0] == "copy" || w[0] == "file" ||
-            w[0] == "clubs" || w[0] == "testdata")
+            w[0] == "clubs" || w[0] == "testdata" || w[0] == "folder")
             after_write.push_back(w);
         if (w[0] == "listing") p.listing = true;
         if (w[0] == "print") p.prints.push_back(w);
@@ -276,6 +278,10 @@ Prepared prepare(const Session& session, const fs::path& dir) {
         if (w[0] == "shipped") copy_shipped(w[1], w.size() > 2 ? std::stoi(w[2]) : -1, dir);
         if (w[0] == "copy") fs::copy_file(dir / w[1], dir / w[2]);
         if (w[0] == "file") test::spit(dir / w[1], w[2] + "\r\n");
+        if (w[0] == "folder") {  // not empty, so that the start's removal of temporaries leaves it
+            fs::create_directories(dir / w[1]);
+            test::spit(dir / w[1] / "kept", "");
+        }
         if (w[0] == "testdata") {
             const fs::path from = fs::path(TEVARDIN_TEST_DATA) / w[1];
             test::spit(dir / from.filename(), test::slurp(from));
