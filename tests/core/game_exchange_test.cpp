@@ -7,6 +7,7 @@
 #include "core/exchange/game_export.h"
 #include "core/exchange/game_import.h"
 #include "core/pitchers/pitcher_make.h"
+#include "core/topics/game_topics.h"
 #include "core/text/fixed_width.h"
 #include "core/store/interleague_file.h"
 #include "core/store/season_files.h"
@@ -179,6 +180,15 @@ TEST_F(ImportTest, AGameWithItsScoreAloneCreditsNoUnnamedPitcher) {
     EXPECT_EQ(to_utf8(trim_right(table[0].key)), " 1戸郷");
     EXPECT_EQ(to_utf8(trim_right(table[1].key)), " 4才木");
     EXPECT_TRUE(table[2].key.empty());
+}
+
+TEST_F(ImportTest, AGameWithItsScoreAloneIsLeftOutOfTheSmallestCrowdAndSaidSo) {
+    columns = "attendance,visitor_innings,home_innings";
+    apply_import(season, plan("2026-04-03,巨人,阪神,3,2,,,\n2026-04-04,巨人,阪神,1,0,41000,1 0,0 0\n"), false);
+    const std::vector<Text> lines = smallest_crowd_topic(season);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(to_utf8(lines[0]), "【最小観客試合】    観客数＝41000人 ");
+    EXPECT_EQ(to_utf8(lines[2]), "    （観客数のない得点だけの試合 1 試合は除きます）");
 }
 
 TEST_F(ImportTest, AFileThatIsNotAResultsTableIsRefusedWhole) {

@@ -102,7 +102,7 @@ PitcherBuild build_pitcher_table(const Season& season, int first_team, int last_
         if (r1 == r2) return;  // a draw credits nobody
         // A game imported with its score alone (no innings) names no pitcher: nobody is credited
         // in its place, as a game typed in always names both.
-        const bool score_alone = trim_right_view(mid_view(game, 40, 60)).empty();
+        const bool score_alone = !has_line_score(game);
         const auto credited = [&](int team, TextView name) {
             const bool named = !(score_alone && trim_right_view(name).empty());
             return team >= first_team && team <= last_team && named;

@@ -120,6 +120,8 @@ int first_runs(TextView game) { return static_cast<int>(number_or_zero(mid_view(
 int second_runs(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 3, 2))); }
 int game_month(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 105, 2))); }
 int game_day(TextView game) { return static_cast<int>(number_or_zero(mid_view(game, 108, 2))); }
+bool has_line_score(TextView game) { return !trim_right_view(mid_view(game, 40, 60)).empty(); }
+
 long long game_attendance(TextView game) { return number_or_zero(mid_view(game, 35, 5)); }
 Text first_pitcher(TextView game) { return trim_right(mid_view(game, 5, 10)); }
 Text second_pitcher(TextView game) { return trim_right(mid_view(game, 15, 10)); }

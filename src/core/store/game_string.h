@@ -78,6 +78,9 @@ long long game_attendance(TextView game);
 Text first_pitcher(TextView game);   // characters 5-14, trailing blanks removed
 Text second_pitcher(TextView game);  // characters 15-24
 Text save_pitcher(TextView game);    // characters 25-34
+// True when the game has its innings: a game imported with its score alone has none, and names
+// no pitcher or crowd either (what it lacks, reports leave out).
+bool has_line_score(TextView game);
 // Characters 105-109: " 4/12".
 Text month_day_text(TextView game);
 // Inning cell i (1..15) of the visitor (first = true) or the home club.

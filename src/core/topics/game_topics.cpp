@@ -10,19 +10,34 @@
 
 namespace tev {
 
+namespace {
+
+// A game imported with its score alone and no crowd: its crowd is not known, not 0.
+bool crowd_unknown(TextView game) { return !has_line_score(game) && trim_right_view(mid_view(game, 35, 5)).empty(); }
+
+}  // namespace
+
 std::vector<Text> smallest_crowd_topic(const Season& season) {
     // The true smallest crowd of the stored games: no starting guess that a crowd could exceed.
     std::optional<long long> fewest;
+    int unknown = 0;
     for_each_stored_game(season, [&](const StoredGame& g) {
+        if (crowd_unknown(*g.game)) {
+            ++unknown;
+            return;
+        }
         const long long crowd = game_attendance(*g.game);
         if (!fewest || crowd < *fewest) fewest = crowd;
     });
     const Text cell = fewest ? topic_cell(*fewest, 5) : Text(5, U' ');
     std::vector<Text> lines = {U"【最小観客試合】" + Text(U"    観客数＝") + cell + U"人 "};
-    if (!fewest) return lines;
-    for_each_stored_game(season, [&](const StoredGame& g) {
-        if (game_attendance(*g.game) == *fewest) lines.push_back(topic_game_line(g, season.clubs));
-    });
+    if (fewest) {
+        for_each_stored_game(season, [&](const StoredGame& g) {
+            if (!crowd_unknown(*g.game) && game_attendance(*g.game) == *fewest)
+                lines.push_back(topic_game_line(g, season.clubs));
+        });
+    }
+    if (unknown > 0) lines.push_back(U"    （観客数のない得点だけの試合 " + plain_num(unknown) + U" 試合は除きます）");
     return lines;
 }
 
