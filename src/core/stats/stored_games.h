@@ -33,4 +33,9 @@ void for_each_stored_game(const Season& season, Visit&& visit) {
     });
 }
 
+// How many stored games have their score alone (no innings, has_line_score), and the note the
+// panes that leave them out show once; empty when there is none.
+int games_with_score_alone(const Season& season);
+Text score_alone_note(const Season& season, const Text& left_out_of);
+
 }  // namespace tev

@@ -4,6 +4,7 @@
 #include "core/stats/match_details.h"
 #include "core/stats/score_list.h"
 #include "core/stats/standings_report.h"
+#include "core/stats/stored_games.h"
 #include "core/store/teams.h"
 #include "ui/reports/reports_presenter.h"
 
@@ -35,7 +36,7 @@ void ReportsPresenter::bind() {
 
 void ReportsPresenter::Command9_Click() {
     ReportPane pane;
-    pane.status = U"チーム名をクリックすると詳細が表示されます。";
+    pane.status = U"チーム名をクリックすると詳細が表示されます。" + score_alone_note(season(), U"観客数");
     pane.caption = standings_title() + kLineBreak + standings_header(panes_.display_size());
     pane.lines = standings_lines(document_.standings(1), document_.standings(2), season().disp_year, season().clubs);
     pane.table.columns = standings_columns();

@@ -3,6 +3,7 @@
 #include "core/stats/head_to_head_report.h"
 #include "core/stats/monthly_report.h"
 #include "core/stats/score_list.h"
+#include "core/stats/stored_games.h"
 #include "core/stats/streaks_report.h"
 #include "core/stats/detail_lines.h"
 #include "ui/reports/reports_presenter.h"
@@ -79,7 +80,7 @@ void ReportsPresenter::mnukaiten_Click() {
     for (const char* name : {"Option1", "Option4"})
         for (Control* c : main_.array(name)) c->enabled = true;
     show_inning_totals(1);
-    status(Text());
+    status(score_alone_note(season(), U"各回の得点"));
 }
 
 void ReportsPresenter::show_inning_totals(int team) {
