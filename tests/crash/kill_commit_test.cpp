@@ -65,6 +65,11 @@ struct KilledCommit {
     Season season;
     std::vector<std::string> clicks;
     std::vector<std::string> games_files;
+    // A commit writes the history and the home runs after its game file, so random kills land
+    // after its commit point too. A save that writes its game file last (deletion, undo, import)
+    // has only the marker's removal after it: kills rarely land there, and the power-loss test
+    // (tests/ui/power_loss_test.cpp) covers those steps one by one instead.
+    bool kills_land_after_the_game_file = true;
 };
 
 // 巨人 at 阪神, meeting 5, in a 1996 season.
@@ -250,7 +255,10 @@ void kill_during(const KilledCommit& commit) {
               << "; cut off inside the save and mended at start: to the old " << cut_off_old << ", to the new "
               << cut_off_new << "; finished before the kill " << finished << "\n";
     EXPECT_GT(cut_off_old, 0) << "no kill cut the save off before its game file was replaced";
-    EXPECT_GT(cut_off_new, 0) << "no kill cut the save off after its game file was replaced";
+    if (commit.kills_land_after_the_game_file) {
+        EXPECT_GT(cut_off_new, 0) << "no kill cut the save off after its game file was replaced";
+    }
+    EXPECT_GT(new_seen, 0) << "no kill left the season after the save";
 }
 
 TEST(KillDuringCommit, EveryKillLeavesTheOldOrTheNewSeasonWhole) { kill_during(league_commit()); }
@@ -340,6 +348,7 @@ TEST(KillDuringImport, EveryKillLeavesTheSeasonBeforeOrAfterTheImportWhole) {
     test::spit(folder / "table.csv", games_csv(table));
     KilledCommit import = interleague_commit();
     import.clicks = {"--import", (folder / "table.csv").string(), "--answer", "yes"};
+    import.kills_land_after_the_game_file = false;
     kill_during(import);
 }
 
