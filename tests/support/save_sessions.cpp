@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+
+#include "season_gen.h"
+#include "support/season_builder.h"
 
 namespace tev::test {
 
@@ -80,6 +84,19 @@ void delete_1997(ui::MainWindow& w, ui::ScriptedServices& s) {
 void read_year(ui::MainWindow& w, const Text& year) {
     click(w, "mnuNewDatReadItem");
     click_item(w, "List3", year);
+}
+
+void write_two_years(const std::filesystem::path& dir) {
+    auto other = std::make_unique<Season>();
+    other->disp_year = "1997";
+    add_game(*other, {.first = 3, .second = 5, .meet = 2, .first_runs = 6, .second_runs = 5});
+    ASSERT_TRUE(gen::write_generated(dir, *other).ok());
+    auto season = std::make_unique<Season>();
+    add_game(*season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5, .day = 2,
+                       .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
+    add_game(*season, {.first = 9, .second = 12, .meet = 1, .first_runs = 1, .second_runs = 3});
+    season->game_at(1, 4, 7) += U" 1松井" + Text(8, U'\u3000') + U" 4藪" + Text(9, U'\u3000');
+    ASSERT_TRUE(gen::write_generated(dir, *season).ok());
 }
 
 }  // namespace tev::test

@@ -2,6 +2,7 @@
 // power cuts replay them: each session ends with the save under test.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -39,5 +40,9 @@ void undo_last_change(ui::MainWindow& w, ui::ScriptedServices& s);
 void create_1998(ui::MainWindow& w, ui::ScriptedServices& s);
 void delete_1997(ui::MainWindow& w, ui::ScriptedServices& s);
 void read_year(ui::MainWindow& w, const Text& year);
+
+// The folder the save tests start from: 1996 shown with three games (home runs in one), 1997
+// registered beside it with one game.
+void write_two_years(const std::filesystem::path& dir);
 
 }  // namespace tev::test

@@ -62,17 +62,8 @@ struct Shown {
 class SaveInterruptionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // 1997 registered beside 1996; 1996 is shown and has three games with home runs.
-        auto other = std::make_unique<Season>();
-        other->disp_year = "1997";
-        test::add_game(*other, {.first = 3, .second = 5, .meet = 2, .first_runs = 6, .second_runs = 5});
-        ASSERT_TRUE(gen::write_generated(base.path(), *other).ok());
-        auto season = std::make_unique<Season>();
-        test::add_game(*season, {.first = 1, .second = 4, .meet = 7, .first_runs = 4, .second_runs = 2, .month = 5,
-                                 .day = 2, .first_pitcher = U"斎藤", .second_pitcher = U"藪"});
-        test::add_game(*season, {.first = 9, .second = 12, .meet = 1, .first_runs = 1, .second_runs = 3});
-        season->game_at(1, 4, 7) += U" 1松井" + Text(8, U'\u3000') + U" 4藪" + Text(9, U'\u3000');
-        ASSERT_TRUE(gen::write_generated(base.path(), *season).ok());
+        test::write_two_years(base.path());
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(write_settings(base.path(), Settings{"1996", "Regi Year= 19961997"}).ok());
     }
 

@@ -74,24 +74,34 @@ std::string page_name(const PanePage& page) {
 
 }  // namespace
 
-// The transcript names files without their folder, so that it reads the same in any folder.
-std::filesystem::path ScriptedServices::choose_save_file(const Text& title, const std::vector<Text>&) {
+namespace {
+
+// The next file of `queue` (empty when none: the dialog is cancelled), recorded as `what`. The
+// transcript names files without their folder, so that it reads the same in any folder.
+std::filesystem::path next_file(std::deque<std::filesystem::path>& queue, std::string& line, const char* what,
+                                const Text& title) {
     std::filesystem::path file;
-    if (!save_files.empty()) {
-        file = save_files.front();
-        save_files.pop_front();
+    if (!queue.empty()) {
+        file = queue.front();
+        queue.pop_front();
     }
-    record("SAVE AS: " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string()));
+    line = std::string(what) + ": " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string());
+    return file;
+}
+
+}  // namespace
+
+std::filesystem::path ScriptedServices::choose_save_file(const Text& title, const std::vector<Text>&) {
+    std::string line;
+    std::filesystem::path file = next_file(save_files, line, "SAVE AS", title);
+    record(std::move(line));
     return file;
 }
 
 std::filesystem::path ScriptedServices::choose_open_file(const Text& title, const std::vector<Text>&) {
-    std::filesystem::path file;
-    if (!open_files.empty()) {
-        file = open_files.front();
-        open_files.pop_front();
-    }
-    record("OPEN: " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string()));
+    std::string line;
+    std::filesystem::path file = next_file(open_files, line, "OPEN", title);
+    record(std::move(line));
     return file;
 }
 
