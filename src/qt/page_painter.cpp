@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/text/fixed_width.h"
 #include "qt/look.h"
 
 namespace tev::qt {
@@ -13,11 +14,6 @@ namespace {
 
 constexpr double kLargestPoints = 10.5;
 constexpr double kSmallestPoints = 4.0;
-
-int char_columns(char32_t c) {
-    const bool half_kana = c >= 0xFF61 && c <= 0xFF9F;
-    return c < 0x1100 || half_kana ? 1 : 2;
-}
 
 class PagePainter {
 public:
@@ -78,12 +74,6 @@ private:
 };
 
 }  // namespace
-
-int text_columns(const Text& text) {
-    int columns = 0;
-    for (char32_t c : text) columns += char_columns(c);
-    return columns;
-}
 
 bool paint_pane_page(QPagedPaintDevice& device, const ui::PanePage& page) {
     QPainter painter;

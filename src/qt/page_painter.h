@@ -11,10 +11,6 @@ class QPagedPaintDevice;
 
 namespace tev::qt {
 
-// The columns `text` takes in a fixed-width report: two for a full-width character, one for
-// ASCII and half-width katakana.
-int text_columns(const Text& text);
-
 // Draws `page` on `device` (a printer or a PDF writer), adding pages as the lines need; false
 // when painting could not start on the device.
 bool paint_pane_page(QPagedPaintDevice& device, const ui::PanePage& page);

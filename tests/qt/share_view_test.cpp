@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/text/fixed_width.h"
 #include "qt/form_view.h"
 #include "qt/graph_view.h"
 #include "qt/look.h"
@@ -74,8 +75,8 @@ class ShareViewTest : public QObject {
     void initTestCase() { tev::qt::apply_application_look(*qApp); }
 
     void full_width_characters_take_two_columns() {
-        QCOMPARE(tev::qt::text_columns(U"巨　人　　"), 10);
-        QCOMPARE(tev::qt::text_columns(U" 1] ﾁｰﾑ"), 7);
+        QCOMPARE(tev::text_columns(U"巨　人　　"), 10);
+        QCOMPARE(tev::text_columns(U" 1] ﾁｰﾑ"), 7);
     }
 
     void the_share_items_follow_the_pane_on_display() {

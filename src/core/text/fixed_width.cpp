@@ -1,5 +1,6 @@
 #include "core/text/fixed_width.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tev {
@@ -56,6 +57,17 @@ Text trim_both(TextView text) {
 Text mid(TextView text, std::size_t pos, std::size_t len) {
     if (pos == 0 || pos > text.size()) return Text();
     return Text(text.substr(pos - 1, len));
+}
+
+int text_columns(TextView text) {
+    int columns = 0;
+    for (char32_t c : text) columns += char_columns(c);
+    return columns;
+}
+
+Text pad_columns(TextView text, int columns) {
+    const int used = text_columns(text);
+    return Text(text) + Text(static_cast<std::size_t>(std::max(0, columns - used)), U' ');
 }
 
 }  // namespace tev

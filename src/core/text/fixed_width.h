@@ -33,6 +33,19 @@ Text pad_ascii(TextView text, std::size_t width);
 // `text` followed by full-width blanks (U+3000), cut to exactly `width` characters.
 Text pad_wide(TextView text, std::size_t width);
 
+// The columns a character takes in a fixed-width report: two for a full-width character, one for
+// ASCII and half-width katakana.
+inline int char_columns(char32_t c) {
+    const bool half_kana = c >= 0xFF61 && c <= 0xFF9F;
+    return c < 0x1100 || half_kana ? 1 : 2;
+}
+
+// The columns `text` takes in a fixed-width report.
+int text_columns(TextView text);
+
+// `text` followed by ASCII blanks up to `columns` columns (longer text is kept whole).
+Text pad_columns(TextView text, int columns);
+
 // `text` cut to at most `width` characters.
 Text cut(TextView text, std::size_t width);
 
