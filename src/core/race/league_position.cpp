@@ -16,6 +16,10 @@ namespace {
 void count_result(LeaguePosition& pos, int v, int h, const Text& game) {
     const int r1 = first_runs(game);
     const int r2 = second_runs(game);
+    if (v && h && v != h) {
+        if (r1 > r2) ++pos.beat[v][h];
+        if (r1 < r2) ++pos.beat[h][v];
+    }
     ClubRecord none;
     ClubRecord& visitor = v ? pos.clubs[v] : none;
     ClubRecord& home = h ? pos.clubs[h] : none;
@@ -67,6 +71,19 @@ int LeaguePosition::league_games_left(int club) const {
 int LeaguePosition::games_left(int club) const {
     return league_games_left(club) + interleague_left[club];
 }
+
+ClubRecord LeaguePosition::record_within(int club, unsigned group) const {
+    ClubRecord r;
+    for (int rival = 1; rival <= 6; ++rival) {
+        if (rival == club || !((group >> rival) & 1u)) continue;
+        r.wins += beat[club][rival];
+        r.losses += beat[rival][club];
+        r.draws += played[club][rival] - beat[club][rival] - beat[rival][club];
+    }
+    return r;
+}
+
+ClubRecord LeaguePosition::league_record(int club) const { return record_within(club, 0x7Eu); }
 
 LeaguePosition league_position(const Season& season, int league, int meetings,
                                const std::function<bool(const Text&)>& keep) {

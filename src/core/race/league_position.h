@@ -28,6 +28,7 @@ struct LeaguePosition {
     std::array<ClubRecord, 7> clubs{};                // by league index 1..6; entry 0 unused
     std::array<std::array<int, 7>, 7> left{};         // games left between two clubs, symmetric
     std::array<std::array<int, 7>, 7> played{};       // meetings played between two clubs
+    std::array<std::array<int, 7>, 7> beat{};         // games a club has won against another
     // Games left against the other league's clubs: outside the race, each of them is a club's own
     // to win or lose without touching a rival of its league.
     std::array<int, 7> interleague_left{};
@@ -37,6 +38,12 @@ struct LeaguePosition {
 
     // Games `club` has left in all, its interleague games included.
     int games_left(int club) const;
+
+    // The record of `club` in the games against its own league (the interleague games left out).
+    ClubRecord league_record(int club) const;
+
+    // The record of `club` in its games against the clubs of `group` (a mask over league indexes).
+    ClubRecord record_within(int club, unsigned group) const;
 };
 
 // The position of `league` (1 or 2) with `meetings` per pair in the league and the season's own
