@@ -341,28 +341,7 @@ TEST(RaceInterleague, ARivalsInterleagueGamesLeftAreGamesItMayWin) {
 LeaguePosition random_position(std::mt19937& rng, int played, int max_games) {
     LeaguePosition pos;
     pos.wins_ranked = std::uniform_int_distribution<int>(0, 3)(rng) == 0;
-    std::uniform_int_distribution<int> club(1, 6), result(0, 7), kind(0, 2);
-    const auto rival_of = [&](int a) {
-        if (kind(rng) == 0) return 0;
-        int b = club(rng);
-        while (b == a) b = club(rng);
-        return b;
-    };
-    for (int g = 0; g < played; ++g) {
-        const int a = club(rng);
-        play(pos, a, rival_of(a), result(rng));
-    }
-    const int games = std::uniform_int_distribution<int>(0, max_games)(rng);
-    for (int g = 0; g < games; ++g) {
-        const int a = club(rng);
-        const int b = rival_of(a);
-        if (b == 0) {
-            ++pos.interleague_left[a];
-        } else {
-            ++pos.left[a][b];
-            ++pos.left[b][a];
-        }
-    }
+    test::random_games(rng, pos, played, max_games, 7, 3);
     return pos;
 }
 

@@ -8,12 +8,15 @@
 
 #include <array>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/race/final_order.h"
 #include "core/race/league_position.h"
 #include "core/race/magic.h"
 #include "core/race/rank_key.h"
+#include "core/race/tie_rules.h"
 
 namespace tev::test {
 
@@ -89,13 +92,105 @@ inline Enumerated enumerate(const LeaguePosition& pos) {
 inline void play(LeaguePosition& pos, int a, int b, int result) {
     ClubRecord none;
     ClubRecord& other = b ? pos.clubs[b] : none;
+    if (b) ++pos.played[a][b], ++pos.played[b][a];
     if (result == 0) {
         ++pos.clubs[a].draws, ++other.draws;
     } else if (result % 2 == 1) {
         ++pos.clubs[a].wins, ++other.losses;
+        if (b) ++pos.beat[a][b];
     } else {
         ++other.wins, ++pos.clubs[a].losses;
+        if (b) ++pos.beat[b][a];
     }
+}
+
+// Plays `played` games between random clubs of `pos` (one in `interleague_one_in` against the other
+// league, whose results need not balance; none when it is 0), with results drawn from 0..`results`
+// as `play` reads them, then leaves up to `max_left` random games to play.
+inline void random_games(std::mt19937& rng, LeaguePosition& pos, int played, int max_left, int results,
+                         int interleague_one_in) {
+    std::uniform_int_distribution<int> club(1, 6), result(0, results);
+    const auto rival_of = [&](int a) {
+        if (interleague_one_in > 0 && std::uniform_int_distribution<int>(0, interleague_one_in - 1)(rng) == 0) return 0;
+        int b = club(rng);
+        while (b == a) b = club(rng);
+        return b;
+    };
+    for (int g = 0; g < played; ++g) {
+        const int a = club(rng);
+        play(pos, a, rival_of(a), result(rng));
+    }
+    const int left = std::uniform_int_distribution<int>(0, max_left)(rng);
+    for (int g = 0; g < left; ++g) {
+        const int a = club(rng);
+        const int b = rival_of(a);
+        if (b == 0) {
+            ++pos.interleague_left[a];
+        } else {
+            ++pos.left[a][b];
+            ++pos.left[b][a];
+        }
+    }
+}
+
+// What every outcome of the remaining games says about each club's place by `rules`.
+struct PlacesEnumerated {
+    std::array<bool, 7> can_finish{};           // some outcome places it within the places
+    std::array<std::optional<int>, 7> clinch;  // fewest own wins after which it always is
+    std::array<bool, 7> level_decides{};       // some outcome leaves it level on percentage
+                                               // across the last place, for the rules to part
+    std::array<bool, 7> level_with_games_between{};  // ... with clubs it still had games against
+};
+
+inline PlacesEnumerated enumerate_places(const LeaguePosition& pos, const TieRules& rules, int places) {
+    const std::vector<GameLeft> games = games_left_of(pos);
+    int total = 1;
+    for (std::size_t g = 0; g < games.size(); ++g) total *= 3;
+    std::array<std::array<bool, 32>, 7> fails_with{};
+    PlacesEnumerated e;
+    for (int code = 0; code < total; ++code) {
+        LeaguePosition end = pos;
+        std::array<int, 7> own_wins{};
+        int rest = code;
+        for (const GameLeft& g : games) {
+            const int result = rest % 3;  // 0 a wins, 1 b wins (or a loses), 2 drawn
+            rest /= 3;
+            play(end, g.a, g.b, result == 0 ? 1 : result == 1 ? 2 : 0);
+            if (result == 0) ++own_wins[g.a];
+            if (result == 1 && g.b) ++own_wins[g.b];
+        }
+        const LeagueOrder order = final_order(end, rules);
+        for (int c = 1; c <= 6; ++c) {
+            const int worst = worst_place(order, c);
+            const int shown = rules.level_keeps_chance ? order.place[c] : worst;
+            if (shown <= places) e.can_finish[c] = true;
+            if (worst > places) fails_with[c][own_wins[c]] = true;
+            // Level on percentage with a club across the line: the steps after it decide.
+            const long long own = pct_ten_thousandths(end.clubs[c].wins, end.clubs[c].losses);
+            int above = 0, level = 0;
+            bool met = false;
+            for (int r = 1; r <= 6; ++r) {
+                if (r == c) continue;
+                const long long theirs = pct_ten_thousandths(end.clubs[r].wins, end.clubs[r].losses);
+                above += theirs > own;
+                level += theirs == own;
+                met = met || (theirs == own && pos.left[c][r] > 0);
+            }
+            if (level > 0 && above < places && above + level >= places) {
+                e.level_decides[c] = true;
+                e.level_with_games_between[c] = e.level_with_games_between[c] || met;
+            }
+        }
+    }
+    for (int c = 1; c <= 6; ++c) {
+        const int left = pos.games_left(c);
+        for (int x = 0; x <= left && !e.clinch[c]; ++x) {
+            bool holds = true;
+            for (int y = x; y <= left; ++y) holds = holds && !fails_with[c][y];
+            if (holds) e.clinch[c] = x;
+        }
+    }
+    return e;
 }
 
 // How often each way of deciding elimination was compared, eliminated and not, so that a test

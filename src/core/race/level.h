@@ -5,16 +5,24 @@
 // target it takes.
 #pragma once
 
+#include <array>
+
 #include "core/race/league_position.h"
 #include "core/race/rank_key.h"
 
+
 namespace tev {
 
-// A percentage target of at least .5000 in a league ranked by percentage.
-bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, RankKey target);
+// A target for each rival (by league index), where rivals are held to different keys.
+using RivalTargets = std::array<RankKey, 7>;
 
-// A percentage target below .5000 in a league ranked by percentage.
+// Percentage targets of at least .5000 in a league ranked by percentage.
+bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, RankKey target);
+bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, const RivalTargets& targets);
+
+// Percentage targets below .5000 in a league ranked by percentage.
 bool rivals_can_stay_level_below_half(const LeaguePosition& pos, int club, RankKey target);
+bool rivals_can_stay_level_below_half(const LeaguePosition& pos, int club, const RivalTargets& targets);
 
 // Any target in a league ranked by wins before percentage.
 bool rivals_can_stay_level_by_wins(const LeaguePosition& pos, int club, RankKey target);

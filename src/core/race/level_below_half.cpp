@@ -19,8 +19,8 @@ namespace {
 // allows, since more losses never raise the key of the rival that takes them.
 class BelowHalfSearch {
   public:
-    BelowHalfSearch(const LeaguePosition& pos, int club, RankKey target)
-        : pos_(pos), target_(target) {
+    BelowHalfSearch(const LeaguePosition& pos, int club, const RivalTargets& targets)
+        : pos_(pos), targets_(targets) {
         for (int r = 1; r <= 6; ++r)
             if (r != club)
                 rivals_.push_back({r, pos.clubs[r].wins, losses_when_beaten(pos, club, r)});
@@ -45,7 +45,7 @@ class BelowHalfSearch {
     };
 
     const LeaguePosition& pos_;
-    RankKey target_;
+    RivalTargets targets_;
     std::vector<Rival> rivals_;
     std::array<std::array<int, kRivals>, kRivals> games_{};
     std::array<int, kRivals> useful_losses_{};
@@ -53,7 +53,7 @@ class BelowHalfSearch {
 
     bool level(int i, int more_wins, int more_losses) const {
         return rank_key(rivals_[i].wins + more_wins, rivals_[i].losses + more_losses,
-                        pos_.wins_ranked) <= target_;
+                        pos_.wins_ranked) <= targets_[rivals_[i].team];
     }
 
     int games_of(int i) const {
@@ -133,8 +133,14 @@ class BelowHalfSearch {
 
 }  // namespace
 
+bool rivals_can_stay_level_below_half(const LeaguePosition& pos, int club, const RivalTargets& targets) {
+    return BelowHalfSearch(pos, club, targets).fits();
+}
+
 bool rivals_can_stay_level_below_half(const LeaguePosition& pos, int club, RankKey target) {
-    return BelowHalfSearch(pos, club, target).fits();
+    RivalTargets targets;
+    targets.fill(target);
+    return rivals_can_stay_level_below_half(pos, club, targets);
 }
 
 }  // namespace tev

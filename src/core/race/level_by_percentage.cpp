@@ -10,7 +10,7 @@ namespace tev {
 // condition is a cap on its wins among them; the wins can be shared out exactly when no group of
 // clubs has more games among themselves than their caps allow (the max-flow min-cut condition of
 // the sharing).
-bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, RankKey target) {
+bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, const RivalTargets& targets) {
     std::vector<int> rivals;
     for (int r = 1; r <= 6; ++r)
         if (r != club) rivals.push_back(r);
@@ -35,7 +35,7 @@ bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, Ra
             const ClubRecord& r = pos.clubs[rivals[i]];
             const int losses = losses_when_beaten(pos, club, rivals[i]);
             for (int a = 0; a <= games[i]; ++a)
-                if (rank_key(r.wins + a, losses + games[i] - a, pos.wins_ranked) <= target) cap[i] = a;
+                if (rank_key(r.wins + a, losses + games[i] - a, pos.wins_ranked) <= targets[rivals[i]]) cap[i] = a;
             capped = cap[i] >= 0;
         }
         if (!capped) continue;
@@ -51,6 +51,12 @@ bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, Ra
         if (shared) return true;
     }
     return false;
+}
+
+bool rivals_can_stay_level_by_percentage(const LeaguePosition& pos, int club, RankKey target) {
+    RivalTargets targets;
+    targets.fill(target);
+    return rivals_can_stay_level_by_percentage(pos, club, targets);
 }
 
 }  // namespace tev

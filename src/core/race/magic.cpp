@@ -65,12 +65,17 @@ std::optional<int> magic_number(const LeaguePosition& pos, int club) {
     return std::nullopt;
 }
 
+bool rivals_can_stay_at_or_below(const LeaguePosition& pos, int club, RankKey target) {
+    if (pos.wins_ranked) return rivals_can_stay_level_by_wins(pos, club, target);
+    if (target.first >= 5000) return rivals_can_stay_level_by_percentage(pos, club, target);
+    return rivals_can_stay_level_below_half(pos, club, target);
+}
+
 bool eliminated(const LeaguePosition& pos, int club) {
     // Winning every game of its own is the club's best: each win raises it and lowers a rival.
     const ClubRecord& c = pos.clubs[club];
     const RankKey target = rank_key(c.wins + pos.games_left(club), c.losses, pos.wins_ranked);
-    if (pos.wins_ranked) return !rivals_can_stay_level_by_wins(pos, club, target);
-    if (target.first >= 5000) return !rivals_can_stay_level_by_percentage(pos, club, target);
+    if (pos.wins_ranked || target.first >= 5000) return !rivals_can_stay_at_or_below(pos, club, target);
     // Below .5000 every club would have to end with fewer wins than losses, or with no decided
     // game at all, so the league's wins would have to fall short of its losses. Games within the
     // league add as many wins as losses; the rest is the interleague record.

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/race/league_position.h"
+#include "core/race/rank_key.h"
 
 namespace tev {
 
@@ -18,6 +19,10 @@ namespace tev {
 // other results are and whichever of its games it wins: 0 once it has clinched. Nothing when even
 // winning every remaining game leaves a rival able to reach it (自力優勝消滅).
 std::optional<int> magic_number(const LeaguePosition& pos, int club);
+
+// Whether some outcome of the games left, `club` winning every game it has left, leaves every
+// rival at or below `target`.
+bool rivals_can_stay_at_or_below(const LeaguePosition& pos, int club, RankKey target);
 
 // True when no outcome of the remaining games leaves `club` at least level with every rival. A
 // club's interleague games left are its own: it may win, lose or draw each of them whatever its
