@@ -1,7 +1,7 @@
 #include "core/race/race_table.h"
 
 #include "core/race/games_behind.h"
-#include "core/race/magic.h"
+#include "core/race/final_order.h"
 #include "core/stats/detail_lines.h"
 #include "core/stats/standings_report.h"
 #include "core/store/game_string.h"
@@ -21,12 +21,26 @@ Text behind_cell(int half_games, bool none) {
     return right_text(none ? Text(U"-") : games_behind_text(half_games), 6);
 }
 
+// The pennant mark's column is as wide as its widest mark when a Climax Series column follows.
+constexpr int kPennantMarkColumns = 12;
+
+Text marks_cell(const RaceLine& line) {
+    const Text pennant = pennant_mark(line.pennant);
+    if (!line.climax) return pennant.empty() ? Text() : U"  " + pennant;
+    return trim_right(U"  " + pad_columns(pennant, kPennantMarkColumns) + U"  " + climax_mark(*line.climax));
+}
+
 Text race_row(const ClubNames& clubs, const RaceLine& line, bool first) {
     return right_num(line.rank, 2) + U"] " + clubs.team_name(line.team) + right_num(line.record.games(), 4) +
            right_num(line.record.wins, 4) + right_num(line.record.losses, 4) + right_num(line.record.draws, 3) +
            U"  " + pct_text(line.record.wins, line.record.wins + line.record.losses) +
            behind_cell(line.behind_leader, first) + behind_cell(line.behind_above, first) +
-           right_num(line.games_left, 5) + (race_mark(line).empty() ? Text() : U"  " + race_mark(line));
+           right_num(line.games_left, 5) + marks_cell(line);
+}
+
+Text header(bool climax) {
+    if (!climax) return kHeader;
+    return kHeader + Text(static_cast<std::size_t>(kPennantMarkColumns - text_columns(U"ﾏｼﾞｯｸ") + 2), U' ') + U"CS進出";
 }
 
 // The games left per pair of the league's clubs; in a season with interleague play, each club's
@@ -62,53 +76,63 @@ std::optional<AsOfDate> last_game_day(const Season& season) {
 
 }  // namespace
 
-std::vector<RaceLine> race_lines(const Season& season, const LeaguePosition& pos,
+std::pair<std::array<int, 6>, std::array<int, 7>> race_order(const Season& season, const LeaguePosition& pos,
+                                                             const TieRules& rules,
+                                                             const std::function<bool(const Text&)>& keep) {
+    std::array<int, 6> clubs{};
+    std::array<int, 7> places{};
+    if (rules.level_keeps_chance) {
+        const LeagueTable table = build_standings_if(season, first_team(pos.league), last_team(pos.league), keep);
+        const auto ranks = standings_ranks(table, pos.wins_ranked);
+        for (int p = 0; p < 6; ++p) {
+            clubs[p] = row_club(table[p]);
+            places[clubs[p]] = ranks[p];
+        }
+        return {clubs, places};
+    }
+    bool games_left = false;
+    for (int c = 1; c <= 6; ++c) games_left = games_left || pos.games_left(c) > 0;
+    const LeagueOrder order = order_in_season(pos, rules, games_left);
+    return {order.clubs, order.place};
+}
+
+std::vector<RaceLine> race_lines(const Season& season, const LeaguePosition& pos, const TieRules& rules,
                                  const std::function<bool(const Text&)>& keep) {
-    // The order and the places are the standings' own.
-    const int first = first_team(pos.league);
-    const LeagueTable table = build_standings_if(season, first, last_team(pos.league), keep);
-    const auto ranks = standings_ranks(table, pos.wins_ranked);
+    const auto [clubs, places] = race_order(season, pos, rules, keep);
+    const auto pennant = place_chases(pos, rules, 1);
+    std::optional<std::array<PlaceChase, 7>> climax;
+    if (has_climax_series(season)) climax = place_chases(pos, rules, kClimaxSeriesPlaces);
     std::vector<RaceLine> lines;
     for (int p = 0; p < 6; ++p) {
-        const int club = row_club(table[p]);
+        const int club = clubs[p];
         RaceLine line;
         line.team = team_of(pos.league, club);
-        line.rank = ranks[p];
+        line.rank = places[club];
         line.record = pos.clubs[club];
-        line.behind_leader = half_games_behind(pos.clubs[row_club(table[0])], line.record);
-        line.behind_above = p == 0 ? 0 : half_games_behind(pos.clubs[row_club(table[p - 1])], line.record);
+        line.behind_leader = half_games_behind(pos.clubs[clubs[0]], line.record);
+        line.behind_above = p == 0 ? 0 : half_games_behind(pos.clubs[clubs[p - 1]], line.record);
         line.games_left = pos.games_left(club);
-        line.magic = magic_number(pos, club);
-        // A club that can still clinch by its own wins is not out: the search is left for the rest.
-        line.eliminated = !line.magic && eliminated(pos, club);
+        line.pennant = pennant[club];
+        if (climax) line.climax = (*climax)[club];
         lines.push_back(line);
     }
-    // Only a leader alone on top is shown a magic number; level clubs are all still chasing.
-    const bool shared = ranks[1] == 1;
-    for (RaceLine& line : lines) line.alone_first = line.rank == 1 && !shared;
     return lines;
 }
 
-Text race_mark(const RaceLine& line) {
-    if (line.eliminated) return U"優勝消滅";
-    if (!line.magic) return U"自力優勝消滅";
-    if (!line.alone_first) return Text();
-    return *line.magic == 0 ? Text(U"優勝") : U"マジック" + plain_num(*line.magic);
-}
-
-ReportPane race_report(const Season& season, int meetings, std::optional<AsOfDate> as_of) {
+ReportPane race_report(const Season& season, int meetings, std::optional<AsOfDate> as_of,
+                       const std::optional<LeaguePlaces>& previous) {
     std::function<bool(const Text&)> keep;
     if (as_of) keep = [date = *as_of](const Text& game) { return played_by(game, date); };
     const std::optional<AsOfDate> day = as_of ? as_of : last_game_day(season);
     ReportPane pane;
     pane.caption = Text(U"            　　         ペナントレース　") +
                    (day ? plain_num(day->month) + U"月" + plain_num(day->day) + U"日現在" : Text(U"開幕前")) +
-                   kLineBreak + kHeader;
+                   kLineBreak + header(has_climax_series(season));
     pane.status = U"チーム名をクリックすると試合経過が表示されます。";
     for (int league = 1; league <= 2; ++league) {
         const LeaguePosition pos = league_position(season, league, meetings, keep);
         pane.lines.emplace_back();
-        const auto lines = race_lines(season, pos, keep);
+        const auto lines = race_lines(season, pos, league_rules(season, league, previous), keep);
         for (std::size_t p = 0; p < lines.size(); ++p) pane.lines.push_back(race_row(season.clubs, lines[p], p == 0));
         pane.lines.emplace_back();
         for (const Text& line : pair_table(season.clubs, pos)) pane.lines.push_back(line);

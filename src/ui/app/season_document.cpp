@@ -367,15 +367,14 @@ bool SeasonDocument::change_club_names(const ClubNames& names) {
     return true;
 }
 
-std::optional<InterleaguePlaces> SeasonDocument::previous_interleague_places() const {
+std::unique_ptr<Season> SeasonDocument::previous_season() const {
     const std::string year = std::to_string(std::stoi(season_->disp_year) - 1);
     const std::vector<std::string> years = registered_years(settings_.rec_year);
-    if (std::find(years.begin(), years.end(), year) == years.end()) return std::nullopt;
+    if (std::find(years.begin(), years.end(), year) == years.end()) return nullptr;
     auto previous = std::make_unique<Season>();
     previous->disp_year = year;
-    if (!read_game_file(dir_, year_file_names(year), *previous)) return std::nullopt;
-    // That year's own ties are parted without going further back.
-    return interleague_places(*previous, std::nullopt);
+    if (!read_game_file(dir_, year_file_names(year), *previous)) return nullptr;
+    return previous;
 }
 
 bool SeasonDocument::change_interleague_meetings(int meetings) {

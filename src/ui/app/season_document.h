@@ -118,9 +118,10 @@ public:
     std::optional<ItemWriter> club_file_to_write() const;
     // Makes `names` the season's and writes the club file; false (names unchanged) when it failed.
     bool change_club_names(const ClubNames& names);
-    // The interleague places of the year before the season's, when that year is registered and
-    // its files can be read: the last way the interleague table parts clubs level on all else.
-    std::optional<InterleaguePlaces> previous_interleague_places() const;
+    // The games of the year before the season's, when that year is registered and its files can
+    // be read (nothing otherwise): its places are the last way the race and the interleague table
+    // part clubs level on all else.
+    std::unique_ptr<Season> previous_season() const;
     // The interleague meetings per pair set to `meetings` and the interleague file written at
     // once; false (the number as it was) when the file cannot be written.
     bool change_interleague_meetings(int meetings);

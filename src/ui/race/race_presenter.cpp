@@ -1,7 +1,9 @@
 #include "core/race/club_records.h"
 #include "core/race/game_log.h"
+#include "core/race/league_rules.h"
 #include "core/race/meetings.h"
 #include "core/race/race_table.h"
+#include "core/stats/interleague_ranking.h"
 #include "core/stats/interleague_table.h"
 #include "core/store/teams.h"
 #include "ui/race/race_presenter.h"
@@ -32,11 +34,12 @@ void RacePresenter::mnurace_Click() {
     }
     if (!modes_.can_show_race()) return;
     hide_year_list();
-    open_race_view(race_report(season(), meetings_per_pair(season()), std::nullopt), PaneReport::race);
+    open_race_view(race_report(season(), meetings_per_pair(season()), std::nullopt, previous_places()), PaneReport::race);
 }
 
 void RacePresenter::show_race_as_of() {
-    panes_.fill_report("List4", "Label7", race_report(season(), meetings_per_pair(season()), modes_.as_of), kRed);
+    panes_.fill_report("List4", "Label7", race_report(season(), meetings_per_pair(season()), modes_.as_of, previous_places()),
+                       kRed);
 }
 
 void RacePresenter::mnurace_rec_Click() {
@@ -48,19 +51,29 @@ void RacePresenter::mnurace_rec_Click() {
 void RacePresenter::mnukouryu_Click() {
     if (!modes_.can_show_race()) return;
     hide_year_list();
-    open_race_view(interleague_report(season(), document_.previous_interleague_places()), PaneReport::race_detail);
+    const std::unique_ptr<Season> previous = document_.previous_season();
+    // That year's own ties are parted without going further back.
+    std::optional<InterleaguePlaces> places;
+    if (previous) places = interleague_places(*previous, std::nullopt);
+    open_race_view(interleague_report(season(), places), PaneReport::race_detail);
 }
 
 void RacePresenter::mnulog_Click(int team) {
     if (!modes_.can_show_race() || team < 1 || team > kTeamCount) return;
     hide_year_list();
-    open_race_view(game_log_report(season(), team), PaneReport::race_detail);
+    open_race_view(game_log_report(season(), team, previous_places()), PaneReport::race_detail);
+}
+
+std::optional<LeaguePlaces> RacePresenter::previous_places() const {
+    const std::unique_ptr<Season> previous = document_.previous_season();
+    if (!previous) return std::nullopt;
+    return final_places(*previous);
 }
 
 bool RacePresenter::race_line_click(int line) {
     if (modes_.pane != PaneReport::race && modes_.pane != PaneReport::race_as_of) return false;
     if (const auto team = race_line_team(main_.at("List4").lines, line, season().clubs))
-        open_race_view(game_log_report(season(), *team), PaneReport::race_detail);
+        open_race_view(game_log_report(season(), *team, previous_places()), PaneReport::race_detail);
     return true;
 }
 

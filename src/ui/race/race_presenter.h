@@ -4,6 +4,9 @@
 // reports do and close as they do: the closing line, or 窓消去.
 #pragma once
 
+#include <optional>
+
+#include "core/race/league_rules.h"
 #include "core/stats/report_pane.h"
 #include "ui/app/presenter.h"
 
@@ -23,6 +26,8 @@ private:
     void open_race_view(const ReportPane& pane, PaneReport view);
     void show_race_as_of();
     bool race_line_click(int line);
+    // The places of the year before, where it is registered: the rules' last step.
+    std::optional<LeaguePlaces> previous_places() const;
 };
 
 }  // namespace tev::ui
