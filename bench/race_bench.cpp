@@ -14,13 +14,14 @@
 #include "core/race/meetings.h"
 #include "core/race/race_table.h"
 #include "season_gen.h"
+#include "support/interleague_season_gen.h"
 
 namespace {
 
 using namespace tev;
 
-void race_every_day(benchmark::State& state, const char* year) {
-    const auto season = std::make_unique<Season>(gen::generate_season(year, 5));
+void race_every_day_of(benchmark::State& state, const Season& built) {
+    const auto season = std::make_unique<Season>(built);
     const int meetings = meetings_per_pair(*season);
     double slowest_ms = 0;
     for (auto _ : state) {
@@ -35,11 +36,20 @@ void race_every_day(benchmark::State& state, const char* year) {
     state.counters["slowest_day_ms"] = slowest_ms;
 }
 
+void race_every_day(benchmark::State& state, const char* year) {
+    race_every_day_of(state, gen::generate_season(year, 5));
+}
+
 void BM_RaceEveryDayPercentage(benchmark::State& state) { race_every_day(state, "1996"); }
 BENCHMARK(BM_RaceEveryDayPercentage)->Unit(benchmark::kMillisecond);
 
 void BM_RaceEveryDayWinsFirst(benchmark::State& state) { race_every_day(state, "2001"); }
 BENCHMARK(BM_RaceEveryDayWinsFirst)->Unit(benchmark::kMillisecond);
+
+// A season of today: 143 games a club, interleague games among them, the Climax Series' places
+// chased beside the pennant, and each league's tie rules.
+void BM_RaceEveryDay2026(benchmark::State& state) { race_every_day_of(state, test::generate_2026_season(5)); }
+BENCHMARK(BM_RaceEveryDay2026)->Unit(benchmark::kMillisecond);
 
 // Random positions of a 26-meeting league at every stage of the season, each pair having played a
 // random share of its games with random results: the elimination test for every club, the slowest
