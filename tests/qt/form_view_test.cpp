@@ -35,6 +35,7 @@
 #include "support/season_builder.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
+#include "support/interleague_season_gen.h"
 
 namespace {
 
@@ -213,6 +214,28 @@ class FormViewTest : public QObject {
         QCOMPARE(s.model->entry().second, 12);
         QCOMPARE(s.model->entry().meeting, 2);
         save_picture(s.view.get(), "tevardin-interleague-entry.png");
+    }
+
+    void the_race_table_shows_a_lit_magic_number_and_the_climax_series_column() {
+        // A generated 2026 season on 10 September: both leagues' leaders have a lit magic number
+        // and the Climax Series column shows the numbers for third place.
+        Session s("2026", [](tev::Season& season) { season = tev::test::generate_2026_season(5); });
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command16"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command2", 9), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command4", 10), Qt::LeftButton);
+        s.view->binder().action("mnurace")->trigger();
+        s.view->sync_all();
+        auto* list4 = s.widget<QListWidget>("List4");
+        QVERIFY(list4->isVisible());
+        QVERIFY(s.widget<QLabel>("Label7")->text().contains(QStringLiteral("9月10日現在")));
+        QVERIFY(s.widget<QLabel>("Label7")->text().contains(QStringLiteral("CS進出")));
+        int lit = 0;
+        for (int i = 0; i < list4->count(); ++i) lit += list4->item(i)->text().count(QStringLiteral("マジック"));
+        QVERIFY2(lit >= 4, qPrintable(QString::number(lit)));
+        save_picture(s.view.get(), "tevardin-race-press.png");
+        list4->scrollToItem(list4->item(16), QAbstractItemView::PositionAtTop);
+        save_picture(s.view.get(), "tevardin-race-press-pacific.png");
     }
 
     void the_interleague_table_fills_the_report_pane() {
