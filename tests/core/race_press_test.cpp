@@ -46,9 +46,7 @@ const char* const kClubs[7] = {"", "A", "B", "C", "D", "E", "F"};
 // The table of a position as the race shows it: place, club, record, percentage, the pennant mark
 // and (with `climax`) the Climax Series mark. Every number is compared with every outcome first.
 std::vector<Text> table(const LeaguePosition& pos, const TieRules& rules, bool climax) {
-    bool games_left = false;
-    for (int c = 1; c <= 6; ++c) games_left = games_left || pos.games_left(c) > 0;
-    const LeagueOrder order = order_in_season(pos, rules, games_left);
+    const LeagueOrder order = order_in_season(pos, rules);
     const auto pennant = place_chases(pos, rules, 1);
     const auto third = place_chases(pos, rules, kClimaxSeriesPlaces);
     for (int places : {1, kClimaxSeriesPlaces}) {

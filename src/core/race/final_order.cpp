@@ -96,8 +96,10 @@ LeagueOrder final_order(const LeaguePosition& pos, const TieRules& rules) {
     return order_of_parts(parts);
 }
 
-LeagueOrder order_in_season(const LeaguePosition& pos, const TieRules& rules, bool games_left) {
+LeagueOrder order_in_season(const LeaguePosition& pos, const TieRules& rules) {
     LeagueOrder order = final_order(pos, rules);
+    bool games_left = false;
+    for (int c = 1; c <= 6; ++c) games_left = games_left || pos.games_left(c) > 0;
     if (!rules.shares_level_in_season || !games_left) return order;
     // The order stays the rules' own; the places are shared by percentage alone.
     for (int c = 1; c <= 6; ++c) {

@@ -18,9 +18,9 @@ struct LeagueOrder {
 // The order of the records in `pos` by every step of `rules`.
 LeagueOrder final_order(const LeaguePosition& pos, const TieRules& rules);
 
-// The order by `rules` as a table shows it while games are left: where the rules share a place
-// among clubs level on percentage in season, they keep sharing it.
-LeagueOrder order_in_season(const LeaguePosition& pos, const TieRules& rules, bool games_left);
+// The order by `rules` as a table shows it: while the league has games left, clubs level on
+// percentage share a place where the rules say so.
+LeagueOrder order_in_season(const LeaguePosition& pos, const TieRules& rules);
 
 // The place of `club` when every club level with it counts as above it.
 inline int worst_place(const LeagueOrder& order, int club) { return order.place[club] + order.level[club]; }

@@ -83,6 +83,20 @@ ClubRecord LeaguePosition::record_within(int club, unsigned group) const {
     return r;
 }
 
+std::vector<int> clubs_in(unsigned mask) {
+    std::vector<int> clubs;
+    for (int c = 1; c <= 6; ++c)
+        if ((mask >> c) & 1u) clubs.push_back(c);
+    return clubs;
+}
+
+std::vector<unsigned> rival_sets(int club, int count) {
+    std::vector<unsigned> sets;
+    for (unsigned m = 0; m < (1u << 7); m += 2)
+        if (!((m >> club) & 1u) && static_cast<int>(clubs_in(m).size()) == count) sets.push_back(m);
+    return sets;
+}
+
 ClubRecord LeaguePosition::league_record(int club) const { return record_within(club, 0x7Eu); }
 
 LeaguePosition league_position(const Season& season, int league, int meetings,

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "core/store/season.h"
 
@@ -45,6 +46,12 @@ struct LeaguePosition {
     // The record of `club` in its games against the clubs of `group` (a mask over league indexes).
     ClubRecord record_within(int club, unsigned group) const;
 };
+
+// Every way of choosing `count` rivals of `club` (league indexes), as masks with bit r for rival r.
+std::vector<unsigned> rival_sets(int club, int count);
+
+// The league indexes in `mask`, in order.
+std::vector<int> clubs_in(unsigned mask);
 
 // The position of `league` (1 or 2) with `meetings` per pair in the league and the season's own
 // interleague meetings per pair, counting the games `keep` accepts (every stored game when it is

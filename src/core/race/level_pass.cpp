@@ -62,10 +62,11 @@ Reach league_step(const LeaguePosition& pos, int club, int rival, int wins_to_pl
     return compare(pct(best_within(pos, rival, 0x7Eu)), pct(worst_within(pos, club, 0x7Eu, wins_to_place)));
 }
 
+// Unknown (0) or shared places cannot part them; otherwise the better place of the year before.
 Reach previous_step(const TieRules& rules, int club, int rival) {
     const int c = rules.previous_place[club], r = rules.previous_place[rival];
-    if (c == 0 || r == 0 || r <= c) return r < c && r > 0 ? Reach::above : Reach::level;
-    return Reach::below;
+    if (c == 0 || r == 0 || c == r) return Reach::level;
+    return r < c ? Reach::above : Reach::below;
 }
 
 Reach step_reach(const LeaguePosition& pos, const TieRules& rules, TieStep step, int club, int rival,

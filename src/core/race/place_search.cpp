@@ -72,18 +72,6 @@ LeaguePosition without(const LeaguePosition& pos, int club, unsigned gone) {
     return out;
 }
 
-// Every way of choosing `count` rivals of `club` (as masks).
-std::vector<unsigned> rival_sets(int club, int count) {
-    std::vector<unsigned> sets;
-    for (unsigned m = 0; m < (1u << 7); m += 2) {
-        if ((m >> club) & 1u) continue;
-        int n = 0;
-        for (int c = 1; c <= 6; ++c) n += (m >> c) & 1u;
-        if (n == count) sets.push_back(m);
-    }
-    return sets;
-}
-
 class PlaceSearch {
 public:
     PlaceSearch(const LeaguePosition& pos, const TieRules& rules, int club, int places)

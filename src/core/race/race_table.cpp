@@ -90,9 +90,7 @@ std::pair<std::array<int, 6>, std::array<int, 7>> race_order(const Season& seaso
         }
         return {clubs, places};
     }
-    bool games_left = false;
-    for (int c = 1; c <= 6; ++c) games_left = games_left || pos.games_left(c) > 0;
-    const LeagueOrder order = order_in_season(pos, rules, games_left);
+    const LeagueOrder order = order_in_season(pos, rules);
     return {order.clubs, order.place};
 }
 

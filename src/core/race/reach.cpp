@@ -205,12 +205,8 @@ bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, 
 
 bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, const RivalBars& bars) {
     if (count < 1) return false;
-    for (unsigned set = 0; set < (1u << 7); set += 2) {
-        if ((set >> club) & 1u) continue;
-        std::vector<int> members;
-        for (int r = 1; r <= 6; ++r)
-            if ((set >> r) & 1u) members.push_back(r);
-        if (static_cast<int>(members.size()) != count) continue;
+    for (unsigned set : rival_sets(club, count)) {
+        const std::vector<int> members = clubs_in(set);
         // The club's wins come first from the other league and from the rivals outside the set.
         int elsewhere = pos.interleague_left[club];
         for (int r = 1; r <= 6; ++r)
