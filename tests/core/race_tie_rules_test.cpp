@@ -52,6 +52,8 @@ void compare(const LeaguePosition& pos, const TieRules& rules, int places, const
         SCOPED_TRACE(where + " club " + std::to_string(c) + " places " + std::to_string(places));
         EXPECT_EQ(can_finish_within(pos, rules, c, places), e.can_finish[c]);
         EXPECT_EQ(clinch_number(pos, rules, c, places), e.clinch[c]);
+        EXPECT_EQ(keeps_own_chance(pos, rules, c, places), e.clinch[c].has_value());
+        EXPECT_EQ(has_clinched(pos, rules, c, places), e.clinch[c] == 0);
         (e.can_finish[c] ? kinds.in : kinds.out)++;
         if (e.clinch[c] == 0) ++kinds.clinched;
         if (e.clinch[c] > 0) ++kinds.counting;
@@ -107,6 +109,39 @@ TEST(RaceTieRules, ClinchAndEliminationAgreeWithEveryOutcomeWhenClubsAreClose) {
         EXPECT_GT(k.level_decides, 100);
         EXPECT_GT(k.level_with_games_between, 30);
     }
+}
+
+TEST(RaceTieRules, AnEarlyNumberIsProvedWhenOnlyOneRivalCanDrawLevelAndLosesHeadToHead) {
+    // A Pacific League of the first week of a 143-game season, too large for every outcome to be
+    // tried. Club 4 (1-2) winning 129 of its 140 games left ends 130-13. Club 1 or club 3 (3-0)
+    // could draw level only by taking all eleven of its losses and winning every other game, and
+    // then club 4 leads that rival 13-12 head to head; two rivals cannot both draw level. With
+    // 128 wins one of them passes it outright, so 129 is the number.
+    const int beat[7][7] = {{0}, {0, 0, 0, 0, 1, 1, 1}, {0, 0, 0, 0, 0, 1, 1}, {0, 0, 1, 0, 1, 1, 0},
+                            {0, 0, 0, 0, 0, 0, 1}, {0}, {0}};
+    const int left[7][7] = {{0},
+                            {0, 0, 25, 25, 24, 24, 24},
+                            {0, 25, 0, 24, 25, 24, 24},
+                            {0, 25, 24, 0, 24, 24, 25},
+                            {0, 24, 25, 24, 0, 25, 24},
+                            {0, 24, 24, 24, 25, 0, 25},
+                            {0, 24, 24, 25, 24, 25, 0}};
+    LeaguePosition pos;
+    pos.league = 2;
+    pos.interleague_play = true;
+    for (int a = 1; a <= 6; ++a) {
+        pos.interleague_left[a] = 18;
+        for (int b = 1; b <= 6; ++b) {
+            pos.beat[a][b] = beat[a][b];
+            pos.played[a][b] = beat[a][b] + beat[b][a];
+            pos.left[a][b] = left[a][b];
+            pos.clubs[a].wins += beat[a][b];
+            pos.clubs[a].losses += beat[b][a];
+        }
+    }
+    ASSERT_EQ(pos.games_left(4), 140);
+    EXPECT_EQ(clinch_number(pos, tie_rules(2, 2026), 4, 1), 129);
+    EXPECT_EQ(clinch_number(pos, tie_rules(1, 2026), 4, 1), 129);
 }
 
 }  // namespace

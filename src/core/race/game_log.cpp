@@ -25,12 +25,12 @@ struct DayEnd {
 };
 
 // The club's magic number when the press would show it: every other club has lost its own chance.
+// A club that has clinched leaves no rival its own chance, so the number is shown then too.
 std::optional<int> shown_magic(const LeaguePosition& pos, const TieRules& rules, int club) {
-    const std::optional<int> own = clinch_number(pos, rules, club, 1);
-    if (!own || *own == 0) return own;
+    if (!keeps_own_chance(pos, rules, club, 1)) return std::nullopt;
     for (int rival = 1; rival <= 6; ++rival)
-        if (rival != club && clinch_number(pos, rules, rival, 1)) return std::nullopt;
-    return own;
+        if (rival != club && keeps_own_chance(pos, rules, rival, 1)) return std::nullopt;
+    return clinch_number(pos, rules, club, 1);
 }
 
 DayEnd day_end(const Season& season, int team, AsOfDate date, const std::optional<LeaguePlaces>& previous) {

@@ -1,6 +1,7 @@
 #include "core/race/league_position.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "core/stats/standings.h"
 #include "core/store/game_string.h"
@@ -93,7 +94,7 @@ std::vector<int> clubs_in(unsigned mask) {
 std::vector<unsigned> rival_sets(int club, int count) {
     std::vector<unsigned> sets;
     for (unsigned m = 0; m < (1u << 7); m += 2)
-        if (!((m >> club) & 1u) && static_cast<int>(clubs_in(m).size()) == count) sets.push_back(m);
+        if (!((m >> club) & 1u) && std::popcount(m) == count) sets.push_back(m);
     return sets;
 }
 

@@ -7,17 +7,23 @@ namespace tev {
 
 std::array<PlaceChase, 7> place_chases(const LeaguePosition& pos, const TieRules& rules, int places) {
     std::array<PlaceChase, 7> chases{};
+    int holding = 0;
     for (int c = 1; c <= 6; ++c) {
-        chases[c].number = clinch_number(pos, rules, c, places);
+        PlaceChase& chase = chases[c];
+        chase.own_chance = keeps_own_chance(pos, rules, c, places);
+        holding += chase.own_chance;
         // A club that can still clinch by its own wins is not out: the search is left for the rest.
-        chases[c].out = !chases[c].number && !can_finish_within(pos, rules, c, places);
+        chase.out = !chase.own_chance && !can_finish_within(pos, rules, c, places);
+        if (chase.own_chance && has_clinched(pos, rules, c, places)) chase.number = 0;
     }
     // A number is shown once no more clubs than there are places keep their own chance: for the
     // pennant, once every other club has lost it; for the first three, once at most two others
-    // keep it (the clubs outside the three have lost theirs).
-    int holding = 0;
-    for (int c = 1; c <= 6; ++c) holding += chases[c].number.has_value();
-    for (int c = 1; c <= 6; ++c) chases[c].lit = chases[c].number && holding <= places;
+    // keep it (the clubs outside the three have lost theirs). Only a shown number is worked out.
+    for (int c = 1; c <= 6; ++c) {
+        PlaceChase& chase = chases[c];
+        chase.lit = chase.own_chance && holding <= places;
+        if (chase.lit && chase.number != 0) chase.number = clinch_number(pos, rules, c, places);
+    }
     return chases;
 }
 
@@ -26,7 +32,7 @@ namespace {
 Text chase_mark(const PlaceChase& chase, const Text& clinched, const Text& gone, const Text& own_gone) {
     if (chase.number == 0) return clinched;
     if (chase.out) return gone;
-    if (!chase.number) return own_gone;
+    if (!chase.own_chance) return own_gone;
     return chase.lit ? U"マジック" + plain_num(*chase.number) : Text();
 }
 

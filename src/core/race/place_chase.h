@@ -16,7 +16,8 @@
 namespace tev {
 
 struct PlaceChase {
-    std::optional<int> number;  // fewest own wins that clinch; nothing when its own wins cannot
+    bool own_chance = false;    // some number of its own wins clinches the place (自力)
+    std::optional<int> number;  // fewest own wins that clinch, worked out when shown; 0 once clinched
     bool out = false;           // no outcome gives the place any more
     bool lit = false;           // the number is shown
 };

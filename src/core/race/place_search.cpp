@@ -1,6 +1,7 @@
 #include "core/race/place_search.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "core/race/final_order.h"
@@ -107,7 +108,7 @@ public:
 
 private:
     enum class Verdict { found, dead, open };
-    static constexpr long kMostPositions = 2000;
+    static constexpr long kMostPositions = 10000;
     long visited_ = 0;
 
     LeaguePosition work_;
@@ -138,8 +139,11 @@ private:
             for (int b = a + 1; b <= 6; ++b)
                 if (b != club_ && work_.left[a][b] > 0) out.push_back({a, b, work_.left[a][b]});
         }
-        // Small groups first: each decision then leaves the percentage checks less to guess.
-        std::stable_sort(out.begin(), out.end(), [](const GameGroup& x, const GameGroup& y) { return x.games < y.games; });
+        // Small groups first: each decision then leaves the percentage checks less to guess. The
+        // interleague games come last, where they are decided together (see interleague_finish).
+        std::stable_sort(out.begin(), out.end(), [](const GameGroup& x, const GameGroup& y) {
+            return std::pair(x.b == 0, x.games) < std::pair(y.b == 0, y.games);
+        });
         return out;
     }
 
@@ -152,15 +156,57 @@ private:
     bool matters(const GameGroup& g) const { return !settled(g.a) || (g.b != 0 && !settled(g.b)); }
 
     bool descend(std::size_t next) {
-        // A finish level on percentage that the rules' later steps would part only after more
-        // positions than a frame allows is taken as one the rules cannot part: the worse outcome
-        // for the club, as for any level finish the rules leave undecided.
-        if (++visited_ > kMostPositions) return finding_failure_;
+        // A question not settled within the positions a frame allows gets the answer that claims
+        // less: a failure (so one more win is asked for, or the own chance is not promised), and a
+        // finish (so the place is not called gone).
+        if (++visited_ > kMostPositions) return true;
         const Verdict v = finding_failure_ ? judge_failure() : judge_finish();
         if (v != Verdict::open) return v == Verdict::found;
-        if (own_key_fixed(next))
-            while (next < groups_.size() && !matters(groups_[next])) ++next;
-        if (next == groups_.size()) return leaf();
+        if (own_key_fixed(next)) {
+            const std::size_t pick = tightest_group(next);
+            if (pick == groups_.size()) return interleague_finish(next);
+            std::swap(groups_[next], groups_[pick]);
+            const bool found = branch(next);
+            std::swap(groups_[next], groups_[pick]);
+            return found;
+        }
+        return branch(next);
+    }
+
+    // How far a rival is from settling against the club: looking for a failure, the losses it
+    // can still take and stay at or above the club's percentage; for a finish, the wins it can
+    // still take and stay at or below. A club with none left must win (or lose) every game.
+    int slack(int c) const {
+        const ClubRecord& r = work_.clubs[c];
+        const int left = work_.games_left(c);
+        int most = -1;
+        for (int k = 0; k <= left; ++k) {
+            const bool stays = finding_failure_ ? key_of(r.wins + left - k, r.losses + k) >= own_key_
+                                                : key_of(r.wins + k, r.losses + left - k) <= own_key_;
+            if (!stays) break;
+            most = k;
+        }
+        return most;
+    }
+
+    // The league group to decide next: the one holding the rival closest to settling, whose
+    // games then decide most. Its index, or the end when only interleague games still matter.
+    std::size_t tightest_group(std::size_t next) const {
+        std::size_t best = groups_.size();
+        std::pair<int, int> best_rank{0, 0};
+        for (std::size_t k = next; k < groups_.size(); ++k) {
+            const GameGroup& g = groups_[k];
+            if (g.b == 0 || !matters(g)) continue;
+            int tight = 1 << 20;
+            for (int c : {g.a, g.b})
+                if (!settled(c)) tight = std::min(tight, slack(c));
+            const std::pair<int, int> rank{tight, g.games};
+            if (best == groups_.size() || rank < best_rank) best = k, best_rank = rank;
+        }
+        return best;
+    }
+
+    bool branch(std::size_t next) {
         const GameGroup g = groups_[next];
         const bool own = finding_failure_ && next < own_groups_.size();
         for (const auto& [a_wins, b_wins] : outcomes(g, own)) {
@@ -206,7 +252,71 @@ private:
         return out;
     }
 
+    // A rival's interleague games touch no other club of the league: all they can change in the
+    // club's place is how the rival's record compares with the club's on percentage and on wins,
+    // the only steps of any rules they reach. One outcome of each kind is tried, the product
+    // over the rivals at the end.
+    bool interleague_finish(std::size_t next) {
+        std::vector<std::size_t> open;
+        for (std::size_t k = next; k < groups_.size(); ++k)
+            if (matters(groups_[k])) open.push_back(k);
+        std::vector<std::vector<std::pair<int, int>>> kinds;
+        for (std::size_t k : open) kinds.push_back(outcome_kinds(groups_[k]));
+        return try_kinds(open, kinds, 0);
+    }
+
+    std::vector<std::pair<int, int>> outcome_kinds(const GameGroup& g) const {
+        const ClubRecord& r = work_.clubs[g.a];
+        const int own_wins = work_.clubs[club_].wins;
+        std::array<bool, 9> seen{};
+        std::vector<std::pair<long long, std::pair<int, int>>> found;  // (percentage, outcome)
+        for (int w = 0; w <= g.games; ++w)
+            for (int d = 0; d <= g.games - w; ++d) {
+                const int wins = r.wins + w;
+                const long long key = key_of(wins, r.losses + g.games - w - d);
+                // Wins part only clubs level on percentage, unless the rules rank by wins first.
+                const int side = (key > own_key_) - (key < own_key_);
+                const bool wins_count = side == 0 || rules_.steps.front() == TieStep::wins;
+                const int kind = 3 * (side + 1) + (wins_count ? (wins > own_wins) - (wins < own_wins) + 1 : 0);
+                if (seen[kind]) continue;
+                seen[kind] = true;
+                found.push_back({key, {w, d}});
+            }
+        // Looking for a failure, the rival's higher records first; for a finish, its lower.
+        std::sort(found.begin(), found.end());
+        if (finding_failure_) std::reverse(found.begin(), found.end());
+        std::vector<std::pair<int, int>> out;
+        for (const auto& f : found) out.push_back(f.second);
+        return out;
+    }
+
+    bool try_kinds(const std::vector<std::size_t>& open, const std::vector<std::vector<std::pair<int, int>>>& kinds,
+                   std::size_t k) {
+        if (k == kinds.size()) return leaf();
+        const GameGroup& g = groups_[open[k]];
+        for (const auto& [w, d] : kinds[k]) {
+            play(work_, g, w, g.games - w - d, +1);
+            const bool found = try_kinds(open, kinds, k + 1);
+            play(work_, g, w, g.games - w - d, -1);
+            if (found) return true;
+        }
+        return false;
+    }
+
     bool leaf() {
+        // With no rival level with the club on percentage its place is the count of those above
+        // it, under every rules but those ranking by wins first.
+        if (rules_.steps.front() == TieStep::percentage) {
+            int above = 0;
+            bool level = false;
+            for (int r = 1; r <= 6; ++r) {
+                if (r == club_) continue;
+                const long long key = key_of(work_.clubs[r].wins, work_.clubs[r].losses);
+                above += key > own_key_;
+                level = level || key == own_key_;
+            }
+            if (!level) return finding_failure_ ? above + 1 > places_ : above + 1 <= places_;
+        }
         const LeagueOrder order = final_order(work_, rules_);
         if (finding_failure_) return worst_place(order, club_) > places_;
         const int place = rules_.level_keeps_chance ? order.place[club_] : worst_place(order, club_);
@@ -217,22 +327,35 @@ private:
     // rivals that can all stay below it (or level, where the club surely wins the tie) give a
     // finish; rivals that cannot even stay level leave none.
     Verdict judge_finish() const {
-        RivalTargets targets;
-        bool one_side = true;
+        RivalTargets targets, level_targets;
+        bool one_side = true, level_one_side = true;
         for (int r = 1; r <= 6; ++r) {
             const bool tie_safe = r != club_ && own_key_ > 0 &&
-                                  !may_pass_when_level(work_, rules_, club_, r, 0);
+                                  !may_pass_when_level(work_, rules_, club_, r, 0, own_key_);
+            const bool tie_lost = r != club_ && surely_passes_when_level(work_, rules_, club_, r, own_key_);
             targets[r] = RankKey{tie_safe ? own_key_ : own_key_ - 1, 0};
+            level_targets[r] = RankKey{tie_lost ? own_key_ - 1 : own_key_, 0};
             one_side = one_side && ((targets[r].first >= 5000) == (own_key_ - 1 >= 5000));
+            // Targets of .5000 itself go with either side: a record there has as many wins as losses.
+            level_one_side = level_one_side && (own_key_ >= 5000 ? level_targets[r].first >= 5000 || own_key_ == 5000
+                                                                 : level_targets[r].first < 5000);
         }
         if (!one_side) targets.fill(RankKey{own_key_ - 1, 0});
         bool any_level = false;
         for (unsigned gone : rival_sets(club_, places_ - 1)) {
             const LeaguePosition pos = gone ? without(work_, club_, gone) : work_;
             if (own_key_ > 0 && stay_within(pos, targets)) return Verdict::found;
-            any_level = any_level || rivals_can_stay_at_or_below(pos, club_, RankKey{own_key_, 0});
+            // Rivals that would win the tie must stay below the club, not merely level with it.
+            any_level = any_level || (level_one_side ? stay_within(pos, level_for(level_targets, gone))
+                                                     : rivals_can_stay_at_or_below(pos, club_, RankKey{own_key_, 0}));
         }
         return any_level ? Verdict::open : Verdict::dead;
+    }
+
+    // The targets with the rivals out of the race (standing on no win) held to the club's own.
+    RivalTargets level_for(RivalTargets targets, unsigned gone) const {
+        for (int r : clubs_in(gone)) targets[r] = RankKey{own_key_, 0};
+        return targets;
     }
 
     bool stay_within(const LeaguePosition& pos, const RivalTargets& targets) const {
@@ -253,7 +376,7 @@ private:
         if (rivals_can_reach(work_, club_, wins_left_, places_, bar + 1)) return Verdict::found;
         RivalBars bars;
         for (int r = 1; r <= 6; ++r)
-            bars[r] = r != club_ && may_pass_when_level(work_, rules_, club_, r, wins_left_) ? bar : bar + 1;
+            bars[r] = r != club_ && may_pass_when_level(work_, rules_, club_, r, wins_left_, own_draws_ ? -1 : bar) ? bar : bar + 1;
         if (!rivals_can_reach(work_, club_, wins_left_, places_, bars)) return Verdict::dead;
         return Verdict::open;
     }
@@ -266,28 +389,54 @@ bool can_finish_within(const LeaguePosition& pos, const TieRules& rules, int clu
     return PlaceSearch(pos, rules, club, places).possible();
 }
 
+namespace {
+
+// Whether rivals enough pass the club (above 1) or reach it (above 0), on percentage alone, when
+// it wins `wins` of the games it has left and loses the rest.
+bool passed(const LeaguePosition& pos, int club, int places, int wins, int above) {
+    const ClubRecord& c = pos.clubs[club];
+    const long long own = key_of(c.wins + wins, c.losses + pos.games_left(club) - wins);
+    return rivals_can_reach(pos, club, wins, places, own + above);
+}
+
+// Whether `wins` further wins clinch the place, given that one fewer would not keep every rival
+// strictly below: only a finish level on percentage is left for the rules to part.
+bool clinches_with(const LeaguePosition& pos, const TieRules& rules, int club, int places, int wins) {
+    return !passed(pos, club, places, wins, 0) || !PlaceSearch(pos, rules, club, places).fails_with(wins);
+}
+
+}  // namespace
+
+bool keeps_own_chance(const LeaguePosition& pos, const TieRules& rules, int club, int places) {
+    if (rules.level_keeps_chance && places == 1) return magic_number(pos, club).has_value();
+    const int left = pos.games_left(club);
+    if (passed(pos, club, places, left, 1)) return false;
+    // With one win fewer than all rivals still fall short of passing it: a number below `left`.
+    if (left > 0 && !passed(pos, club, places, left - 1, 1)) return true;
+    return clinches_with(pos, rules, club, places, left);
+}
+
+bool has_clinched(const LeaguePosition& pos, const TieRules& rules, int club, int places) {
+    if (rules.level_keeps_chance && places == 1) return magic_number(pos, club) == 0;
+    return !passed(pos, club, places, 0, 1) && clinches_with(pos, rules, club, places, 0);
+}
+
 std::optional<int> clinch_number(const LeaguePosition& pos, const TieRules& rules, int club, int places) {
     if (rules.level_keeps_chance && places == 1) return magic_number(pos, club);
     const int left = pos.games_left(club);
-    const ClubRecord& c = pos.clubs[club];
-    // On percentage alone: rivals enough pass the club (strictly), or reach it, when it wins x.
-    const auto passed = [&](int x, long long above) {
-        return rivals_can_reach(pos, club, x, places, key_of(c.wins + x, c.losses + left - x) + above);
-    };
-    if (passed(left, 1)) return std::nullopt;
+    if (passed(pos, club, places, left, 1)) return std::nullopt;
     // Being passed only grows harder with each win: the fewest wins that stop it, by halving.
     int low = 0, high = left;
     while (low < high) {
         const int mid = (low + high) / 2;
-        if (passed(mid, 1))
+        if (passed(pos, club, places, mid, 1))
             low = mid + 1;
         else
             high = mid;
     }
     // With one win more the club is above any rival that could only reach it with one fewer, so
     // only a finish level on percentage at this number is left for the rules to part.
-    if (!passed(low, 0)) return low;
-    if (!PlaceSearch(pos, rules, club, places).fails_with(low)) return low;
+    if (clinches_with(pos, rules, club, places, low)) return low;
     return low == left ? std::nullopt : std::optional<int>(low + 1);
 }
 

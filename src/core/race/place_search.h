@@ -20,4 +20,11 @@ bool can_finish_within(const LeaguePosition& pos, const TieRules& rules, int clu
 // (its own chance is gone).
 std::optional<int> clinch_number(const LeaguePosition& pos, const TieRules& rules, int club, int places);
 
+// Whether `clinch_number` has a number (the club keeps its own chance), found without working
+// the number out.
+bool keeps_own_chance(const LeaguePosition& pos, const TieRules& rules, int club, int places);
+
+// Whether `clinch_number` is 0: the club finishes within the places whatever happens.
+bool has_clinched(const LeaguePosition& pos, const TieRules& rules, int club, int places);
+
 }  // namespace tev

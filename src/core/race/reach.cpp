@@ -10,7 +10,7 @@ namespace tev {
 
 namespace {
 
-constexpr int kMost = 3;  // the largest set of rivals asked about (the Climax Series' three)
+constexpr int kMost = kMostReachingRivals;
 
 // The passing rivals' own small league: their records before it, and the games among them.
 struct SmallLeague {
@@ -205,20 +205,23 @@ bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, 
 
 bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, const RivalBars& bars) {
     if (count < 1) return false;
-    for (unsigned set : rival_sets(club, count)) {
-        const std::vector<int> members = clubs_in(set);
-        // The club's wins come first from the other league and from the rivals outside the set.
-        int elsewhere = pos.interleague_left[club];
-        for (int r = 1; r <= 6; ++r)
-            if (r != club && !((set >> r) & 1u)) elsewhere += pos.left[club][r];
-        std::array<int, kMost> share{};
-        const int beaten = std::max(0, wins - elsewhere);
-        long long lowest = bars[members[0]];
-        for (int r : members) lowest = std::min(lowest, bars[r]);
-        if (!set_may_reach(pos, club, members, beaten, lowest)) continue;
-        if (shares_reach(pos, club, members, beaten, bars, share, 0)) return true;
-    }
+    for (unsigned set : rival_sets(club, count))
+        if (set_can_reach(pos, club, wins, set, bars)) return true;
     return false;
+}
+
+bool set_can_reach(const LeaguePosition& pos, int club, int wins, unsigned set, const RivalBars& bars) {
+    const std::vector<int> members = clubs_in(set);
+    // The club's wins come first from the other league and from the rivals outside the set.
+    int elsewhere = pos.interleague_left[club];
+    for (int r = 1; r <= 6; ++r)
+        if (r != club && !((set >> r) & 1u)) elsewhere += pos.left[club][r];
+    std::array<int, kMost> share{};
+    const int beaten = std::max(0, wins - elsewhere);
+    long long lowest = bars[members[0]];
+    for (int r : members) lowest = std::min(lowest, bars[r]);
+    if (!set_may_reach(pos, club, members, beaten, lowest)) return false;
+    return shares_reach(pos, club, members, beaten, bars, share, 0);
 }
 
 }  // namespace tev

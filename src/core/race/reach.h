@@ -12,10 +12,16 @@
 
 namespace tev {
 
+// The largest set of rivals asked about (the Climax Series' three).
+inline constexpr int kMostReachingRivals = 3;
+
 // A bar for each rival (by league index).
 using RivalBars = std::array<long long, 7>;
 
 bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, const RivalBars& bars);
 bool rivals_can_reach(const LeaguePosition& pos, int club, int wins, int count, long long bar);
+
+// The same for one set of rivals (a mask of league indexes, one to kMostReachingRivals of them).
+bool set_can_reach(const LeaguePosition& pos, int club, int wins, unsigned set, const RivalBars& bars);
 
 }  // namespace tev
