@@ -66,6 +66,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# Qt's Widgets library comes through the shared-library scan; the fonts are no library.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+# Qt's Widgets library comes through the shared-library scan; the fonts and Qt's own Japanese
+# (its dialogs and buttons) are no library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

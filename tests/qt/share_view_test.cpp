@@ -4,6 +4,7 @@
 // folder to keep the standings' PDF and the graph's PNG there.
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
@@ -116,6 +117,21 @@ class ShareViewTest : public QObject {
     void a_pdf_that_cannot_be_written_is_refused() {
         Session s;
         QVERIFY(!s.services->write_pdf(tev::ui::PanePage{{U"表題"}, {U"行"}}, s.dir / "no such folder" / "x.pdf"));
+    }
+
+    void a_file_dialog_reads_in_japanese() {
+        Session s;
+        QStringList buttons;
+        tev::test::on_next_modal([&](QWidget* modal) {
+            if (const auto* box = modal->findChild<QDialogButtonBox*>())
+                for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+            if (const QString file = picture_file(s.dir, "tevardin-file-dialog.png"); !file.isEmpty()) modal->grab().save(file);
+            tev::test::close_modal(modal);
+        });
+        s.services->choose_save_file(U"表示中の表を保存", {U"テキスト (*.txt)"});
+        QVERIFY2(buttons.contains(QStringLiteral("保存(&S)")) || buttons.contains(QStringLiteral("保存")),
+                 qPrintable(buttons.join(QStringLiteral(" | "))));
+        QVERIFY2(buttons.contains(QStringLiteral("キャンセル")), qPrintable(buttons.join(QStringLiteral(" | "))));
     }
 
     void the_graph_window_saves_its_picture() {
