@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <optional>
@@ -8,9 +9,10 @@
 #include <regex>
 
 #include "core/text/fixed_width.h"
-#include "ui/shell/instance_lock.h"
 #include "ui/main_window.h"
+#include "ui/shell/instance_lock.h"
 #include "ui/shell/scripted_services.h"
+#include "ui/shell/user_data_folder.h"
 #include "ui/share/pane_export.h"
 
 namespace tev::cli {
@@ -22,6 +24,7 @@ using ui::ControlKind;
 
 struct Options {
     std::filesystem::path dir = ".";
+    bool make_dir = false;  // --make-dir: a new or empty DIR is made from the shipped data
     ui::ScreenMetrics screen;
     std::deque<ui::ScriptedAnswer> answers;
     std::deque<Text> inputs;
@@ -68,6 +71,8 @@ Options parse_options(const std::vector<std::string>& args) {
         };
         if (a == "--dir") {
             o.dir = value();
+        } else if (a == "--make-dir") {
+            o.make_dir = true;
         } else if (a == "--export") {
             const std::string name = value();
             o.exports.emplace_back(name, std::filesystem::path(value()));
@@ -100,6 +105,13 @@ Options parse_options(const std::vector<std::string>& args) {
         }
     }
     return o;
+}
+
+// The shipped data beside the installed program (or where TEVARDIN_SHIPPED_DATA says).
+std::filesystem::path shipped_data() {
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA"));
 }
 
 ui::DateTime local_now() {
@@ -320,6 +332,12 @@ int run_driver(const std::vector<std::string>& args, std::ostream& out, std::ost
     } catch (const UsageError& e) {
         err << "tevardin-cli: " << e.what << "\n";
         return 2;
+    }
+    if (options.make_dir) {
+        if (const Status made = ui::seed_new_folder(shipped_data(), options.dir); !made) {
+            err << "tevardin-cli: " << made.error().describe() << "\n";
+            return 1;
+        }
     }
     DriverServices services(options.dir, options.date);
     services.screen_metrics = options.screen;

@@ -1,6 +1,6 @@
-// tevardin [DATA_DIR]: the window program. It works on the files of DATA_DIR; with no folder
-// named (as when started from the desktop menu) on the user's own data folder, made from the
-// shipped data on first start.
+// tevardin [DATA_DIR]: the window program. It works on the files of DATA_DIR (made from the
+// shipped data when it is new or empty); with no folder named (as when started from the desktop
+// menu) on the user's own data folder, made from the shipped data on first start.
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -15,6 +15,19 @@
 
 namespace {
 
+std::filesystem::path shipped_data() {
+    const std::filesystem::path program(
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    return tev::ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA"));
+}
+
+// `target` when `seeded` went well; empty after telling the user why not.
+std::filesystem::path told_if_failed(const tev::Status& seeded, const std::filesystem::path& target) {
+    if (seeded) return target;
+    QMessageBox::critical(nullptr, "Tevardin", QString::fromStdString(seeded.error().describe()));
+    return {};
+}
+
 // The user's data folder, filled from the shipped files it lacks; empty (after telling the user
 // why) when it cannot be made.
 std::filesystem::path prepare_user_data_folder() {
@@ -24,15 +37,13 @@ std::filesystem::path prepare_user_data_folder() {
         QMessageBox::critical(nullptr, "Tevardin", "データフォルダの場所が決まりません（HOME が未設定です）。");
         return {};
     }
-    const std::filesystem::path program(
-        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    const tev::Status seeded = tev::ui::seed_user_data(
-        tev::ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA")), target);
-    if (!seeded) {
-        QMessageBox::critical(nullptr, "Tevardin", QString::fromStdString(seeded.error().describe()));
-        return {};
-    }
-    return target;
+    return told_if_failed(tev::ui::seed_user_data(shipped_data(), target), target);
+}
+
+// A folder named on the command line, made from the shipped data when it is new or empty.
+std::filesystem::path prepare_named_folder(const QString& name) {
+    const std::filesystem::path target(QFile::encodeName(name).toStdString());
+    return told_if_failed(tev::ui::seed_new_folder(shipped_data(), target), target);
 }
 
 }  // namespace
@@ -45,9 +56,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     tev::qt::apply_application_look(app);
-    const std::filesystem::path dir =
-        args.size() == 2 ? std::filesystem::path(QFile::encodeName(args[1]).toStdString())
-                         : prepare_user_data_folder();
+    const std::filesystem::path dir = args.size() == 2 ? prepare_named_folder(args[1]) : prepare_user_data_folder();
     if (dir.empty()) return 1;
 
     tev::qt::QtServices services(dir);

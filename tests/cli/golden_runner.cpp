@@ -43,6 +43,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -326,6 +327,8 @@ void rewrite_output(const fs::path& file, const Session& session, const std::str
 class GoldenSession : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
+    // --make-dir copies from the shipped data of the source tree.
+    ::setenv("TEVARDIN_SHIPPED_DATA", TEVARDIN_SHIPPED_DATA, 1);
     const fs::path file = kGoldenDir / GetParam();
     const Session session = read_session(file);
     test::TempDir dir;

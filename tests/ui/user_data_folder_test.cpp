@@ -79,4 +79,30 @@ TEST(SeedUserData, AFileInTheWayOfTheFolderIsAnError) {
 }
 
 }  // namespace
+TEST(SeedNewFolder, ANamedFolderThatIsMissingOrEmptyIsMadeFromTheShippedData) {
+    test::TempDir tmp;
+    fs::create_directories(tmp / "shipped");
+    test::spit(tmp / "shipped/Tevardin.ini", "Disp Year= 1996\r\n1996\r\n");
+    fs::create_directories(tmp / "empty");
+    ASSERT_TRUE(seed_new_folder(tmp / "shipped", tmp / "new/season"));
+    ASSERT_TRUE(seed_new_folder(tmp / "shipped", tmp / "empty"));
+    EXPECT_EQ(test::slurp(tmp / "new/season/Tevardin.ini"), "Disp Year= 1996\r\n1996\r\n");
+    EXPECT_EQ(test::slurp(tmp / "empty/Tevardin.ini"), "Disp Year= 1996\r\n1996\r\n");
+}
+
+TEST(SeedNewFolder, AFolderWithAnythingInItIsLeftAsItIs) {
+    test::TempDir tmp;
+    fs::create_directories(tmp / "shipped");
+    test::spit(tmp / "shipped/Tevardin.ini", "shipped");
+    test::spit(tmp / "shipped/RIRE1996.DAT", "shipped");
+    fs::create_directories(tmp / "part");
+    test::spit(tmp / "part/Tevardin.ini", "the user's");
+    ASSERT_TRUE(seed_new_folder(tmp / "shipped", tmp / "part"));
+    EXPECT_EQ(test::slurp(tmp / "part/Tevardin.ini"), "the user's");
+    EXPECT_FALSE(fs::exists(tmp / "part/RIRE1996.DAT"));  // the season stays as incomplete as it was
+    test::spit(tmp / "a file", "x");
+    EXPECT_TRUE(seed_new_folder(tmp / "shipped", tmp / "a file"));  // the start then says it is no folder
+    EXPECT_EQ(test::slurp(tmp / "a file"), "x");
+}
+
 }  // namespace tev::ui

@@ -47,4 +47,13 @@ Status seed_user_data(const fs::path& shipped, const fs::path& target) {
     return ok_status();
 }
 
+Status seed_new_folder(const fs::path& shipped, const fs::path& target) {
+    std::error_code ec;
+    const bool exists = fs::exists(target, ec);
+    if (ec) return folder_error(target, ec, "データフォルダを調べられません");
+    if (exists && !(fs::is_directory(target, ec) && fs::is_empty(target, ec))) return ok_status();
+    if (ec) return folder_error(target, ec, "データフォルダを調べられません");
+    return seed_user_data(shipped, target);
+}
+
 }  // namespace tev::ui

@@ -25,4 +25,9 @@ std::filesystem::path shipped_data_folder(const std::filesystem::path& program_f
 // the program then starts on an empty folder, as it does on any new folder.
 Status seed_user_data(const std::filesystem::path& shipped, const std::filesystem::path& target);
 
+// A folder the user names: made from the shipped data, as the user's own folder is, when it does
+// not exist yet or holds nothing. A folder with anything in it is left as it is: one that holds
+// part of a season is the user's to mend, and the program says what is missing.
+Status seed_new_folder(const std::filesystem::path& shipped, const std::filesystem::path& target);
+
 }  // namespace tev::ui
