@@ -52,11 +52,12 @@ QString filter_extension(const QString& filter) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
-std::filesystem::path QtServices::choose_save_file(const Text& title, const std::vector<Text>& filters) {
+std::filesystem::path QtServices::choose_save_file(const Text& title, const std::vector<Text>& filters,
+                                                   const std::string& suggested) {
     QStringList types;
     for (const Text& filter : filters) types << to_qstring(filter);
     QString chosen_type = types.isEmpty() ? QString() : types.front();
-    QString file = QFileDialog::getSaveFileName(dialog_parent(), to_qstring(title), QString::fromStdString(dir_.string()),
+    QString file = QFileDialog::getSaveFileName(dialog_parent(), to_qstring(title), QString::fromStdString((dir_ / suggested).string()),
                                                 types.join(QStringLiteral(";;")), &chosen_type);
     if (file.isEmpty()) return {};
     if (QFileInfo(file).suffix().isEmpty()) file += filter_extension(chosen_type);

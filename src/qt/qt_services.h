@@ -42,7 +42,8 @@ class QtServices : public ui::Services {
     void open_help(const std::filesystem::path& file) override;
     bool acquire_single_instance() override;
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
-    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) override;
+    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters,
+                                           const std::string& suggested) override;
     std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) override;
     bool print_page(const ui::PanePage& page) override;
     bool write_pdf(const ui::PanePage& page, const std::filesystem::path& file) override;

@@ -318,6 +318,15 @@ std::vector<std::string> run_args(const std::vector<std::string>& words, const f
     return args;
 }
 
+// The output with the temporary data folder's path written as "<DIR>", so that a status line
+// that says where a file was saved reads the same in every run.
+std::string with_folder_named(std::string output, const fs::path& dir) {
+    const std::string path = dir.string();
+    for (std::size_t at = output.find(path); at != std::string::npos; at = output.find(path, at))
+        output.replace(at, path.size(), "<DIR>");
+    return output;
+}
+
 void rewrite_output(const fs::path& file, const Session& session, const std::string& output) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     for (const std::string& line : session.recipe) out << line << "\n";
@@ -343,7 +352,9 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
         std::vector<std::string> args = {"--dir", dir.path().string(), "--date", p.date};
         const std::vector<std::string> words = run_args(p.runs[run], dir.path());
         args.insert(args.end(), words.begin(), words.end());
-        status = cli::run_driver(args, out, err);
+        std::ostringstream run_out;
+        status = cli::run_driver(args, run_out, err);
+        out << with_folder_named(run_out.str(), dir.path());
         if (p.listing) out << folder_listing(dir.path());
     }
     for (const auto& w : p.prints) out << file_lines(dir.path(), w[1], std::stoi(w[2]), std::stoi(w[3]));

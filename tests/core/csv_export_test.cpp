@@ -66,7 +66,7 @@ std::vector<std::string> csv_lines(const std::string& bytes) {
 TEST(StandingsCsv, HasAHeaderAndOneRowPerClubOfTheGeneratedSeason) {
     auto season = std::make_unique<Season>(gen::generate_season("1996", 11));
     const auto lines = standings_lines(build_standings(*season, 1, 6), build_standings(*season, 7, 12), "1996");
-    const std::string bytes = report_csv(standings_columns(), lines);
+    const std::string bytes = report_csv(standings_table(), lines);
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     const auto records = csv_lines(bytes.substr(3));
     EXPECT_EQ(records.size(), 13u);
@@ -76,13 +76,14 @@ TEST(StandingsCsv, HasAHeaderAndOneRowPerClubOfTheGeneratedSeason) {
         << "actual:\n" << bytes;
 }
 
-TEST(StandingsCsv, EveryRowReadsBackWithThirteenFields) {
+TEST(StandingsCsv, EveryRowReadsBackWithItsLeagueBeforeThirteenFields) {
     auto season = std::make_unique<Season>(gen::generate_season("1996", 11));
     const auto lines = standings_lines(build_standings(*season, 1, 6), build_standings(*season, 7, 12), "1996");
-    const std::string json = read_back_with_python(report_csv(standings_columns(), lines));
+    const std::string json = read_back_with_python(report_csv(standings_table(), lines));
     EXPECT_EQ(json.substr(0, 3), "[[\"") << json;
-    EXPECT_NE(json.find("\"順位\", \"チーム\", \"試合\""), std::string::npos) << json;
-    // 13 records of 13 fields: 12 commas inside each record's brackets.
+    EXPECT_NE(json.find("[[\"リーグ\", \"順位\", \"チーム\", \"試合\""), std::string::npos) << json;
+    EXPECT_NE(json.find("[\"セ・リーグ\", \"1\", \"中日\", "), std::string::npos) << json;
+    EXPECT_NE(json.find("[\"パ・リーグ\", \"1\", \"日本ハム\", "), std::string::npos) << json;
     std::size_t records = 0;
     for (std::size_t at = json.find('[', 1); at != std::string::npos; at = json.find('[', at + 1)) ++records;
     EXPECT_EQ(records, 13u);

@@ -60,11 +60,13 @@ TEST(GridCsv, TheWinLossGridHasEachLeaguesRivalsAboveItsSixClubs) {
     const ReportPane pane = vs_record_report(g.tallies, g.central, g.pacific, "1996", 0);
     const std::string bytes = report_csv(pane.table, pane.lines);
     EXPECT_TRUE(matches_csv_golden("vs_record_1996_11.csv", bytes));
-    EXPECT_NE(bytes.find("\r\nチーム,オリックス,西　武,近　鉄,日本ハム,ロッテ,ダイエー,順位\r\n"), std::string::npos);
+    // Each league's rivals head its block; every row says its league; names are closed up.
+    EXPECT_NE(bytes.find("\r\nリーグ,チーム,オリックス,西武,近鉄,日本ハム,ロッテ,ダイエー,順位\r\n"), std::string::npos);
     const std::string json = read_back_with_python(bytes);
-    EXPECT_EQ(field_counts(json), std::vector<int>(14, 8)) << json;
-    EXPECT_EQ(json.rfind("[[\"チーム\", \"巨　人\", \"ヤクルト\", \"横　浜\", \"阪　神\", \"広　島\", \"中　日\", \"順位\"], [\"巨　人\", \"\", ", 0), 0u)
+    EXPECT_EQ(field_counts(json), std::vector<int>(14, 9)) << json;
+    EXPECT_EQ(json.rfind("[[\"リーグ\", \"チーム\", \"巨人\", \"ヤクルト\", \"横浜\", \"阪神\", \"広島\", \"中日\", \"順位\"], [\"セ・リーグ\", \"巨人\", \"\", ", 0), 0u)
         << json;
+    EXPECT_NE(json.find("[\"パ・リーグ\", \"ダイエー\", "), std::string::npos) << json;
 }
 
 TEST(GridCsv, ThePercentageGridSavesTheSameInEveryLayout) {
@@ -77,7 +79,7 @@ TEST(GridCsv, ThePercentageGridSavesTheSameInEveryLayout) {
     EXPECT_TRUE(matches_csv_golden("vs_pct_1996_11.csv", files[0]));
     EXPECT_EQ(files[1], files[0]);  // the Pacific header of layout 1 differs on screen only
     EXPECT_EQ(files[2], files[0]);
-    EXPECT_EQ(field_counts(read_back_with_python(files[0])), std::vector<int>(14, 8));
+    EXPECT_EQ(field_counts(read_back_with_python(files[0])), std::vector<int>(14, 9));
 }
 
 TEST(PitcherCsv, TheCentralListHasARowPerPitcherWithHisClub) {
@@ -103,7 +105,7 @@ TEST(PitcherCsv, CommasAndQuotesInNamesSurviveAStandardReader) {
     const ReportPane pane = pitcher_league_report(table, 2, 0);
     EXPECT_EQ(read_back_with_python(report_csv(pane.table, pane.lines)),
               "[[\"順位\", \"投手名\", \"勝\", \"敗\", \"セーブ\", \"チーム\"], "
-              "[\"1\", \"郭,泰源\", \"12\", \"3\", \"0\", \"西　武\"], "
+              "[\"1\", \"郭,泰源\", \"12\", \"3\", \"0\", \"西武\"], "
               "[\"2\", \"\\\"伊良部\\\"\", \"9\", \"4\", \"1\", \"ロッテ\"]]\n");
 }
 

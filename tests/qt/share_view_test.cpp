@@ -128,7 +128,7 @@ class ShareViewTest : public QObject {
             if (const QString file = picture_file(s.dir, "tevardin-file-dialog.png"); !file.isEmpty()) modal->grab().save(file);
             tev::test::close_modal(modal);
         });
-        s.services->choose_save_file(U"表示中の表を保存", {U"テキスト (*.txt)"});
+        s.services->choose_save_file(U"表示中の表を保存", {U"CSV (*.csv)", U"テキスト (*.txt)"}, "両リーグ成績一覧_1996.csv");
         QVERIFY2(buttons.contains(QStringLiteral("保存(&S)")) || buttons.contains(QStringLiteral("保存")),
                  qPrintable(buttons.join(QStringLiteral(" | "))));
         QVERIFY2(buttons.contains(QStringLiteral("キャンセル")), qPrintable(buttons.join(QStringLiteral(" | "))));

@@ -32,8 +32,8 @@ TEST_F(PaneExportTest, TheStandingsSaveWithAHeaderAndTwelveClubRows) {
     click("Command9");
     const auto csv = list4_csv(*window);
     ASSERT_TRUE(csv.has_value());
-    EXPECT_EQ(csv->rfind("\xEF\xBB\xBF" "順位,チーム,試合,勝,敗,分,勝率,", 0), 0u);
-    EXPECT_NE(csv->find("\r\n1,巨　人,1,1,0,0,1.0000,3,2,1,3.00,2.00,"), std::string::npos) << *csv;
+    EXPECT_EQ(csv->rfind("\xEF\xBB\xBF" "リーグ,順位,チーム,試合,勝,敗,分,勝率,", 0), 0u);
+    EXPECT_NE(csv->find("\r\nセ・リーグ,1,巨人,1,1,0,0,1.0000,3,2,1,3.00,2.00,"), std::string::npos) << *csv;
     std::size_t records = 0;
     for (std::size_t at = csv->find("\r\n"); at != std::string::npos; at = csv->find("\r\n", at + 2)) ++records;
     EXPECT_EQ(records, 13u);
@@ -84,20 +84,24 @@ TEST_F(ShareMenusTest, TheStandingsAreSavedAsTheChosenKindOfFile) {
     click("mnuSavePane");
     click("mnuSavePane");
     const std::string csv = test::slurp(dir / "standings.csv");
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "順位,チーム,試合,", 0), 0u);
-    EXPECT_NE(csv.find("\r\n1,巨　人,1,1,0,0,1.0000,3,2,1,3.00,2.00,"), std::string::npos) << csv;
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "リーグ,順位,チーム,試合,", 0), 0u);
+    EXPECT_NE(csv.find("\r\nセ・リーグ,1,巨人,1,1,0,0,1.0000,3,2,1,3.00,2.00,"), std::string::npos) << csv;
     const std::string text = test::slurp(dir / "standings.txt");
     EXPECT_EQ(text.rfind("            　　         両リーグ成績一覧\n      ﾁｰﾑ　   試合", 0), 0u) << text;
     EXPECT_NE(text.find("\n 1] 巨　人　　   1   1   0 0  1.0000    3    2    1  3.00  2.00        0\n"), std::string::npos)
         << text;
     EXPECT_TRUE(services.transcript.size() >= 2);
+    // The status line says where the last one went.
+    EXPECT_EQ(window->main().at("Text1").text, U"保存しました：" + from_utf8((dir / "standings.txt").string()));
 }
 
 TEST_F(ShareMenusTest, ACancelledDialogWritesNothing) {
     click("Command9");
     click("mnuSavePane");
     click("mnuPdfPane");
-    EXPECT_EQ(services.transcript, (std::vector<std::string>{"SAVE AS: 表示中の表を保存 -> Cancel", "SAVE AS: PDFに保存 -> Cancel"}));
+    // Each dialog proposes the pane's title and the year as the file name.
+    EXPECT_EQ(services.transcript, (std::vector<std::string>{"SAVE AS: 表示中の表を保存 [両リーグ成績一覧_1996.csv] -> Cancel",
+                                                             "SAVE AS: PDFに保存 [両リーグ成績一覧_1996.pdf] -> Cancel"}));
     EXPECT_TRUE(services.pdfs.empty());
 }
 

@@ -191,7 +191,9 @@ Text vs_grid_header(int league, int disp_size, bool percentages, const ClubNames
 }
 
 ReportTable vs_grid_table(int disp_size, bool percentages, const ClubNames& clubs, bool interleague) {
-    ReportTable table{grid_columns_of(percentages, interleague), {}};
+    ReportTable table;
+    table.columns = grid_columns_of(percentages, interleague);
+    name_league_rows(table);
     for (int league : {1, 2}) {
         const Text header = vs_grid_header(league, disp_size, percentages, clubs);
         ReportHeading heading{interleague ? with_interleague_header(header) : header, {U"チーム"}};

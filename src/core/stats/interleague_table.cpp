@@ -89,7 +89,11 @@ ReportPane interleague_report(const Season& season,
     for (int league : {1, 2})
         pane.lines.push_back(league_totals_line(league, league_interleague_record(lines, league)));
     pane.lines.emplace_back(kCloseLine);
-    pane.table = ReportTable{interleague_columns(), {}};
+    pane.table.columns = interleague_columns();
+    // The clubs of both leagues in one ranking, then each league's totals: each row's league.
+    pane.table.group_column = U"リーグ";
+    for (const InterleagueLine& line : lines) pane.table.row_groups.push_back(league_short_name(league_of(line.team)));
+    for (int league : {1, 2}) pane.table.row_groups.push_back(league_short_name(league));
     return pane;
 }
 

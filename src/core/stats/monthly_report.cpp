@@ -72,6 +72,7 @@ ReportPane monthly_record_report(const TeamTallies& tallies, int disp_size, cons
             pane.lines.push_back(month_row(clubs, tallies, team, monthly_record_columns(), tally_cell));
     }
     pane.table.columns = monthly_record_columns();
+    name_league_rows(pane.table);
     return pane;
 }
 

@@ -45,6 +45,13 @@ const ReportColumns& standings_columns() {
     return columns;
 }
 
+ReportTable standings_table() {
+    ReportTable table;
+    table.columns = standings_columns();
+    name_league_rows(table);
+    return table;
+}
+
 Text standings_title() { return U"            　　         両リーグ成績一覧"; }
 
 Text standings_header(int disp_size) {

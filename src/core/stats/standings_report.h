@@ -25,6 +25,9 @@ Text average_cell(int runs, int games);
 // The columns of a club's line, in order; the pane's lines and their export both follow them.
 const ReportColumns& standings_columns();
 
+// The table of the both-leagues standings for an export: its columns and each row's league.
+ReportTable standings_table();
+
 // The 14 lines of the report.
 std::vector<Text> standings_lines(const LeagueTable& central, const LeagueTable& pacific,
                                   const std::string& disp_year, const ClubNames& clubs = default_club_names());

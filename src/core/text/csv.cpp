@@ -49,18 +49,46 @@ std::string csv_document(const CsvRow& header, const std::vector<CsvRow>& rows) 
 }
 
 std::string report_csv(const ReportColumns& columns, const std::vector<Text>& lines) {
-    return report_csv(ReportTable{columns, {}}, lines);
+    ReportTable table;
+    table.columns = columns;
+    return report_csv(table, lines);
 }
 
+namespace {
+
+const ReportHeading* heading_of(const ReportTable& table, const Text& line) {
+    for (const ReportHeading& heading : table.headings)
+        if (heading.line == line) return &heading;
+    return nullptr;
+}
+
+CsvRow row_fields(const ReportTable& table, const Text& line) {
+    CsvRow fields = split_line(table.columns, line);
+    for (Text& field : fields) field = closed_up(field);
+    return fields;
+}
+
+}  // namespace
+
 std::string report_csv(const ReportTable& table, const std::vector<Text>& lines) {
+    const bool grouped = !table.group_column.empty();
     std::vector<CsvRow> records;
-    if (table.headings.empty()) records.push_back(column_names(table.columns));
+    if (table.headings.empty()) {
+        records.push_back(column_names(table.columns));
+        if (grouped) records.back().insert(records.back().begin(), table.group_column);
+    }
+    std::size_t row = 0;
     for (const Text& line : lines) {
         if (is_blank(line)) continue;
-        const auto heading = std::find_if(table.headings.begin(), table.headings.end(),
-                                          [&](const ReportHeading& h) { return h.line == line; });
-        records.push_back(heading != table.headings.end() ? heading->fields
-                                                          : split_line(table.columns, line));
+        if (const ReportHeading* heading = heading_of(table, line)) {
+            records.push_back(heading->fields);
+            for (Text& field : records.back()) field = closed_up(field);
+            if (grouped) records.back().insert(records.back().begin(), table.group_column);
+            continue;
+        }
+        records.push_back(row_fields(table, line));
+        if (grouped) records.back().insert(records.back().begin(), row < table.row_groups.size() ? table.row_groups[row] : Text());
+        ++row;
     }
     return csv_records(records);
 }

@@ -36,4 +36,24 @@ std::vector<Text> split_line(const ReportColumns& columns, TextView line) {
     return fields;
 }
 
+Text league_short_name(int league) { return league == 1 ? U"セ・リーグ" : U"パ・リーグ"; }
+
+void name_league_rows(ReportTable& table, int rows_per_league) {
+    table.group_column = U"リーグ";
+    table.row_groups.assign(static_cast<std::size_t>(rows_per_league), league_short_name(1));
+    table.row_groups.insert(table.row_groups.end(), static_cast<std::size_t>(rows_per_league), league_short_name(2));
+}
+
+Text closed_up(TextView field) {
+    constexpr char32_t kFullWidthBlank = U'\u3000';
+    if (field.size() < 3 || field.size() % 2 == 0) return Text(field);
+    Text out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const bool blank = field[i] == kFullWidthBlank || field[i] == U' ';
+        if (blank != (i % 2 == 1) || (blank && field[i] != kFullWidthBlank)) return Text(field);
+        if (!blank) out += field[i];
+    }
+    return out;
+}
+
 }  // namespace tev

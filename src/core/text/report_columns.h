@@ -30,9 +30,21 @@ struct ReportHeading {
 struct ReportTable {
     ReportColumns columns;
     std::vector<ReportHeading> headings;
+    // A table whose rows belong to different groups, as the clubs of the two leagues: the name of
+    // the column that says which ("リーグ") and each row's group, in the order of the rows (the
+    // lines that are neither empty nor headings). A table export puts it before the other columns.
+    Text group_column;
+    std::vector<Text> row_groups;
 
     bool described() const { return !columns.empty(); }
 };
+
+// The league of each row, for a table of `rows_per_league` rows of Central League clubs and
+// then as many of the Pacific League's.
+void name_league_rows(ReportTable& table, int rows_per_league = 6);
+
+// A league (1 Central, 2 Pacific) as a table names it in its league column ("セ・リーグ").
+Text league_short_name(int league);
 
 // The header row: the names of the columns that are exported.
 std::vector<Text> column_names(const ReportColumns& columns);
@@ -44,5 +56,9 @@ Text join_cells(const ReportColumns& columns, const std::vector<Text>& cells);
 // The fields of the pane line `line`, cut at the columns' places and trimmed of blanks, one per
 // exported column; the last column takes whatever remains of the line.
 std::vector<Text> split_line(const ReportColumns& columns, TextView line);
+
+// A field as a table export shows it: a name spread out with full-width blanks between its
+// characters to fill its column ("阪　神") is closed up ("阪神"); any other field is kept.
+Text closed_up(TextView field);
 
 }  // namespace tev

@@ -111,7 +111,8 @@ void ExchangePresenter::mnuimport_games_Click() {
 void ExchangePresenter::mnuexport_games_Click() {
     if (modes_.busy()) return;
     hide_year_list();
-    const std::filesystem::path chosen = services_.choose_save_file(kExportTitle, {U"CSV (*.csv)"});
+    const std::filesystem::path chosen =
+        services_.choose_save_file(kExportTitle, {U"CSV (*.csv)"}, "試合結果_" + season().disp_year + ".csv");
     if (chosen.empty()) return;
     const std::filesystem::path target = in_data_folder(chosen);
     const Status written = write_files_atomically(target.parent_path(), {{target.filename().string(), games_csv(season())}});
@@ -121,7 +122,7 @@ void ExchangePresenter::mnuexport_games_Click() {
                           U"Tevardin", Icon::exclamation);
         return;
     }
-    status(U"試合結果を書き出しました：" + plain_num(exported_game_count(season())) + U"試合");
+    status(U"試合結果を書き出しました：" + plain_num(exported_game_count(season())) + U"試合　" + from_utf8(target.string()));
 }
 
 }  // namespace tev::ui

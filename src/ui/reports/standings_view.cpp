@@ -39,7 +39,7 @@ void ReportsPresenter::Command9_Click() {
     pane.status = U"チーム名をクリックすると詳細が表示されます。" + score_alone_note(season(), U"観客数");
     pane.caption = standings_title() + kLineBreak + standings_header(panes_.display_size());
     pane.lines = standings_lines(document_.standings(1), document_.standings(2), season().disp_year, season().clubs);
-    pane.table.columns = standings_columns();
+    pane.table = standings_table();
     panes_.show_list4_report(pane, PaneReport::standings);
 }
 

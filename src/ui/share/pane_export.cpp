@@ -58,4 +58,20 @@ std::string pane_text(const ShownPane& pane) {
 
 PanePage pane_page(const ShownPane& pane) { return PanePage{pane.caption, pane.lines}; }
 
+std::string suggested_file_name(const ShownPane& pane, const std::string& year, const std::string& extension) {
+    Text title;
+    for (const Text& line : pane.caption) {
+        for (char32_t c : line)
+            if (c != U' ' && c != U'\u3000') title += c;
+        if (!title.empty()) break;
+    }
+    // Characters a file name cannot hold on some systems never come from a caption, but a
+    // hand-made club name might carry one.
+    std::erase_if(title, [](char32_t c) { return c < 0x20 || Text(U"\\/:*?\"<>|").find(c) != Text::npos; });
+    if (title.empty()) title = U"Tevardin";
+    return to_utf8(title) + "_" + year + extension;
+}
+
+Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(file.string()); }
+
 }  // namespace tev::ui

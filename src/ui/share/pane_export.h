@@ -4,6 +4,7 @@
 // describe its columns (or that was filled by other means) becomes a table of one field per line.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,5 +46,12 @@ std::string pane_text(const ShownPane& pane);
 
 // The pane as a printed page shows it.
 PanePage pane_page(const ShownPane& pane);
+
+// The name a save dialog proposes for the pane: its title (the caption's first line that has
+// words, closed up) and the season's year, with `extension` (".csv"): "両リーグ成績一覧_2026.csv".
+std::string suggested_file_name(const ShownPane& pane, const std::string& year, const std::string& extension);
+
+// The status line after a file was saved: where it went.
+Text saved_status(const std::filesystem::path& file);
 
 }  // namespace tev::ui

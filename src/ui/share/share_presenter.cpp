@@ -40,8 +40,8 @@ void SharePresenter::tell_not_saved(const Text& what, const std::filesystem::pat
 void SharePresenter::mnuSavePane_Click() {
     const auto pane = shown_pane(main_, panes_.drawn());
     if (!pane) return;
-    const std::filesystem::path file =
-        services_.choose_save_file(U"表示中の表を保存", {U"CSV (*.csv)", U"テキスト (*.txt)"});
+    const std::filesystem::path file = services_.choose_save_file(
+        U"表示中の表を保存", {U"CSV (*.csv)", U"テキスト (*.txt)"}, suggested_file_name(*pane, season().disp_year, ".csv"));
     if (file.empty()) return;
     // A text file keeps the pane as it looks; anything else is the table a spreadsheet opens.
     const std::string bytes = has_extension(file, ".txt") ? pane_text(*pane) : pane_csv(*pane);
@@ -49,7 +49,8 @@ void SharePresenter::mnuSavePane_Click() {
     const std::filesystem::path target = file.is_absolute() ? file : document_.dir() / file;
     const std::filesystem::path folder = target.parent_path();
     const Status written = write_files_atomically(folder, {{target.filename().string(), bytes}});
-    if (!written.ok()) tell_not_saved(U"ファイルを保存できませんでした。", file, written.error().describe());
+    if (!written.ok()) return tell_not_saved(U"ファイルを保存できませんでした。", file, written.error().describe());
+    status(saved_status(target));
 }
 
 void SharePresenter::mnuPrintPane_Click() {
@@ -59,10 +60,12 @@ void SharePresenter::mnuPrintPane_Click() {
 void SharePresenter::mnuPdfPane_Click() {
     const auto pane = shown_pane(main_, panes_.drawn());
     if (!pane) return;
-    const std::filesystem::path file = services_.choose_save_file(U"PDFに保存", {U"PDF (*.pdf)"});
+    const std::filesystem::path file =
+        services_.choose_save_file(U"PDFに保存", {U"PDF (*.pdf)"}, suggested_file_name(*pane, season().disp_year, ".pdf"));
     if (file.empty()) return;
     const std::filesystem::path target = file.is_absolute() ? file : document_.dir() / file;
-    if (!services_.write_pdf(pane_page(*pane), target)) tell_not_saved(U"PDFを保存できませんでした。", file, "");
+    if (!services_.write_pdf(pane_page(*pane), target)) return tell_not_saved(U"PDFを保存できませんでした。", file, "");
+    status(saved_status(target));
 }
 
 }  // namespace tev::ui

@@ -91,9 +91,11 @@ std::filesystem::path next_file(std::deque<std::filesystem::path>& queue, std::s
 
 }  // namespace
 
-std::filesystem::path ScriptedServices::choose_save_file(const Text& title, const std::vector<Text>&) {
+std::filesystem::path ScriptedServices::choose_save_file(const Text& title, const std::vector<Text>&,
+                                                        const std::string& suggested) {
     std::string line;
-    std::filesystem::path file = next_file(save_files, line, "SAVE AS", title);
+    const Text titled = suggested.empty() ? title : title + U" [" + from_utf8(suggested) + U"]";
+    std::filesystem::path file = next_file(save_files, line, "SAVE AS", titled);
     record(std::move(line));
     return file;
 }

@@ -64,7 +64,8 @@ public:
     void open_help(const std::filesystem::path& file) override { help_opened.push_back(file); }
     bool acquire_single_instance() override { return instance_free; }
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
-    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) override;
+    std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters,
+                                           const std::string& suggested) override;
     std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) override;
     bool print_page(const PanePage& page) override;
     bool write_pdf(const PanePage& page, const std::filesystem::path& file) override;

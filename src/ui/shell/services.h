@@ -69,9 +69,11 @@ public:
     virtual void delete_files(const std::filesystem::path& dir, const std::string& pattern) = 0;
 
     // The file the user chose in a save dialog titled `title` that offers the file types
-    // `filters` ("CSV (*.csv)"), its extension supplied from the chosen type when the user typed
-    // none; empty when the user cancelled.
-    virtual std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters) = 0;
+    // `filters` ("CSV (*.csv)") and proposes the name `suggested` in the data folder, its
+    // extension supplied from the chosen type when the user typed none; empty when the user
+    // cancelled.
+    virtual std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters,
+                                                   const std::string& suggested) = 0;
 
     // The file the user chose in an open dialog titled `title` that offers the file types
     // `filters`; empty when the user cancelled.
