@@ -89,5 +89,15 @@ TEST(StandingsCsv, EveryRowReadsBackWithItsLeagueBeforeThirteenFields) {
     EXPECT_EQ(records, 13u);
 }
 
+TEST(TableFields, OnlyANameSpreadOverItsColumnIsClosedUp) {
+    EXPECT_EQ(closed_up(U"阪　神"), U"阪神");
+    EXPECT_EQ(closed_up(U"楽　天"), U"楽天");
+    EXPECT_EQ(closed_up(U"松井　秀喜"), U"松井　秀喜");  // a full name keeps its blank
+    EXPECT_EQ(closed_up(U"ヤクルト"), U"ヤクルト");
+    EXPECT_EQ(closed_up(U"1- 0-0"), U"1- 0-0");
+    EXPECT_EQ(closed_up(U"a b c"), U"a b c");  // half-width blanks are the cell's own
+    EXPECT_EQ(closed_up(U"　阪　"), U"　阪　");
+}
+
 }  // namespace
 }  // namespace tev
