@@ -1,6 +1,7 @@
 #include "qt/qt_services.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/text/data_file.h"
+#include "core/text/pdf_unicode.h"
 #include "qt/help_window.h"
 #include "qt/page_painter.h"
 #include "qt/qt_text.h"
@@ -81,13 +84,20 @@ bool QtServices::print_page(const ui::PanePage& page) {
 }
 
 bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path& file) {
-    QPdfWriter writer(QString::fromStdString(file.string()));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                     QPageLayout::Millimeter));
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Tevardin"));
-    if (!page.caption.empty()) writer.setTitle(to_qstring(page.caption.front()).trimmed());
-    return paint_pane_page(writer, page);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                         QPageLayout::Millimeter));
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Tevardin"));
+        if (!page.caption.empty()) writer.setTitle(to_qstring(page.caption.front()).trimmed());
+        if (!paint_pane_page(writer, page)) return false;
+    }
+    // Copied or searched, the text reads as the characters drawn (see pdf_unicode.h).
+    const std::string bytes = with_drawn_characters(buffer.data().toStdString(), glyph_twins_drawn(page));
+    return write_files_atomically(file.parent_path(), {{file.filename().string(), bytes}}).ok();
 }
 
 int twips_per_pixel(double logical_dpi) {

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -60,6 +61,14 @@ int pdf_pages(const QString& file) {
     return static_cast<int>(QString::fromLatin1(bytes).count(page));
 }
 
+// The text of a PDF file as pdftotext (poppler-utils) extracts it, as a reader's copy would.
+QString pdf_text(const QString& file) {
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    if (!extract.waitForFinished(30000)) return {};
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
 // `file` in the TEVARDIN_SCREENSHOTS folder when it is set, else in `dir`.
 QString picture_file(const tev::test::TempDir& dir, const char* file) {
     const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
@@ -101,22 +110,44 @@ class ShareViewTest : public QObject {
         const auto pane = tev::ui::shown_pane(*s.model);
         QVERIFY(pane.has_value());
         const QString file = picture_file(s.dir, "tevardin-standings.pdf");
-        QVERIFY(s.services->write_pdf(tev::ui::pane_page(*pane), std::filesystem::path(file.toStdString())));
+        tev::ui::PanePage page = tev::ui::pane_page(*pane);
+        page.heading = tev::ui::page_heading("1996", std::nullopt);
+        QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
         QCOMPARE(pdf_pages(file), 1);
+        QVERIFY(pdf_text(file).contains(QStringLiteral("1996年　現在")) || pdf_text(file).contains(QStringLiteral("1996年 現在")));
+    }
+
+    void a_pdf_copies_and_searches_as_the_characters_drawn() {
+        Session s;
+        // 人, 日 and 一 share their glyphs with Kangxi radicals in the Japanese fonts; 西 with a
+        // supplementary radical.
+        tev::ui::PanePage page{{U"両リーグ成績一覧"}, {U"巨人 3-2 阪神", U"中日 1-0 西武", U"日本ハム"}, U"2026年　6月15日現在"};
+        const QString file = picture_file(s.dir, "tevardin-text.pdf");
+        QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
+        const QString text = pdf_text(file);
+        for (const char* word : {"巨人", "中日", "西武", "日本ハム", "成績一覧", "2026年", "6月15日現在"})
+            QVERIFY2(text.contains(QString::fromUtf8(word)), qPrintable(QString::fromUtf8(word) + QStringLiteral(" in ") + text));
+        for (char32_t radical : {U'\u2F08', U'\u2F47', U'\u2F00', U'\u2EC4'})
+            QVERIFY(!text.contains(QString::fromUcs4(&radical, 1)));
     }
 
     void a_long_pane_goes_on_to_further_pages() {
         Session s;
-        tev::ui::PanePage page{{U"表題", U"見出し"}, {}};
+        tev::ui::PanePage page{{U"表題", U"見出し"}, {}, U"1996年　現在"};
         for (int i = 1; i <= 300; ++i) page.lines.push_back(U"行" + tev::from_utf8(std::to_string(i)));
         const std::filesystem::path file = s.dir / "long.pdf";
         QVERIFY(s.services->write_pdf(page, file));
-        QVERIFY(pdf_pages(QString::fromStdString(file.string())) >= 3);
+        const int pages = pdf_pages(QString::fromStdString(file.string()));
+        QVERIFY(pages >= 3);
+        // Every page is headed by the season and numbered.
+        const QString text = pdf_text(QString::fromStdString(file.string()));
+        QCOMPARE(text.count(QStringLiteral("1996年")), pages);
+        QVERIFY2(text.contains(QStringLiteral("%1 / %1").arg(pages)), qPrintable(text.left(400)));
     }
 
     void a_pdf_that_cannot_be_written_is_refused() {
         Session s;
-        QVERIFY(!s.services->write_pdf(tev::ui::PanePage{{U"表題"}, {U"行"}}, s.dir / "no such folder" / "x.pdf"));
+        QVERIFY(!s.services->write_pdf(tev::ui::PanePage{{U"表題"}, {U"行"}, {}}, s.dir / "no such folder" / "x.pdf"));
     }
 
     void a_file_dialog_reads_in_japanese() {

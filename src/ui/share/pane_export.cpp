@@ -56,7 +56,7 @@ std::string pane_text(const ShownPane& pane) {
     return out;
 }
 
-PanePage pane_page(const ShownPane& pane) { return PanePage{pane.caption, pane.lines}; }
+PanePage pane_page(const ShownPane& pane) { return PanePage{pane.caption, pane.lines, Text()}; }
 
 std::string suggested_file_name(const ShownPane& pane, const std::string& year, const std::string& extension) {
     Text title;
@@ -70,6 +70,12 @@ std::string suggested_file_name(const ShownPane& pane, const std::string& year, 
     std::erase_if(title, [](char32_t c) { return c < 0x20 || Text(U"\\/:*?\"<>|").find(c) != Text::npos; });
     if (title.empty()) title = U"Tevardin";
     return to_utf8(title) + "_" + year + extension;
+}
+
+Text page_heading(const std::string& year, const std::optional<AsOfDate>& as_of) {
+    Text day = U"現在";
+    if (as_of) day = from_utf8(std::to_string(as_of->month)) + U"月" + from_utf8(std::to_string(as_of->day)) + U"日" + day;
+    return from_utf8(year) + U"年　" + day;
 }
 
 Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(file.string()); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/stats/standings_as_of.h"
 #include "core/text/report_columns.h"
 #include "ui/app/drawn_report.h"
 #include "ui/shell/services.h"
@@ -50,6 +51,10 @@ PanePage pane_page(const ShownPane& pane);
 // The name a save dialog proposes for the pane: its title (the caption's first line that has
 // words, closed up) and the season's year, with `extension` (".csv"): "両リーグ成績一覧_2026.csv".
 std::string suggested_file_name(const ShownPane& pane, const std::string& year, const std::string& extension);
+
+// The head of every printed page: the season's year and the day the pane stands at
+// ("2026年　6月15日現在"), or "現在" for a pane of every game stored.
+Text page_heading(const std::string& year, const std::optional<AsOfDate>& as_of);
 
 // The status line after a file was saved: where it went.
 Text saved_status(const std::filesystem::path& file);

@@ -53,8 +53,14 @@ void SharePresenter::mnuSavePane_Click() {
     status(saved_status(target));
 }
 
+PanePage SharePresenter::page_of(const ShownPane& pane) const {
+    PanePage page = pane_page(pane);
+    page.heading = page_heading(season().disp_year, modes_.as_of_calendar_up() ? std::optional(modes_.as_of) : std::nullopt);
+    return page;
+}
+
 void SharePresenter::mnuPrintPane_Click() {
-    if (const auto pane = shown_pane(main_, panes_.drawn())) services_.print_page(pane_page(*pane));
+    if (const auto pane = shown_pane(main_, panes_.drawn())) services_.print_page(page_of(*pane));
 }
 
 void SharePresenter::mnuPdfPane_Click() {
@@ -64,7 +70,7 @@ void SharePresenter::mnuPdfPane_Click() {
         services_.choose_save_file(U"PDFに保存", {U"PDF (*.pdf)"}, suggested_file_name(*pane, season().disp_year, ".pdf"));
     if (file.empty()) return;
     const std::filesystem::path target = file.is_absolute() ? file : document_.dir() / file;
-    if (!services_.write_pdf(pane_page(*pane), target)) return tell_not_saved(U"PDFを保存できませんでした。", file, "");
+    if (!services_.write_pdf(page_of(*pane), target)) return tell_not_saved(U"PDFを保存できませんでした。", file, "");
     status(saved_status(target));
 }
 

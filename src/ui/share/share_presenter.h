@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/app/presenter.h"
+#include "ui/share/pane_export.h"
 
 namespace tev::ui {
 
@@ -21,6 +22,7 @@ private:
     void mnuSavePane_Click();
     void mnuPrintPane_Click();
     void mnuPdfPane_Click();
+    PanePage page_of(const ShownPane& pane) const;
     void tell_not_saved(const Text& what, const std::filesystem::path& file, const std::string& why);
 
     Windows& windows_;

@@ -34,6 +34,7 @@ struct DateTime {
 struct PanePage {
     std::vector<Text> caption;
     std::vector<Text> lines;
+    Text heading;  // above the caption of every page: the season and the day it stands at
 };
 
 class Services {
