@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation in the freedesktop places and the Debian package (`cpack -G DEB`). The program
 # finds its shipped data at ../share/tevardin/data beside its bin/ folder.
 include(GNUInstallDirs)
