@@ -23,6 +23,32 @@ configure_file(${TEVARDIN_PACKAGING_DIR}/${TEVARDIN_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TEVARDIN_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The manual pages, English and Japanese, with the version filled in and compressed as Debian
+# wants them: gzip -9n stores no name or time stamp, so a rebuild gives the same bytes.
+find_program(GZIP gzip REQUIRED)
+set(TEVARDIN_MAN_PAGES tevardin-cli)
+if(TEVARDIN_WINDOW_PROGRAM)
+  list(APPEND TEVARDIN_MAN_PAGES tevardin)
+endif()
+set(TEVARDIN_DOC_FILES)
+foreach(lang IN ITEMS en ja)
+  if(lang STREQUAL en)
+    set(sub "")
+    set(man_destination ${CMAKE_INSTALL_MANDIR}/man1)
+  else()
+    set(sub ${lang}/)
+    set(man_destination ${CMAKE_INSTALL_MANDIR}/${lang}/man1)
+  endif()
+  foreach(page ${TEVARDIN_MAN_PAGES})
+    set(man ${CMAKE_BINARY_DIR}/man/${sub}${page}.1)
+    configure_file(${PROJECT_SOURCE_DIR}/docs/man/${sub}${page}.1.in ${man} @ONLY)
+    add_custom_command(OUTPUT ${man}.gz COMMAND ${GZIP} -9nkf ${man} DEPENDS ${man} VERBATIM)
+    install(FILES ${man}.gz DESTINATION ${man_destination})
+    list(APPEND TEVARDIN_DOC_FILES ${man}.gz)
+  endforeach()
+endforeach()
+add_custom_target(tevardin_docs ALL DEPENDS ${TEVARDIN_DOC_FILES})
+
 # The desktop entry and the metainfo must pass the validators the desktops and stores use.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
@@ -44,6 +70,15 @@ add_test(NAME packaging_install_layout
                  -DWINDOW_PROGRAM=${TEVARDIN_WINDOW_PROGRAM}
                  -P ${TEVARDIN_PACKAGING_DIR}/check_install.cmake)
 set_tests_properties(packaging_install_layout PROPERTIES TIMEOUT 120)
+# The manual pages format without a message from groff, as lintian checks them.
+find_program(MAN_PROGRAM man)
+find_program(LEXGROG lexgrog)
+if(MAN_PROGRAM AND LEXGROG)
+  set(man_pages ${TEVARDIN_DOC_FILES})
+  list(FILTER man_pages INCLUDE REGEX "\\.1\\.gz$")
+  add_test(NAME packaging_man_pages COMMAND ${TEVARDIN_PACKAGING_DIR}/check_man.sh ${man_pages})
+  set_tests_properties(packaging_man_pages PROPERTIES TIMEOUT 60)
+endif()
 # Started through the installed desktop entry's Exec line under a virtual display with an empty
 # data home, the program makes the user's data folder and opens its main window.
 find_program(XVFB_RUN xvfb-run)
