@@ -12,6 +12,7 @@ if(WINDOW_PROGRAM)
 endif()
 foreach(piece ${pieces}
               share/tevardin/data/Tevardin.ini share/tevardin/data/TEVARDIN.HLP
+              share/doc/tevardin/copyright share/doc/tevardin/changelog.gz
               share/applications/${APP_ID}.desktop
               share/icons/hicolor/scalable/apps/${APP_ID}.svg
               share/metainfo/${APP_ID}.metainfo.xml)

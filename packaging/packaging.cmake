@@ -47,6 +47,22 @@ foreach(lang IN ITEMS en ja)
     list(APPEND TEVARDIN_DOC_FILES ${man}.gz)
   endforeach()
 endforeach()
+
+# What a Debian package keeps in /usr/share/doc/tevardin: the machine-readable copyright file
+# and the changelog, compressed the same way. The package is native (built from this source by
+# its own developers, version without a Debian revision), so the changelog is changelog.gz.
+# A new version needs its changelog entry first; a package must not say otherwise.
+file(STRINGS ${TEVARDIN_PACKAGING_DIR}/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^tevardin \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog has no entry for version ${PROJECT_VERSION} on top")
+endif()
+set(TEVARDIN_CHANGELOG ${CMAKE_BINARY_DIR}/packaging/changelog)
+configure_file(${TEVARDIN_PACKAGING_DIR}/changelog ${TEVARDIN_CHANGELOG} COPYONLY)
+add_custom_command(OUTPUT ${TEVARDIN_CHANGELOG}.gz COMMAND ${GZIP} -9nkf ${TEVARDIN_CHANGELOG}
+                   DEPENDS ${TEVARDIN_CHANGELOG} VERBATIM)
+list(APPEND TEVARDIN_DOC_FILES ${TEVARDIN_CHANGELOG}.gz)
+install(FILES ${TEVARDIN_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${TEVARDIN_CHANGELOG}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 add_custom_target(tevardin_docs ALL DEPENDS ${TEVARDIN_DOC_FILES})
 
 # The desktop entry and the metainfo must pass the validators the desktops and stores use.
