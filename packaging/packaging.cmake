@@ -111,11 +111,26 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tevardin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Tevardin developers <tevardin@localhost>")
+# One maintainer address everywhere: here, in packaging/changelog and packaging/copyright.
+set(CPACK_PACKAGE_CONTACT "Tevardin developers <tevardin@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "records a season of Japan's professional baseball leagues")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Tevardin keeps one season of Japan's two professional baseball leagues,
+the Central League and the Pacific League. Each game is typed in with its
+date, clubs, meeting number, runs per inning, pitchers of record,
+attendance and home runs; the program turns the season into standings,
+head-to-head and monthly tables, streaks, pitcher and home-run lists,
+records over all registered years, history graphs and a page of season
+topics. Interleague games are kept beside the league games.
+
+Seasons are kept per year as text files in code page 932, the form other
+installations hand out, so year files can be exchanged. The window
+program, tevardin, shows every text in Japanese; tevardin-cli plays the
+same program headless, for scripts and checks.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # Qt's Widgets library comes through the shared-library scan; the fonts and Qt's own Japanese
