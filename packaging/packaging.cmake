@@ -133,6 +133,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+# CPack's strip leaves the compiler's notes; Debian's strip (dh_strip) takes them out as well.
+set(CPACK_TEVARDIN_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${TEVARDIN_PACKAGING_DIR}/strip_notes.cmake)
 # Qt's Widgets library comes through the shared-library scan; the fonts and Qt's own Japanese
 # (its dialogs and buttons) are no library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
