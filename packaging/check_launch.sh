@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and starts the window program as a desktop menu would:
 # the Exec line of the installed desktop entry, with the prefix's bin/ on the PATH, under a
 # virtual display, with an empty data home. Passes when the user's data folder has been made from
