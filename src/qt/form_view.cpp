@@ -14,7 +14,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <cmath>
+#include <initializer_list>
 #include <set>
 
 #include "qt/dialog_view.h"
@@ -70,6 +72,7 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
     notice_->setModal(false);
     dialog_->setModal(true);
     build_menus();
+    bind_help_key();
     build_controls();
     binder_->watch_background(form_);
     new KeypadTyping(this, *binder_);
@@ -118,6 +121,18 @@ void FormView::build_menus() {
                                                      : parent_menu->addAction(caption);
             binder_->bind(*c, action);
         }
+    }
+}
+
+void FormView::bind_help_key() {
+    // F1 asks for the help of what is on screen: in the main window through its menu item, which
+    // shows the key; in a window open over it (each is modal) as that item would.
+    const QKeySequence f1(Qt::Key_F1);
+    if (QAction* here = binder_->action("mnuHelpHereItem")) here->setShortcut(f1);
+    for (QWidget* window : std::initializer_list<QWidget*>{dialog_, graph_, summary_, clubs_}) {
+        auto* key = new QShortcut(f1, window);
+        connect(key, &QShortcut::activated, this,
+                [this] { binder_->forward("mnuHelpHereItem", -1, ui::Event::click); });
     }
 }
 

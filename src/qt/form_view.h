@@ -49,6 +49,7 @@ class FormView : public QMainWindow {
 
   private:
     void build_menus();
+    void bind_help_key();
     void build_controls();
     void apply_layout(double scale);
     void apply_pane_lengths();  // a pane the model lengthened takes its longer place

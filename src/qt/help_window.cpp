@@ -1,8 +1,11 @@
 #include "qt/help_window.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStringDecoder>
-#include <QUrl>
 
 #include "core/text/cp932.h"
 
@@ -18,14 +21,32 @@ QString decode_help_bytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+QString keep_full_width_blanks(QString html) {
+    static const QRegularExpression blanks(QStringLiteral("(\u3000+)"));
+    return html.replace(blanks, QStringLiteral("<span style=\"white-space:pre\">\\1</span>"));
+}
+
 HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Tevardin ヘルプ"));
     setOpenExternalLinks(true);
-    resize(640, 560);
+    resize(720, 620);  // a page of a section beside the main window, within 1366 x 768
 }
 
-void HelpWindow::open(const std::filesystem::path& file) {
+void HelpWindow::open(const std::filesystem::path& file, const std::string& anchor) {
+    take_modality_of_the_moment();
+    load(file);
+    section_ = QString::fromStdString(anchor);
+    show();
+    if (section_.isEmpty())
+        verticalScrollBar()->setValue(0);
+    else
+        scrollToAnchor(section_);
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::load(const std::filesystem::path& file) {
     const QString name = QString::fromStdString(file.string());
     QFile in(name);
     if (!in.open(QIODevice::ReadOnly)) {
@@ -34,13 +55,30 @@ void HelpWindow::open(const std::filesystem::path& file) {
                                     "ファイルがデータフォルダ (%2) にあるか確かめて下さい。")
                          .arg(QString::fromStdString(file.filename().string()),
                               QString::fromStdString(file.parent_path().string())));
-    } else {
-        setSearchPaths({QString::fromStdString(file.parent_path().string())});
-        setHtml(decode_help_bytes(in.readAll()));
+        return;
     }
-    show();
-    raise();
-    activateWindow();
+    setSearchPaths({QString::fromStdString(file.parent_path().string())});
+    setHtml(keep_full_width_blanks(decode_help_bytes(in.readAll())));
+}
+
+void HelpWindow::take_modality_of_the_moment() {
+    // Asked for from a window that is modal (the club names, the graph), the help must not sit
+    // behind it unusable: it is modal itself until it is closed. Asked for from the main window,
+    // it stays beside it.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted =
+        modal != nullptr && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() == wanted) return;
+    hide();  // a window takes a new modality only when it is shown again
+    setWindowModality(wanted);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 }  // namespace tev::qt

@@ -195,9 +195,9 @@ ui::DateTime QtServices::now() const {
                         t.time().hour(), t.time().minute(), t.time().second()};
 }
 
-void QtServices::open_help(const std::filesystem::path& file) {
+void QtServices::open_help(const std::filesystem::path& file, const std::string& anchor) {
     if (!help_) help_ = std::make_unique<HelpWindow>();
-    help_->open(file);
+    help_->open(file, anchor);
 }
 
 bool QtServices::acquire_single_instance() {

@@ -39,7 +39,7 @@ class QtServices : public ui::Services {
     void beep() override;
     ui::ScreenMetrics screen() const override;
     ui::DateTime now() const override;
-    void open_help(const std::filesystem::path& file) override;
+    void open_help(const std::filesystem::path& file, const std::string& anchor) override;
     bool acquire_single_instance() override;
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
     std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters,

@@ -90,6 +90,8 @@ void MainWindow::build_menus() {
 
     menu("mnuTevHelp", U"ヘルプ(&H)", "");
     menu("mnuHowUseItem", U"使い方", "mnuTevHelp");
+    // The section of what is on screen (F1 in the window program).
+    menu("mnuHelpHereItem", U"この画面の使い方", "mnuTevHelp");
     separator("mnuTevHelp");
     menu("mnuVerItem", U"ﾊﾞｰｼﾞｮﾝ情報(&A)", "mnuTevHelp");
 }

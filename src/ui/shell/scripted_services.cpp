@@ -60,6 +60,12 @@ Text ScriptedServices::input(const Text& prompt, const Text& title, const Text&,
 
 void ScriptedServices::process_events(const Text& status) { statuses.push_back(status); }
 
+void ScriptedServices::open_help(const std::filesystem::path& file, const std::string& anchor) {
+    help_opened.push_back(file);
+    help_sections.push_back(anchor);
+    record("HELP: " + file.filename().string() + (anchor.empty() ? std::string() : "#" + anchor));
+}
+
 void ScriptedServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {
     deleted_patterns.push_back(pattern);
     delete_matching_files(dir, pattern);

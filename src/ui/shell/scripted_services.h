@@ -7,6 +7,7 @@
 //   OPEN: <title> -> <file>|Cancel
 //   PRINT: <caption's last line, trimmed> (<n> lines)
 //   PDF: <file> (<n> lines)
+//   HELP: <file>#<section>, or <file> alone for the contents page
 // with line breaks inside a text written as the two characters \n.
 #pragma once
 
@@ -50,6 +51,7 @@ public:
     std::vector<Text> statuses;
     int beeps = 0;
     std::vector<std::filesystem::path> help_opened;
+    std::vector<std::string> help_sections;  // the section of each help_opened, empty for the contents
     std::vector<std::string> deleted_patterns;
     std::vector<PanePage> printed, pdfs;
 
@@ -61,7 +63,7 @@ public:
     void beep() override { ++beeps; }
     ScreenMetrics screen() const override { return screen_metrics; }
     DateTime now() const override { return clock; }
-    void open_help(const std::filesystem::path& file) override { help_opened.push_back(file); }
+    void open_help(const std::filesystem::path& file, const std::string& anchor) override;
     bool acquire_single_instance() override { return instance_free; }
     void delete_files(const std::filesystem::path& dir, const std::string& pattern) override;
     std::filesystem::path choose_save_file(const Text& title, const std::vector<Text>& filters,

@@ -60,8 +60,9 @@ public:
     virtual ScreenMetrics screen() const = 0;
     virtual DateTime now() const = 0;
 
-    // Shows the contents page of the help file `file` (in the data folder).
-    virtual void open_help(const std::filesystem::path& file) = 0;
+    // Shows the help file `file` (in the data folder) at its section `anchor` (<a name="...">), at
+    // its contents page when `anchor` is empty.
+    virtual void open_help(const std::filesystem::path& file, const std::string& anchor) = 0;
 
     // Takes the single-instance guard for the data folder; false when another copy holds it.
     virtual bool acquire_single_instance() = 0;

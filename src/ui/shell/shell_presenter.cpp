@@ -1,11 +1,15 @@
 #include "ui/shell/shell_presenter.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/homeruns/homerun_file.h"
 #include "core/store/season_files.h"
 #include "core/text/fixed_width.h"
 #include "ui/app/club_controls.h"
+#include "ui/shell/help_topics.h"
 #include "ui/shell/program_title.h"
 
 namespace tev::ui {
@@ -15,15 +19,44 @@ namespace {
 const Text kFilesMissing = U"データファイルが見つかりません\r\n   プログラムを終了します！！";
 const Text kSettingsDamaged = U"[Tevardin.ini] が異常のため起動出来ません。\r\n\r\n           プログラムを終了します。";
 const Text kYears = U"1996-2026";
+const Text kVersionCaption = U"ﾊﾞｰｼﾞｮﾝ情報";
+
+// The choices that draw a report pane: while their pane is shown, the help opens at their section.
+std::vector<std::string> pane_choices() {
+    std::vector<std::string> names = {"Command9", "Command10", "Command13", "Command5", "Command14", "Command15",
+                                      "Command16", "Command17", "Command6", "Command8", "Command18"};
+    for (const char* menu : {"mnutopic", "mnurace", "mnurace_rec", "mnukouryu", "mnulog", "h_ruikei", "mnusei_rui",
+                             "mnuimport_games"})
+        names.emplace_back(menu);
+    names.insert(names.end(), kHomerunClubItems.begin(), kHomerunClubItems.end());
+    names.insert(names.end(), kPitcherClubItems.begin(), kPitcherClubItems.end());
+    return names;
+}
+
+// The year menu whose list `operation` is; empty for none.
+std::string_view year_menu(YearOperation operation) {
+    switch (operation) {
+        case YearOperation::new_year: return "mnuNewFileItem";
+        case YearOperation::read_year: return "mnuNewDatReadItem";
+        case YearOperation::delete_year: return "mnudatfile_del";
+        case YearOperation::none: break;
+    }
+    return {};
+}
 
 }  // namespace
 
 ShellPresenter::ShellPresenter(const Context& context)
-    : Presenter(context), notice_(context.windows.notice), dialog_(context.windows.dialog) {}
+    : Presenter(context),
+      windows_(context.windows),
+      notice_(context.windows.notice),
+      dialog_(context.windows.dialog) {}
 
 void ShellPresenter::bind() {
     on_click("mnuEndPrgItem", [this](int) { mnuEndPrgItem_Click(); });
     on_click("mnuHowUseItem", [this](int) { mnuHowUseItem_Click(); });
+    on_click("mnuHelpHereItem", [this](int) { mnuHelpHereItem_Click(); });
+    note_pane_choices();
     on_click("mnuVerItem", [this](int) { mnuVerItem_Click(); });
     dialog_.on("Command1", Event::click, [this](int) { dialog_Command1_Click(); });
     show_club_names();
@@ -168,13 +201,56 @@ void ShellPresenter::Form_QueryUnload() {
 void ShellPresenter::mnuHowUseItem_Click() {
     hide_year_list();
     status(Text());
-    services_.open_help(document_.dir() / "TEVARDIN.HLP");
+    services_.open_help(document_.dir() / kHelpFile, std::string());
+}
+
+void ShellPresenter::mnuHelpHereItem_Click() {
+    // Nothing on screen changes: the status line may hold the very prompt the user asks about.
+    services_.open_help(document_.dir() / kHelpFile, std::string(help_anchor(help_key_here())));
+}
+
+void ShellPresenter::note_pane_choices() {
+    // Asked before the presenters that act on these controls, passing every click on to them.
+    for (const std::string& name : pane_choices())
+        main_.claim(name, Event::click, [this, name](int) {
+            pane_origin_.note_choice(name, snapshot_panes(main_));
+            return false;
+        });
+}
+
+std::string_view ShellPresenter::help_key_here() {
+    const std::string_view on_top = window_on_top_key();
+    return on_top.empty() ? main_window_key() : on_top;
+}
+
+std::string_view ShellPresenter::window_on_top_key() const {
+    // The windows over the main one are modal: one that is open is the one the user is in.
+    if (windows_.clubs.visible) return "window:clubs";
+    if (windows_.graph.visible) return "window:graph";
+    if (windows_.summary.visible) return "window:summary";
+    if (dialog_.visible) return dialog_.caption == kVersionCaption ? "mnuVerItem" : "mnudat_add";
+    return {};
+}
+
+std::string_view ShellPresenter::main_window_key() {
+    if (main_.at("List3").visible && !year_menu(modes_.year_list).empty()) return year_menu(modes_.year_list);
+    const bool interleague = main_.at("Option3", 2).value;
+    if (modes_.entering) return interleague ? "place:interleague_entry" : "mnudat_in";
+    if (modes_.inning_totals) return "mnukaiten";
+    if (modes_.date_mode) return "Command3";
+    const PaneSnapshot panes = snapshot_panes(main_);
+    if (panes.list4_shown || panes.list1_shown) {
+        const std::string& drawer = pane_origin_.drawn_by(panes);
+        if (!drawer.empty()) return drawer;
+    }
+    if (modes_.report_open) return "Command11";
+    return modes_.shown_league == kInterleagueChoice ? "place:interleague_view" : "place:game_view";
 }
 
 void ShellPresenter::mnuVerItem_Click() {
     if (modes_.entering) return;
     hide_year_list();
-    dialog_.caption = U"ﾊﾞｰｼﾞｮﾝ情報";
+    dialog_.caption = kVersionCaption;
     dialog_.at("Label1").text = kProgramTitle + U"\r\n\r\nプロ野球ペナントレース記録\r\n\r\n(C) " + kYears;
     dialog_.visible = true;
 }

@@ -1,9 +1,13 @@
 // The program's shell: its entry (the single-instance guard, the notice window and the load
 // sequence), the layout check, the clock, the orderly end, the help and the version box, and the
-// club names in every caption that shows one.
+// club names in every caption that shows one. The help opens at its contents (使い方) or at the
+// section of what the user is looking at (この画面の使い方, F1).
 #pragma once
 
+#include <string_view>
+
 #include "ui/app/presenter.h"
+#include "ui/shell/pane_origin.h"
 
 namespace tev::ui {
 
@@ -32,12 +36,19 @@ private:
     void check_layout();
     void mnuEndPrgItem_Click();
     void mnuHowUseItem_Click();
+    void mnuHelpHereItem_Click();
+    void note_pane_choices();
+    std::string_view help_key_here();
+    std::string_view window_on_top_key() const;
+    std::string_view main_window_key();
     void mnuVerItem_Click();
     void dialog_Command1_Click();
     void show_club_names();
 
+    const Windows& windows_;
     Window& notice_;
     Window& dialog_;
+    PaneOrigin pane_origin_;
     bool ended_ = false;
 };
 
