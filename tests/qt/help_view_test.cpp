@@ -16,6 +16,7 @@
 #include "qt/help_window.h"
 #include "qt/look.h"
 #include "qt/qt_services.h"
+#include "qt_session.h"
 #include "qt_support.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
@@ -29,22 +30,8 @@ using tev::qt::HelpWindow;
 const std::filesystem::path kManual = std::filesystem::path(TEVARDIN_SHIPPED_DATA) / "TEVARDIN.HLP";
 
 // A started program on a generated season, the shipped manual in its data folder.
-struct Session {
-    tev::test::TempDir dir;
-    std::unique_ptr<tev::qt::QtServices> services;
-    std::unique_ptr<tev::ui::MainWindow> model;
-    std::unique_ptr<FormView> view;
-
-    Session() {
-        const tev::Status written = tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
-        if (!written) qFatal("cannot write the season: %s", written.error().describe().c_str());
-        std::filesystem::copy_file(kManual, dir / "TEVARDIN.HLP");
-        services = std::make_unique<tev::qt::QtServices>(dir.path());
-        model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
-        view = std::make_unique<FormView>(*model, *services);
-        if (!model->start()) qFatal("the program did not start");
-        view->sync_all();
-    }
+struct Session : tev::test::StartedProgram {
+    Session() : StartedProgram({kManual}) {}
 
     void click(const char* name) {
         QTest::mouseClick(qobject_cast<QPushButton*>(view->binder().widget(name)), Qt::LeftButton);

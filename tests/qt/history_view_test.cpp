@@ -22,6 +22,7 @@
 #include "qt/look.h"
 #include "qt/qt_services.h"
 #include "qt/summary_view.h"
+#include "qt_session.h"
 #include "qt_support.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
@@ -31,22 +32,8 @@ namespace {
 
 using tev::qt::FormView;
 
-struct Session {
-    tev::test::TempDir dir;
-    std::unique_ptr<tev::qt::QtServices> services;
-    std::unique_ptr<tev::ui::MainWindow> model;
-    std::unique_ptr<FormView> view;
-
-    Session() {
-        const tev::Status written = tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
-        if (!written) qFatal("cannot write the season: %s", written.error().describe().c_str());
-        std::filesystem::copy_file(std::filesystem::path(TEVARDIN_SHIPPED_DATA) / "record.dat", dir / "record.dat");
-        services = std::make_unique<tev::qt::QtServices>(dir.path());
-        model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
-        view = std::make_unique<FormView>(*model, *services);
-        if (!model->start()) qFatal("the program did not start");
-        view->sync_all();
-    }
+struct Session : tev::test::StartedProgram {
+    Session() : StartedProgram({std::filesystem::path(TEVARDIN_SHIPPED_DATA) / "record.dat"}) {}
 };
 
 using tev::test::on_next_modal;

@@ -20,6 +20,7 @@
 #include "qt/look.h"
 #include "qt/page_painter.h"
 #include "qt/qt_services.h"
+#include "qt_session.h"
 #include "qt_support.h"
 #include "season_gen.h"
 #include "support/temp_dir.h"
@@ -30,22 +31,7 @@ namespace {
 
 using tev::qt::FormView;
 
-struct Session {
-    tev::test::TempDir dir;
-    std::unique_ptr<tev::qt::QtServices> services;
-    std::unique_ptr<tev::ui::MainWindow> model;
-    std::unique_ptr<FormView> view;
-
-    Session() {
-        const tev::Status written = tev::gen::write_generated(dir.path(), tev::gen::generate_season("1996", 7));
-        if (!written) qFatal("cannot write the season: %s", written.error().describe().c_str());
-        services = std::make_unique<tev::qt::QtServices>(dir.path());
-        model = std::make_unique<tev::ui::MainWindow>(dir.path(), *services);
-        view = std::make_unique<FormView>(*model, *services);
-        if (!model->start()) qFatal("the program did not start");
-        view->sync_all();
-    }
-
+struct Session : tev::test::StartedProgram {
     void click(const char* name) {
         qobject_cast<QPushButton*>(view->binder().widget(name))->click();
     }
