@@ -41,6 +41,17 @@ inline std::vector<GameLeft> games_left_of(const LeaguePosition& pos) {
     return games;
 }
 
+// The fewest own wins x (of `left`) after which no number of wins from x on can fail; nothing
+// when even winning all `left` can.
+inline std::optional<int> fewest_sure_wins(const std::array<bool, 32>& fails_with, int left) {
+    for (int x = 0; x <= left; ++x) {
+        bool holds = true;
+        for (int y = x; y <= left; ++y) holds = holds && !fails_with[y];
+        if (holds) return x;
+    }
+    return std::nullopt;
+}
+
 inline Enumerated enumerate(const LeaguePosition& pos) {
     const std::vector<GameLeft> games = games_left_of(pos);
     int total = 1;
@@ -76,14 +87,7 @@ inline Enumerated enumerate(const LeaguePosition& pos) {
             if (!alone) fails_with[c][own_wins[c]] = true;
         }
     }
-    for (int c = 1; c <= 6; ++c) {
-        const int left = pos.games_left(c);
-        for (int x = 0; x <= left && !e.magic[c]; ++x) {
-            bool holds = true;
-            for (int y = x; y <= left; ++y) holds = holds && !fails_with[c][y];
-            if (holds) e.magic[c] = x;
-        }
-    }
+    for (int c = 1; c <= 6; ++c) e.magic[c] = fewest_sure_wins(fails_with[c], pos.games_left(c));
     return e;
 }
 
@@ -182,14 +186,7 @@ inline PlacesEnumerated enumerate_places(const LeaguePosition& pos, const TieRul
             }
         }
     }
-    for (int c = 1; c <= 6; ++c) {
-        const int left = pos.games_left(c);
-        for (int x = 0; x <= left && !e.clinch[c]; ++x) {
-            bool holds = true;
-            for (int y = x; y <= left; ++y) holds = holds && !fails_with[c][y];
-            if (holds) e.clinch[c] = x;
-        }
-    }
+    for (int c = 1; c <= 6; ++c) e.clinch[c] = fewest_sure_wins(fails_with[c], pos.games_left(c));
     return e;
 }
 
