@@ -107,11 +107,11 @@ std::map<char32_t, char32_t> glyph_twins_drawn(const ui::PanePage& page) {
                 if (c >= 0x3000 && !is_glyph_twin(c)) drawn.emplace(glyph_of(c), c);
     drawn.erase(0u);
     std::map<char32_t, char32_t> twins;
-    for (char32_t twin = 0x2E80; twin <= 0xFAFF; ++twin) {
-        if (!is_glyph_twin(twin)) continue;
-        const auto found = drawn.find(glyph_of(twin));
-        if (found != drawn.end()) twins[twin] = found->second;
-    }
+    for (const auto& [first, last] : kGlyphTwinRanges)
+        for (char32_t twin = first; twin <= last; ++twin) {
+            const auto found = drawn.find(glyph_of(twin));
+            if (found != drawn.end()) twins[twin] = found->second;
+        }
     return twins;
 }
 

@@ -91,9 +91,8 @@ ReportPane interleague_report(const Season& season,
     pane.lines.emplace_back(kCloseLine);
     pane.table.columns = interleague_columns();
     // The clubs of both leagues in one ranking, then each league's totals: each row's league.
-    pane.table.group_column = U"リーグ";
-    for (const InterleagueLine& line : lines) pane.table.row_groups.push_back(league_short_name(league_of(line.team)));
-    for (int league : {1, 2}) pane.table.row_groups.push_back(league_short_name(league));
+    for (const InterleagueLine& line : lines) add_league_row(pane.table, league_of(line.team));
+    for (int league : {1, 2}) add_league_row(pane.table, league);
     return pane;
 }
 

@@ -7,8 +7,10 @@
 // object of the file keeps its place.
 #pragma once
 
+#include <array>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace tev {
 
@@ -17,10 +19,14 @@ namespace tev {
 // Values outside the Basic Multilingual Plane are left out.
 std::string with_drawn_characters(std::string pdf, const std::map<char32_t, char32_t>& drawn_as);
 
-// Whether a character is one a font may share a glyph with an ideograph: a CJK radical (U+2E80 to
-// U+2FDF) or a CJK compatibility ideograph (U+F900 to U+FAFF).
+// The characters a font may draw with an ideograph's glyph: the CJK radicals (U+2E80 to U+2FDF)
+// and the CJK compatibility ideographs (U+F900 to U+FAFF), as first and last of each range.
+inline constexpr std::array<std::pair<char32_t, char32_t>, 2> kGlyphTwinRanges{{{0x2E80, 0x2FDF}, {0xF900, 0xFAFF}}};
+
 constexpr bool is_glyph_twin(char32_t c) {
-    return (c >= 0x2E80 && c <= 0x2FDF) || (c >= 0xF900 && c <= 0xFAFF);
+    for (const auto& [first, last] : kGlyphTwinRanges)
+        if (c >= first && c <= last) return true;
+    return false;
 }
 
 }  // namespace tev

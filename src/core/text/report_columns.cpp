@@ -38,10 +38,14 @@ std::vector<Text> split_line(const ReportColumns& columns, TextView line) {
 
 Text league_short_name(int league) { return league == 1 ? U"セ・リーグ" : U"パ・リーグ"; }
 
-void name_league_rows(ReportTable& table, int rows_per_league) {
+void add_league_row(ReportTable& table, int league) {
     table.group_column = U"リーグ";
-    table.row_groups.assign(static_cast<std::size_t>(rows_per_league), league_short_name(1));
-    table.row_groups.insert(table.row_groups.end(), static_cast<std::size_t>(rows_per_league), league_short_name(2));
+    table.row_groups.push_back(league_short_name(league));
+}
+
+void name_league_rows(ReportTable& table, int rows_per_league) {
+    for (int league : {1, 2})
+        for (int row = 0; row < rows_per_league; ++row) add_league_row(table, league);
 }
 
 Text closed_up(TextView field) {

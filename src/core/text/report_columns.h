@@ -39,6 +39,9 @@ struct ReportTable {
     bool described() const { return !columns.empty(); }
 };
 
+// The next row's league (1 Central, 2 Pacific), in the table's league column.
+void add_league_row(ReportTable& table, int league);
+
 // The league of each row, for a table of `rows_per_league` rows of Central League clubs and
 // then as many of the Pacific League's.
 void name_league_rows(ReportTable& table, int rows_per_league = 6);
