@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <map>
 
+#include "ui/shell/services.h"
+
 namespace tev::qt {
 
 namespace {
 
-constexpr int kWidth = 1008;
-constexpr int kHeight = 704;
+constexpr int kWidth = ui::kFormWidthPixels;
+constexpr int kHeight = ui::kFormHeightPixels;
 
 // Rows of the form, top to bottom.
 constexpr int kPanelTop = 28;     // team frames, home-run list, keypad

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <cmath>
@@ -57,7 +58,8 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
       services_(services),
       binder_(new WindowBinder(
           model.main(), [this] { after_event(); }, this)),
-      form_(new QWidget(this)),
+      scroller_(new QScrollArea(this)),
+      form_(new QWidget(scroller_)),
       notice_(new SmallWindowView(
           model.notice(), [this] { after_event(); }, this)),
       dialog_(new SmallWindowView(
@@ -68,7 +70,10 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
           model.summary(), [this] { after_event(); }, this)),
       clubs_(new SmallWindowView(
           model.clubs(), [this] { after_event(); }, this)) {
-    setCentralWidget(form_);
+    // A window made smaller than its layout scrolls the form rather than clipping it.
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setWidget(form_);
+    setCentralWidget(scroller_);
     notice_->setModal(false);
     dialog_->setModal(true);
     build_menus();
@@ -77,6 +82,8 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
     binder_->watch_background(form_);
     new KeypadTyping(this, *binder_);
     apply_layout(model_.main().scale);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &FormView::fit_to_screen);
     services_.set_owner(this);
     services_.set_refresh([this] { sync_all(); });
     clock_.setInterval(kClockMs);
@@ -230,9 +237,13 @@ void FormView::apply_layout(double scale) {
             if (auto* label = qobject_cast<QLabel*>(binder_->widget(name))) label->setIndent(inset);
     }
     menuBar()->setFont(plain);
-    const QSize size = form_size() * scale;
-    form_->setFixedSize(size);
-    setFixedSize(sizeHint());
+    form_->setFixedSize(form_size() * scale);
+    setMaximumSize(full_size());
+    resize(full_size());
+}
+
+QSize FormView::full_size() const {
+    return form_->size() + QSize(0, menuBar()->sizeHint().height());
 }
 
 void FormView::apply_pane_lengths() {
@@ -277,14 +288,44 @@ void FormView::sync_all() {
 }
 
 void FormView::show_centred() {
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    place_on_screen();
     show();
     clock_.start();
+}
+
+void FormView::place_on_screen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // Should the frame take more than the layout foresaw, the window keeps within the screen
+    // and scrolls.
+    const QRect free = screen->availableGeometry();
+    resize(full_size().boundedTo(free.size() - frame_size()));
+    QRect placed = frameGeometry();
+    placed.moveCenter(free.center());
+    move(placed.topLeft());
+}
+
+QSize FormView::frame_size() const {
+    return frameGeometry().size() - geometry().size();
+}
+
+void FormView::fit_to_screen() {
+    if (finished_ || !isVisible()) return;
+    model_.screen_room_changed();
+    sync_all();
+    place_on_screen();
+}
+
+bool FormView::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window system frames a window only after it is shown, and tells no event of its own
+    // when it does: the layout, fitted to a foreseen frame, fits again once the real one is
+    // known, and again should it change (not on every move by the user).
+    if (isVisible() && !finished_ && frame_size() != fitted_frame_) {
+        fitted_frame_ = frame_size();
+        fit_to_screen();
+    }
+    return handled;
 }
 
 void FormView::after_event() {

@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 
 class QMenu;
+class QScrollArea;
 
 namespace tev::qt {
 
@@ -46,23 +47,29 @@ class FormView : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void build_menus();
     void bind_help_key();
     void build_controls();
     void apply_layout(double scale);
+    QSize full_size() const;  // menu bar and form at the applied scale
     void apply_pane_lengths();  // a pane the model lengthened takes its longer place
     void after_event();
     void run_dialog();
     void run_modal(QDialog& view, const ui::Window& window);
     void show_centred();
+    void place_on_screen();  // within the screen's free area, centred
+    QSize frame_size() const;
+    void fit_to_screen();  // the layout fitted again to the room the screen leaves
     void tick();
     void finish();
 
     ui::MainWindow& model_;
     QtServices& services_;
     WindowBinder* binder_;
+    QScrollArea* scroller_;
     QWidget* form_;
     SmallWindowView* notice_;
     SmallWindowView* dialog_;
@@ -71,6 +78,7 @@ class FormView : public QMainWindow {
     SmallWindowView* clubs_;
     QTimer clock_;
     double applied_scale_ = 0;
+    QSize fitted_frame_{0, 0};  // the window system's frame the layout was last fitted to
     bool dialog_running_ = false;
     bool finished_ = false;
 };

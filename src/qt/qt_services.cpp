@@ -11,9 +11,13 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QInputDialog>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 #include "core/text/data_file.h"
 #include "core/text/pdf_unicode.h"
@@ -98,6 +102,20 @@ bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path
     // Copied or searched, the text reads as the characters drawn (see pdf_unicode.h).
     const std::string bytes = with_drawn_characters(buffer.data().toStdString(), glyph_twins_drawn(page));
     return write_files_atomically(file.parent_path(), {{file.filename().string(), bytes}}).ok();
+}
+
+QSize window_chrome(const QWidget* window) {
+    const QStyle* style = window != nullptr ? window->style() : QApplication::style();
+    QSize frame = window != nullptr ? window->frameGeometry().size() - window->geometry().size() : QSize(0, 0);
+    if (frame.isNull()) {
+        // Not framed yet (the window system frames a window once it is shown): the style's
+        // title bar stands in.
+        const int border = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        frame = QSize(2 * border, style->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    const auto* main = qobject_cast<const QMainWindow*>(window);
+    const int menu = main != nullptr ? main->menuBar()->sizeHint().height() : 0;
+    return frame + QSize(0, menu);
 }
 
 int twips_per_pixel(double logical_dpi) {
@@ -186,6 +204,9 @@ ui::ScreenMetrics QtServices::screen() const {
     metrics.height_twips = primary->size().height() * tpp_y;
     metrics.twips_per_pixel_x = tpp_x;
     metrics.twips_per_pixel_y = tpp_y;
+    const QSize room = primary->availableGeometry().size() - window_chrome(owner_);
+    metrics.room_width_twips = std::max(0, room.width()) * tpp_x;
+    metrics.room_height_twips = std::max(0, room.height()) * tpp_y;
     return metrics;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -64,6 +65,10 @@ class QtServices : public ui::Services {
 // The extension of the first pattern of a file type filter ("CSV (*.csv)" gives ".csv"); empty
 // when it has none.
 QString filter_extension(const QString& filter);
+
+// What `window`'s frame and menu bar take of the screen, in pixels: the frame as the window
+// system drew it once it framed the window, the style's estimate before.
+QSize window_chrome(const QWidget* window);
 
 // The twips per pixel of a screen with `logical_dpi` dots per inch: 12 with large fonts
 // (120 dpi and more), 15 otherwise.

@@ -63,6 +63,7 @@ public:
     void request_close() { shell_.Form_QueryUnload(); }
     // The clock (Timer1): every 200 ms.
     void Timer1_Timer() { shell_.Timer1_Timer(); }
+    void screen_room_changed() { shell_.screen_room_changed(); }
     // The mouse moved over the window's background: the input boxes' tool tips are cleared and
     // computed afresh at the next movement over each box.
     void Form_MouseMove() { view_.Form_MouseMove(); }

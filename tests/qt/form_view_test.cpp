@@ -13,7 +13,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -150,6 +152,43 @@ class FormViewTest : public QObject {
             QVERIFY2(tev::qt::full_width_is_two_columns(font), name);
             QCOMPARE(QFontInfo(font).family(), QStringLiteral("Noto Sans Mono CJK JP"));
         }
+    }
+
+    // Run on a wide screen and (as its own test) on a laptop screen less its task bar.
+    void the_window_fits_the_screen() {
+        Session s;
+        QVERIFY(s.started);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(free.contains(s.view->frameGeometry()));
+        const tev::ui::ScreenMetrics screen = s.services->screen();
+        const QSize designed = tev::qt::form_size();
+        const bool roomy = screen.room_width_twips >= designed.width() * screen.twips_per_pixel_x &&
+                           screen.room_height_twips >= designed.height() * screen.twips_per_pixel_y;
+        if (roomy) {
+            QCOMPARE(s.view->form()->size(), designed);
+        } else {
+            QVERIFY(s.view->form()->height() < designed.height());
+            QVERIFY(tev::qt::full_width_is_two_columns(s.view->binder().widget("List4")->font()));
+        }
+        auto* scroller = qobject_cast<QScrollArea*>(s.view->centralWidget());
+        QVERIFY(scroller != nullptr);
+        QCOMPARE(scroller->verticalScrollBar()->maximum(), 0);  // all of the form in sight
+        QTest::mouseClick(s.widget<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::mouseClick(s.widget<QPushButton>("Command9"), Qt::LeftButton);
+        save_picture(s.view.get(), roomy ? "tevardin-wide-screen.png" : "tevardin-laptop-screen.png");
+
+        // Made smaller than its layout, the window scrolls the form; nothing of it is cut off.
+        const QSize form = s.view->form()->size();
+        s.view->resize(640, 400);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.view->form()->size(), form);
+        QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+        QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+        QWidget* status = s.view->binder().widget("Text1");
+        scroller->ensureWidgetVisible(status);
+        QCoreApplication::processEvents();
+        QVERIFY(!status->visibleRegion().isEmpty());
+        save_picture(s.view.get(), roomy ? "tevardin-shrunk-wide.png" : "tevardin-shrunk-laptop.png");
     }
 
     void a_small_screen_shrinks_the_form_and_keeps_report_columns() {

@@ -110,6 +110,52 @@ TEST_F(WindowTest, TheLayoutCheckFollowsTheScreen) {
     }
 }
 
+TEST_F(WindowTest, TheLayoutShrinksIntoTheRoomTheScreenLeaves) {
+    struct Case {
+        int w, h, room_w, room_h;
+        double scale;
+        bool warned;
+    };
+    // A laptop less its task bar, a large screen with room to spare, and the smallest screen,
+    // whose own shrinking is not enough once the task bar is counted.
+    for (const Case c : {Case{1366, 768, 1366, 690, 690.0 / 704, false}, Case{1920, 1080, 1920, 1000, 1.0, false},
+                         Case{640, 480, 640, 420, 420.0 / 704, true}}) {
+        test::TempDir folder;
+        ASSERT_TRUE(gen::write_generated(folder.path(), Season{}).ok());
+        ui::ScriptedServices screen;
+        screen.screen_metrics = ui::ScreenMetrics{c.w * 15, c.h * 15, 15, 15, c.room_w * 15, c.room_h * 15};
+        ui::MainWindow program(folder.path(), screen);
+        ASSERT_TRUE(program.start());
+        EXPECT_DOUBLE_EQ(program.main().scale, c.scale) << c.w << "x" << c.h;
+        EXPECT_EQ(screen.transcript.size(), c.warned ? 1u : 0u) << c.w << "x" << c.h;
+        EXPECT_EQ(program.display_size(), c.w > 1000 ? 0 : 1) << c.w << "x" << c.h;
+        if (c.w > 1000) {
+            EXPECT_EQ(program.main().width, static_cast<int>(15200 * c.scale));
+            EXPECT_EQ(program.main().left, (c.w * 15 - program.main().width) / 2);
+        }
+    }
+}
+
+TEST_F(WindowTest, TheLayoutFollowsTheRoomWhenItChanges) {
+    test::TempDir folder;
+    ASSERT_TRUE(gen::write_generated(folder.path(), Season{}).ok());
+    ui::ScriptedServices screen;
+    screen.screen_metrics = ui::ScreenMetrics{1366 * 15, 768 * 15, 15, 15, 1366 * 15, 720 * 15};
+    ui::MainWindow program(folder.path(), screen);
+    ASSERT_TRUE(program.start());
+    EXPECT_DOUBLE_EQ(program.main().scale, 1.0);
+    // The window system framed the window: its title bar takes more than foreseen.
+    screen.screen_metrics.room_height_twips = 680 * 15;
+    program.screen_room_changed();
+    EXPECT_DOUBLE_EQ(program.main().scale, 680.0 / 704);
+    EXPECT_EQ(program.main().height, static_cast<int>(11300 * 680.0 / 704));
+    // The task bar went away: the designed layout again, never larger.
+    screen.screen_metrics.room_height_twips = 768 * 15;
+    program.screen_room_changed();
+    EXPECT_DOUBLE_EQ(program.main().scale, 1.0);
+    EXPECT_EQ(program.main().width, 15200);
+}
+
 TEST_F(WindowTest, QuittingAsksFirst) {
     ASSERT_TRUE(start());
     services.answers = {false};

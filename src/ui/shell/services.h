@@ -23,7 +23,15 @@ struct ScreenMetrics {
     int height_twips = 768 * 15;
     int twips_per_pixel_x = 15;  // 15 with small fonts, 12 with large fonts
     int twips_per_pixel_y = 15;
+    // The room the main window's form may take: the screen less the task bars, the window's
+    // frame and its menu bar. 0 when the screen does not say; the designed layout then stands.
+    int room_width_twips = 0;
+    int room_height_twips = 0;
 };
+
+// The main window's form (below its menu bar) at its designed size, in pixels.
+inline constexpr int kFormWidthPixels = 1008;
+inline constexpr int kFormHeightPixels = 704;
 
 struct DateTime {
     int year = 1996, month = 1, day = 1, hour = 0, minute = 0, second = 0;

@@ -19,6 +19,9 @@ namespace {
 const Text kFilesMissing = U"データファイルが見つかりません\r\n   プログラムを終了します！！";
 const Text kSettingsDamaged = U"[Tevardin.ini] が異常のため起動出来ません。\r\n\r\n           プログラムを終了します。";
 const Text kYears = U"1996-2026";
+// The window a wide screen gets, in twips.
+constexpr int kWideWindowWidth = 15200;
+constexpr int kWideWindowHeight = 11300;
 const Text kVersionCaption = U"ﾊﾞｰｼﾞｮﾝ情報";
 
 // The choices that draw a report pane: while their pane is shown, the help opens at their section.
@@ -148,17 +151,35 @@ void ShellPresenter::check_layout() {
     if (!large) panes_.set_display_size(1);
     if (large && screen.width_twips == 12288) panes_.set_display_size(2);
     if (screen.width_twips > 13000) {
-        main_.width = 15200;
-        main_.height = 11300;
-        main_.left = (screen.width_twips - main_.width) / 2;
-        main_.top = (screen.height_twips - main_.height) / 2;
+        wide_window_ = true;
         panes_.set_display_size(0);
-        return;
-    }
-    if (screen.width_twips < 10000) {
+    } else if (screen.width_twips < 10000) {
         services_.message(U"画面サイズが小さく正しく表示できません\r\n800×600で小さいフォント以上でご使用下さい。");
-        main_.scale = 0.75;
+        designed_scale_ = 0.75;
     }
+    fit_into_room(screen);
+}
+
+void ShellPresenter::screen_room_changed() {
+    fit_into_room(services_.screen());
+}
+
+void ShellPresenter::fit_into_room(const ScreenMetrics& screen) {
+    // A laptop screen less its task bar may lack the room of the designed form: the whole
+    // layout shrinks until it fits, so that the status line stays on the screen.
+    main_.scale = designed_scale_;
+    if (screen.room_width_twips > 0 && screen.room_height_twips > 0) {
+        const double across = static_cast<double>(screen.room_width_twips) /
+                              (kFormWidthPixels * std::max(1, screen.twips_per_pixel_x));
+        const double down = static_cast<double>(screen.room_height_twips) /
+                            (kFormHeightPixels * std::max(1, screen.twips_per_pixel_y));
+        main_.scale = std::min({main_.scale, across, down});
+    }
+    if (!wide_window_) return;
+    main_.width = static_cast<int>(kWideWindowWidth * main_.scale);
+    main_.height = static_cast<int>(kWideWindowHeight * main_.scale);
+    main_.left = (screen.width_twips - main_.width) / 2;
+    main_.top = (screen.height_twips - main_.height) / 2;
 }
 
 void ShellPresenter::Timer1_Timer() {

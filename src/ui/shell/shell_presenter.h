@@ -26,6 +26,9 @@ public:
 
     // A request to close the main window from its frame or the system (Form_QueryUnload).
     void Form_QueryUnload();
+    // The room the screen leaves the window changed (the window system framed the window, a
+    // task bar came or went): the layout shrinks or grows to fit it again.
+    void screen_room_changed();
     // The clock (Timer1): every 200 ms.
     void Timer1_Timer();
 
@@ -34,6 +37,7 @@ private:
     bool read_season();
     void fatal(const Text& message, const Error* error = nullptr);
     void check_layout();
+    void fit_into_room(const ScreenMetrics& screen);
     void mnuEndPrgItem_Click();
     void mnuHowUseItem_Click();
     void mnuHelpHereItem_Click();
@@ -50,6 +54,8 @@ private:
     Window& dialog_;
     PaneOrigin pane_origin_;
     bool ended_ = false;
+    double designed_scale_ = 1.0;  // 0.75 on a screen too small for the designed layout
+    bool wide_window_ = false;     // a wide screen gets the wide window
 };
 
 }  // namespace tev::ui
