@@ -86,6 +86,7 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
         connect(screen, &QScreen::availableGeometryChanged, this, &FormView::fit_to_screen);
     services_.set_owner(this);
     services_.set_refresh([this] { sync_all(); });
+    services_.set_picture_writer([this](const QString& file) { return graph_->save_png(file); });
     clock_.setInterval(kClockMs);
     connect(&clock_, &QTimer::timeout, this, &FormView::tick);
     binder_->sync();
@@ -93,6 +94,7 @@ FormView::FormView(ui::MainWindow& model, QtServices& services, QWidget* parent)
 
 FormView::~FormView() {
     services_.set_refresh({});
+    services_.set_picture_writer({});
 }
 
 void FormView::build_menus() {

@@ -1,10 +1,7 @@
 #include "qt/graph_view.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QPainter>
 #include <QRadioButton>
@@ -58,6 +55,7 @@ void GraphCanvas::paintEvent(QPaintEvent*) {
 GraphView::GraphView(ui::MainWindow& model, std::function<void()> after_event, QWidget* parent)
     : QDialog(parent),
       model_(model),
+      after_event_(after_event),
       window_(model.graph()),
       binder_(new WindowBinder(window_, std::move(after_event), this)),
       canvas_(new GraphCanvas(window_, this)) {
@@ -103,7 +101,10 @@ GraphView::GraphView(ui::MainWindow& model, std::function<void()> after_event, Q
     save->setObjectName(QStringLiteral("save_png"));
     save->setAutoDefault(false);
     save->setGeometry(width - kMargin - 120, save_y, 120, 26);
-    connect(save, &QPushButton::clicked, this, &GraphView::choose_png);
+    connect(save, &QPushButton::clicked, this, [this] {
+        model_.save_graph_picture();
+        after_event_();
+    });
     setFixedSize(width, save_y + 26 + kMargin);
 }
 
@@ -114,15 +115,6 @@ bool GraphView::save_png(const QString& file) {
     const QPixmap picture = grab();
     if (save != nullptr) save->show();
     return picture.save(file, "PNG");
-}
-
-void GraphView::choose_png() {
-    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("画像を保存"), QString(),
-                                                QStringLiteral("PNG (*.png)"));
-    if (file.isEmpty()) return;
-    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".png");
-    if (!save_png(file))
-        QMessageBox::warning(this, QStringLiteral("Tevardin"), QStringLiteral("画像を保存できませんでした。\n") + file);
 }
 
 void GraphView::place_name_boxes() {

@@ -33,7 +33,7 @@ class GraphView : public QDialog {
     void sync();
 
     // Writes what the window shows (the lines, their names and dates) to `file` as PNG; false
-    // when it could not be written. Its button asks for the file first.
+    // when it could not be written. Its button asks the model, which asks for the file first.
     bool save_png(const QString& file);
 
   protected:
@@ -42,9 +42,9 @@ class GraphView : public QDialog {
 
   private:
     void place_name_boxes();
-    void choose_png();
 
     ui::MainWindow& model_;
+    std::function<void()> after_event_;
     ui::Window& window_;
     WindowBinder* binder_;
     GraphCanvas* canvas_;

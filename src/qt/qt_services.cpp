@@ -87,6 +87,10 @@ bool QtServices::print_page(const ui::PanePage& page) {
     return paint_pane_page(printer, page);
 }
 
+bool QtServices::write_graph_picture(const std::filesystem::path& file) {
+    return picture_writer_ && picture_writer_(QString::fromStdString(file.string()));
+}
+
 bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path& file) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

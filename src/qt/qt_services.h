@@ -30,6 +30,8 @@ class QtServices : public ui::Services {
     void set_refresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // The window that owns the dialogs (the main window once it is shown).
     void set_owner(QWidget* owner) { owner_ = owner; }
+    // What writes the graph window's picture to a file (the graph window, once built).
+    void set_picture_writer(std::function<bool(const QString&)> writer) { picture_writer_ = std::move(writer); }
 
     void message(const Text& text, const Text& title, ui::Icon icon) override;
     bool ask(const Text& title, const Text& text, ui::Icon icon, bool default_yes) override;
@@ -48,6 +50,7 @@ class QtServices : public ui::Services {
     std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) override;
     bool print_page(const ui::PanePage& page) override;
     bool write_pdf(const ui::PanePage& page, const std::filesystem::path& file) override;
+    bool write_graph_picture(const std::filesystem::path& file) override;
 
     // The help window, once opened (tests look at it).
     HelpWindow* help_window() const { return help_.get(); }
@@ -58,6 +61,7 @@ class QtServices : public ui::Services {
     std::filesystem::path dir_;
     ui::InstanceLock lock_;
     std::function<void()> refresh_;
+    std::function<bool(const QString&)> picture_writer_;
     QPointer<QWidget> owner_;
     std::unique_ptr<HelpWindow> help_;
 };

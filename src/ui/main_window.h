@@ -79,6 +79,7 @@ public:
     const GameViewState& game_view() const { return view_.state(); }
     const EntryBuffer& entry() const { return entry_.buffer(); }
     const GraphState& graph_state() const { return history_.graph_state(); }
+    void save_graph_picture() { history_.save_graph_picture(); }
     const PitcherViewState& pitcher_view() const { return pitchers_.state(); }
     const HomerunViewState& homerun_view() const { return homeruns_.state(); }
     bool homerun_season_list_shown() const { return homeruns_.season_list_shown(); }

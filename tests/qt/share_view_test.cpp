@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -154,22 +156,35 @@ class ShareViewTest : public QObject {
     void the_graph_window_saves_its_picture() {
         Session s;
         tev::qt::GraphView& graph = s.view->graph_view();
+        const std::filesystem::path file = s.dir.path() / "順位.png";
+        QString suggested;
         bool saved = false;
         tev::test::on_next_modal([&](QWidget* modal) {
             QVERIFY(modal == &graph);
-            QVERIFY(graph.findChild<QPushButton*>(QStringLiteral("save_png")) != nullptr);
-            const QString file = picture_file(s.dir, "tevardin-rank-graph-saved.png");
-            QVERIFY(graph.save_png(file));
-            const QImage picture(file);
+            // The button asks for the file in the save dialog, offering the graph's own name.
+            tev::test::on_next_modal([&](QWidget* dialog) {
+                auto* files = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(files != nullptr);
+                suggested = files->selectedFiles().value(0);
+                files->selectFile(QString::fromStdString(file.string()));
+                static_cast<QDialog*>(files)->accept();  // the dialog's own accept checks the name
+            });
+            QTest::mouseClick(graph.findChild<QPushButton*>(QStringLiteral("save_png")), Qt::LeftButton);
+            const QImage picture(QString::fromStdString(file.string()));
             QCOMPARE(picture.size(), graph.grab().size());
             // The lines are drawn: the picture is not one colour.
             QVERIFY(picture.pixelColor(0, 0) != picture.pixelColor(picture.width() / 2, picture.height() / 3) ||
                     picture.pixelColor(picture.width() / 3, picture.height() / 4) != picture.pixelColor(0, 0));
+            if (const QString kept = picture_file(s.dir, "tevardin-rank-graph-saved.png"); !kept.isEmpty())
+                QVERIFY(graph.save_png(kept));
             saved = true;
             graph.close();
         });
         s.view->binder().action("mnurank_make")->trigger();
         QVERIFY(saved);
+        QVERIFY2(suggested.endsWith(QStringLiteral("順位履歴_セ_1996.png")), qPrintable(suggested));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.view->binder().widget("Text1"))->text(),
+                 QStringLiteral("保存しました：") + QString::fromStdString(file.string()));
     }
 };
 

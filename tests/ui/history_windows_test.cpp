@@ -164,5 +164,21 @@ TEST_F(HistoryWindowsTest, AGameOutsideTheSeasonDaysIsNamedOnceARun) {
     EXPECT_EQ(window->season().history.pct[17][1], 6666);  // 2-1 on 5 April with the game filed
 }
 
+TEST_F(HistoryWindowsTest, TheGraphPictureIsSavedUnderTheGraphsNameAndTheStatusLineSaysWhere) {
+    ASSERT_TRUE(start());
+    click("mnurire2");
+    graph_click("Option1", 1);
+    services.save_files = {dir / "pct.png", dir / "rank.png"};
+    window->save_graph_picture();
+    EXPECT_EQ(text("Text1"), U"保存しました：" + from_utf8((dir / "pct.png").string()));
+    services.pdf_writable = false;  // the disk is full
+    window->save_graph_picture();
+    EXPECT_EQ(services.transcript,
+              (std::vector<std::string>{"SAVE AS: 画像を保存 [勝率履歴_パ_1996.png] -> pct.png", "PICTURE: pct.png",
+                                        "SAVE AS: 画像を保存 [勝率履歴_パ_1996.png] -> rank.png",
+                                        "PICTURE: rank.png -> failed",
+                                        "MSG: 画像を保存できませんでした。\\n" + (dir / "rank.png").string()}));
+}
+
 }  // namespace
 }  // namespace tev

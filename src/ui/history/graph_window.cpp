@@ -153,6 +153,20 @@ void HistoryPresenter::graph_HScroll1_Change() {
     draw_checked_clubs();
 }
 
+void HistoryPresenter::save_graph_picture() {
+    if (!graph_.visible) return;
+    const Text graph = graph_state_.mode == GraphMode::rank ? U"順位履歴" : U"勝率履歴";
+    const Text league = graph_state_.first_team == 1 ? U"セ" : U"パ";
+    const std::filesystem::path file = services_.choose_save_file(
+        U"画像を保存", {U"PNG (*.png)"}, to_utf8(graph + U"_" + league) + "_" + season().disp_year + ".png");
+    if (file.empty()) return;
+    if (!services_.write_graph_picture(file)) {
+        services_.message(U"画像を保存できませんでした。\r\n" + from_utf8(file.string()), U"Tevardin", Icon::exclamation);
+        return;
+    }
+    status(saved_status(file));
+}
+
 void HistoryPresenter::graph_Form_Unload() {
     graph_.visible = false;
     graph_.drawing.clear();

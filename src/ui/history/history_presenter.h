@@ -16,6 +16,8 @@ public:
     void bind() override;
 
     const GraphState& graph_state() const { return graph_state_; }
+    // 画像を保存 in the graph window: the picture as drawn, under a name the user chooses.
+    void save_graph_picture();
 
 private:
     bool windows_refused() const;

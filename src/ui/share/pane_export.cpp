@@ -78,6 +78,4 @@ Text page_heading(const std::string& year, const std::optional<AsOfDate>& as_of)
     return from_utf8(year) + U"年　" + day;
 }
 
-Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(file.string()); }
-
 }  // namespace tev::ui

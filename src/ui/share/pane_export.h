@@ -56,7 +56,5 @@ std::string suggested_file_name(const ShownPane& pane, const std::string& year, 
 // ("2026年　6月15日現在"), or "現在" for a pane of every game stored.
 Text page_heading(const std::string& year, const std::optional<AsOfDate>& as_of);
 
-// The status line after a file was saved: where it went.
-Text saved_status(const std::filesystem::path& file);
 
 }  // namespace tev::ui

@@ -127,4 +127,9 @@ bool ScriptedServices::write_pdf(const PanePage& page, const std::filesystem::pa
     return pdf_writable;
 }
 
+bool ScriptedServices::write_graph_picture(const std::filesystem::path& file) {
+    record("PICTURE: " + file.filename().string() + (pdf_writable ? "" : " -> failed"));
+    return pdf_writable;
+}
+
 }  // namespace tev::ui

@@ -39,7 +39,7 @@ public:
     // Files for the coming open dialogs, in order; an empty queue cancels the dialog.
     std::deque<std::filesystem::path> open_files;
     bool printer_ready = true;  // false: every print is cancelled
-    bool pdf_writable = true;   // false: every PDF fails to be written
+    bool pdf_writable = true;   // false: every PDF and picture fails to be written
 
     ScreenMetrics screen_metrics;
     DateTime clock;
@@ -71,6 +71,7 @@ public:
     std::filesystem::path choose_open_file(const Text& title, const std::vector<Text>& filters) override;
     bool print_page(const PanePage& page) override;
     bool write_pdf(const PanePage& page, const std::filesystem::path& file) override;
+    bool write_graph_picture(const std::filesystem::path& file) override;
 
     // Called with each transcript line as it is recorded (the driver prints it at once).
     std::function<void(const std::string&)> on_line;

@@ -14,6 +14,8 @@ Text two_digits(int n) {
 
 }  // namespace
 
+Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(file.string()); }
+
 Text short_date_text(const DateTime& t) {
     return plain_num(t.year) + U"/" + two_digits(t.month) + U"/" + two_digits(t.day);
 }

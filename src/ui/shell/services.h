@@ -94,7 +94,14 @@ public:
 
     // Writes `page` as a PDF file `file`; false when the file could not be written.
     virtual bool write_pdf(const PanePage& page, const std::filesystem::path& file) = 0;
+
+    // Writes the graph window as it is drawn now as a PNG picture `file`; false when the file
+    // could not be written.
+    virtual bool write_graph_picture(const std::filesystem::path& file) = 0;
 };
+
+// The status line after a file was saved: where it went.
+Text saved_status(const std::filesystem::path& file);
 
 // The short date and time texts of the clock labels ("1996/04/05", "13:05:09").
 Text short_date_text(const DateTime& t);
