@@ -1,14 +1,11 @@
 #include "core/text/data_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <optional>
 
+#include "core/platform/os_files.h"
 #include "core/text/cp932.h"
 #include "core/text/file_seam.h"
 #include "core/text/fixed_width.h"
@@ -95,32 +92,12 @@ Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name
     if (fs::is_directory(path, ec)) return Error{ErrorKind::damaged, name, 0, "同じ名前のフォルダがあります"};
     if (const int fault = at_file_point(FilePoint::before_open_read, path); fault != 0)
         return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(fault) + "）"};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int why = errno;
-        if (why == ENOENT) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
-        return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(why) + "）"};
-    }
-    // One read of the size the file has, then on until the end in case it grew meanwhile. The
-    // byte of room past the size lets the read that finds the end see it without the buffer
-    // being doubled first (a copy of the whole file into fresh pages).
-    struct stat info {};
     std::string content;
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t used = 0;
-    while (true) {
-        if (used == content.size()) content.resize(std::max<std::size_t>(4096, content.size() * 2));
-        const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
-        }
-        if (n == 0) break;
-        used += static_cast<std::size_t>(n);
+    if (const auto failure = os::read_whole_file(path, content)) {
+        if (failure->step == os::ReadFailure::Step::read) return Error{ErrorKind::damaged, name, 0, "ファイルを読めません"};
+        if (failure->why == ENOENT) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
+        return Error{ErrorKind::damaged, name, 0, "ファイルを開けません（" + read_failure_reason(failure->why) + "）"};
     }
-    ::close(fd);
-    content.resize(used);
     return content;
 }
 
@@ -273,23 +250,12 @@ bool seam_allows(FilePoint point, const fs::path& path) {
     return true;
 }
 
-// Closes `fd` keeping the errno of the failure that made the caller give up.
-bool close_failed(int fd) {
-    const int saved = errno;
-    ::close(fd);
-    errno = saved;
-    return false;
-}
-
-// Writes bytes [from, to) of `bytes` to `fd`; false (errno set) when a write fails.
-bool write_range(int fd, const fs::path& path, const std::string& bytes, std::size_t from, std::size_t to) {
+// Writes bytes [from, to) of `bytes` to `file`; false (errno set) when a write fails.
+bool write_range(os::OutputFile& file, const fs::path& path, const std::string& bytes, std::size_t from, std::size_t to) {
     while (from < to) {
         if (!seam_allows(FilePoint::before_write, path)) return false;
-        const ssize_t n = ::write(fd, bytes.data() + from, to - from);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        const long long n = file.write_some(bytes.data() + from, to - from);
+        if (n < 0) return false;
         from += static_cast<std::size_t>(n);
     }
     return true;
@@ -299,27 +265,24 @@ bool write_range(int fd, const fs::path& path, const std::string& bytes, std::si
 // in two halves so that a test can stop the program in the middle of a file.
 bool write_and_sync(const fs::path& path, const std::string& bytes) {
     if (!seam_allows(FilePoint::before_open_write, path)) return false;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    os::OutputFile file(path);
+    if (!file.is_open()) return false;
     const std::size_t half = bytes.size() / 2;
-    if (!write_range(fd, path, bytes, 0, half)) return close_failed(fd);
+    if (!write_range(file, path, bytes, 0, half)) return false;
     at_file_point(FilePoint::half_written, path);
-    if (!write_range(fd, path, bytes, half, bytes.size())) return close_failed(fd);
+    if (!write_range(file, path, bytes, half, bytes.size())) return false;
     at_file_point(FilePoint::flushed, path);
     if (recording_file_steps()) record_file_step({FileStep::Kind::write, path, {}, bytes});
-    if (::fsync(fd) != 0) return close_failed(fd);
+    if (!file.flush_to_disk()) return false;
     record_file_step({FileStep::Kind::sync, path, {}, {}});
     at_file_point(FilePoint::synced, path);
-    return ::close(fd) == 0;
+    return file.close();
 }
 
 // Puts the folder's entries (renames, removals) on the disk; false (errno set) when it fails.
 bool sync_directory(const fs::path& dir) {
     const fs::path folder = dir.empty() ? fs::path(".") : dir;
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    if (::fsync(fd) != 0) return close_failed(fd);
-    ::close(fd);
+    if (!os::sync_folder(folder)) return false;
     record_file_step({FileStep::Kind::sync_folder, folder, {}, {}});
     at_file_point(FilePoint::folder_synced, folder);
     return true;
@@ -327,7 +290,7 @@ bool sync_directory(const fs::path& dir) {
 
 bool rename_over(const fs::path& from, const fs::path& to) {
     if (!seam_allows(FilePoint::before_rename, to)) return false;
-    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    if (!os::replace_file(from, to)) return false;
     record_file_step({FileStep::Kind::rename, from, to, {}});
     at_file_point(FilePoint::renamed, to);
     return true;
@@ -377,7 +340,7 @@ Status remove_files_durably(const fs::path& dir, const std::vector<std::string>&
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
         removed_any = true;
-        if (!seam_allows(FilePoint::before_remove, path) || ::unlink(path.c_str()) != 0) {
+        if (!seam_allows(FilePoint::before_remove, path) || !os::remove_file(path)) {
             if (!first_failure) first_failure = Error{ErrorKind::write_failed, name, 0, system_reason()};
             continue;
         }

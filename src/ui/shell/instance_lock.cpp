@@ -1,12 +1,6 @@
 #include "ui/shell/instance_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-
+#include "core/platform/os_lock.h"
 #include "core/text/error.h"
 #include "core/text/file_seam.h"
 #include <functional>
@@ -14,24 +8,10 @@
 
 namespace tev::ui {
 
-namespace {
-
-std::filesystem::path lock_folder() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0')
-        return std::filesystem::path(runtime) / "tevardin";
-    return std::filesystem::temp_directory_path() / ("tevardin-" + std::to_string(::getuid()));
-}
-
-}  // namespace
-
-InstanceLock::~InstanceLock() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
 bool InstanceLock::acquire(const std::filesystem::path& data_dir) {
     std::error_code ec;
     const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(data_dir, ec), ec);
-    const auto folder = lock_folder();
+    const auto folder = os::user_lock_folder();
     if (const int fault = at_file_point(FilePoint::before_make_folder, folder); fault != 0) {
         ec = std::error_code(fault, std::generic_category());
     } else {
@@ -43,12 +23,11 @@ bool InstanceLock::acquire(const std::filesystem::path& data_dir) {
     }
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
     const auto name = std::to_string(std::hash<std::string>{}(canonical.string())) + ".lock";
-    fd_ = ::open((folder / name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) {
-        unavailable_ = (folder / name).string() + ": " + write_failure_reason(errno);
+    if (const int why = file_.open(folder / name); why != 0) {
+        unavailable_ = (folder / name).string() + ": " + write_failure_reason(why);
         return true;
     }
-    return ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    return file_.try_lock();
 }
 
 Text lock_unavailable_text(const std::string& reason) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/platform/os_lock.h"
 #include "core/text/text.h"
 
 namespace tev::ui {
@@ -13,7 +14,6 @@ namespace tev::ui {
 class InstanceLock {
 public:
     InstanceLock() = default;
-    ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
@@ -26,7 +26,7 @@ public:
     const std::string& unavailable_reason() const { return unavailable_; }
 
 private:
-    int fd_ = -1;
+    os::LockFile file_;
     std::string unavailable_;
 };
 
