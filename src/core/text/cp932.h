@@ -1,6 +1,6 @@
 // Code page 932 (Shift_JIS as Japanese Windows writes it), the encoding of every data file, so
-// that season files stay exchangeable with other installations. Conversion goes through the C
-// library's iconv.
+// that season files stay exchangeable with other installations. The tables are the C library's
+// iconv ("CP932"), generated once (tools/cp932_table) and the same on every platform.
 #pragma once
 
 #include <optional>
