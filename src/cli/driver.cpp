@@ -8,12 +8,14 @@
 #include <ostream>
 #include <regex>
 
+#include "core/platform/os_process.h"
 #include "core/text/fixed_width.h"
 #include "ui/main_window.h"
 #include "ui/shell/instance_lock.h"
 #include "ui/shell/scripted_services.h"
 #include "ui/shell/user_data_folder.h"
 #include "ui/share/pane_export.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::cli {
 
@@ -70,22 +72,22 @@ Options parse_options(const std::vector<std::string>& args) {
             return args[++i];
         };
         if (a == "--dir") {
-            o.dir = value();
+            o.dir = utf8_path(value());
         } else if (a == "--make-dir") {
             o.make_dir = true;
         } else if (a == "--export") {
             const std::string name = value();
-            o.exports.emplace_back(name, std::filesystem::path(value()));
+            o.exports.emplace_back(name, utf8_path(value()));
         } else if (a == "--date") {
             o.date = parse_date(value());
         } else if (a == "--save-as") {
-            o.save_files.emplace_back(value());
+            o.save_files.emplace_back(utf8_path(value()));
         } else if (a == "--import") {
             // The import menu with its open dialog answered; the file is the user's, from here.
-            o.open_files.push_back(std::filesystem::absolute(value()));
+            o.open_files.push_back(std::filesystem::absolute(utf8_path(value())));
             o.events.push_back("mnuimport_games");
         } else if (a == "--export-games") {
-            o.save_files.push_back(std::filesystem::absolute(value()));
+            o.save_files.push_back(std::filesystem::absolute(utf8_path(value())));
             o.events.push_back("mnuexport_games");
         } else if (a == "--screen") {
             o.screen = parse_screen(value());
@@ -109,15 +111,12 @@ Options parse_options(const std::vector<std::string>& args) {
 
 // The shipped data beside the installed program (or where TEVARDIN_SHIPPED_DATA says).
 std::filesystem::path shipped_data() {
-    std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA"));
+    return ui::shipped_data_folder(os::program_file(), std::getenv("TEVARDIN_SHIPPED_DATA"));
 }
 
 ui::DateTime local_now() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm tm{};
-    localtime_r(&t, &tm);
+    const std::tm tm = os::local_time(t);
     return ui::DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
@@ -307,9 +306,9 @@ std::vector<std::string> default_shows(ui::MainWindow& program) {
 // (one field per line when its report has no columns); false (after saying why) when it cannot.
 bool export_pane(ui::MainWindow& program, const std::string& name, const std::filesystem::path& file,
                  std::ostream& err) {
-    const std::string ext = file.extension().string();
+    const std::string ext = utf8_string(file.extension());
     if (ext != ".csv" && ext != ".txt")
-        throw UsageError{"--export " + name + " " + file.string() + ": the file must end in .csv or .txt"};
+        throw UsageError{"--export " + name + " " + utf8_string(file) + ": the file must end in .csv or .txt"};
     const std::optional<ui::ShownPane> pane = ui::list_pane(program, name);
     if (!pane) {
         err << "tevardin-cli: " << name << " is not a list pane on display\n";
@@ -319,7 +318,7 @@ bool export_pane(ui::MainWindow& program, const std::string& name, const std::fi
     stream << (ext == ".txt" ? ui::pane_text(*pane) : ui::pane_csv(*pane));
     stream.close();
     if (!stream) {
-        err << "tevardin-cli: " << file.string() << " cannot be written\n";
+        err << "tevardin-cli: " << utf8_string(file) << " cannot be written\n";
         return false;
     }
     return true;

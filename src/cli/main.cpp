@@ -1,8 +1,9 @@
 #include <iostream>
 
+#include "core/platform/os_process.h"
 #include "driver.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return tev::cli::run_driver(args, std::cout, std::cerr);
+    tev::os::use_utf8_console();
+    return tev::cli::run_driver(tev::os::utf8_arguments(argc, argv), std::cout, std::cerr);
 }

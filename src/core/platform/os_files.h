@@ -48,6 +48,10 @@ bool sync_folder(const std::filesystem::path& folder);
 // Renames `from` to `to`, replacing `to` in one step when it exists.
 bool replace_file(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// The name under which `folder` stores the file that answers to `name` (which differs from
+// `name` in case where the file system ignores case), or nothing when there is none.
+std::optional<std::string> stored_name(const std::filesystem::path& folder, const std::string& name);
+
 // Removes the file `path`.
 bool remove_file(const std::filesystem::path& path);
 

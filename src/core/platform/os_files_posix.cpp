@@ -86,6 +86,12 @@ bool replace_file(const std::filesystem::path& from, const std::filesystem::path
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
+std::optional<std::string> stored_name(const std::filesystem::path& folder, const std::string& name) {
+    std::error_code ec;
+    if (!std::filesystem::exists(folder / name, ec)) return std::nullopt;
+    return name;  // the file systems here tell case apart: the name answers only to itself
+}
+
 bool remove_file(const std::filesystem::path& path) { return ::unlink(path.c_str()) == 0; }
 
 }  // namespace tev::os

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/platform/last_error.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::os {
 
@@ -21,6 +22,15 @@ void close_keeping_errno(HANDLE handle) {
     const int saved = errno;
     ::CloseHandle(handle);
     errno = saved;
+}
+
+// The errno value of the last error on `path`: Windows refuses a folder in the way of a file as
+// access denied, which POSIX names as a folder.
+int errno_for(const std::filesystem::path& path) {
+    const int why = errno_of_last_error();
+    std::error_code ec;
+    if (why == EACCES && std::filesystem::is_directory(path, ec)) return EISDIR;
+    return why;
 }
 
 // A file of the data folder as another program may have it open too (an editor, a viewer).
@@ -58,7 +68,7 @@ std::optional<ReadFailure> read_whole_file(const std::filesystem::path& path, st
 OutputFile::OutputFile(const std::filesystem::path& path) {
     const HANDLE file = open_file(path, GENERIC_WRITE, CREATE_ALWAYS);
     if (file == INVALID_HANDLE_VALUE) {
-        errno = errno_of_last_error();
+        errno = errno_for(path);
         return;
     }
     handle_ = static_cast<long long>(reinterpret_cast<std::intptr_t>(file));
@@ -98,8 +108,16 @@ bool sync_folder(const std::filesystem::path&) {
 
 bool replace_file(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    errno = errno_of_last_error();
+    errno = errno_for(to);
     return false;
+}
+
+std::optional<std::string> stored_name(const std::filesystem::path& folder, const std::string& name) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((folder / utf8_path(name)).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    ::FindClose(search);
+    return utf8_string(std::filesystem::path(found.cFileName));
 }
 
 bool remove_file(const std::filesystem::path& path) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/text/data_file.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev {
 
@@ -93,7 +94,7 @@ Status begin_save(const fs::path& dir, const std::string& year, SaveKind kind) {
     // The marker is the save's first write and a file the user never meets: what failed is the
     // folder, so the message names it.
     Error error = written.error();
-    error.file = dir.string();
+    error.file = utf8_string(dir);
     return error;
 }
 
@@ -134,7 +135,7 @@ std::vector<PendingSave> pending_saves(const fs::path& dir) {
     std::vector<PendingSave> found;
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = utf8_string(entry.path().filename());
         if (name.size() != kPrefix.size() + 4 + kSuffix.size()) continue;
         if (name.rfind(kPrefix, 0) != 0 || name.substr(name.size() - kSuffix.size()) != kSuffix) continue;
         const std::string year = name.substr(kPrefix.size(), 4);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/platform/os_files.h"
+#include "core/platform/utf8_path.h"
 #include "core/text/cp932.h"
 #include "core/text/file_seam.h"
 #include "core/text/fixed_width.h"
@@ -71,8 +72,7 @@ Result<ItemLine> parse_items(TextView line) {
 }
 
 std::string name_on_disk(const fs::path& dir, const std::string& name) {
-    std::error_code ec;
-    if (fs::exists(dir / name, ec)) return name;
+    if (auto stored = os::stored_name(dir, name)) return *stored;
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos) return name;
     for (const bool upper : {false, true}) {
@@ -80,13 +80,14 @@ std::string name_on_disk(const fs::path& dir, const std::string& name) {
         for (std::size_t i = dot + 1; i < other.size(); ++i)
             other[i] = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(other[i]))
                                                : std::tolower(static_cast<unsigned char>(other[i])));
-        if (other != name && fs::exists(dir / other, ec)) return other;
+        if (other == name) continue;
+        if (auto stored = os::stored_name(dir, other)) return *stored;
     }
     return name;
 }
 
 Result<std::string> read_file_bytes(const fs::path& dir, const std::string& name) {
-    const fs::path path = dir / name_on_disk(dir, name);
+    const fs::path path = dir / utf8_path(name_on_disk(dir, name));
     std::error_code ec;
     if (!fs::exists(path, ec)) return Error{ErrorKind::missing, name, 0, "ファイルがありません"};
     if (fs::is_directory(path, ec)) return Error{ErrorKind::damaged, name, 0, "同じ名前のフォルダがあります"};
@@ -301,7 +302,7 @@ bool rename_over(const fs::path& from, const fs::path& to) {
 Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile>& files) {
     std::vector<fs::path> written;
     for (const PendingFile& file : files) {
-        const fs::path temp = dir / (file.name + ".tmp");
+        const fs::path temp = dir / utf8_path(file.name + ".tmp");
         if (!write_and_sync(temp, file.bytes)) {
             Error error{ErrorKind::write_failed, file.name, 0, system_reason()};
             std::error_code ec;
@@ -314,13 +315,13 @@ Status write_files_atomically(const fs::path& dir, const std::vector<PendingFile
     // A folder in a file's place would stop the renames half-way: refuse before the first one.
     for (const PendingFile& file : files) {
         std::error_code ec;
-        if (fs::is_directory(dir / file.name, ec)) {
+        if (fs::is_directory(dir / utf8_path(file.name), ec)) {
             for (const fs::path& done : written) fs::remove(done, ec);
             return Error{ErrorKind::write_failed, file.name, 0, write_failure_reason(EISDIR)};
         }
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!rename_over(written[i], dir / files[i].name)) {
+        if (!rename_over(written[i], dir / utf8_path(files[i].name))) {
             Error error{ErrorKind::write_failed, files[i].name, 0, system_reason()};
             std::error_code ec;
             for (std::size_t k = i; k < written.size(); ++k) fs::remove(written[k], ec);
@@ -336,7 +337,7 @@ Status remove_files_durably(const fs::path& dir, const std::vector<std::string>&
     std::optional<Error> first_failure;
     bool removed_any = false;
     for (const std::string& name : names) {
-        const fs::path path = dir / name;
+        const fs::path path = dir / utf8_path(name);
         std::error_code ec;
         if (!fs::exists(path, ec)) continue;
         removed_any = true;

@@ -14,6 +14,7 @@
 #include "core/store/save_journal.h"
 #include "core/store/season_files.h"
 #include "core/years/year_files.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev {
 
@@ -103,7 +104,7 @@ int remove_stray_temporaries(const fs::path& dir) {
     std::error_code ec;
     std::vector<fs::path> strays;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = utf8_string(entry.path().filename());
         if (name.size() > 4 && name.substr(name.size() - 4) == ".tmp" && own_file_name(name.substr(0, name.size() - 4)))
             strays.push_back(entry.path());
     }

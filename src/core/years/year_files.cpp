@@ -10,6 +10,7 @@
 #include "core/store/interleague_file.h"
 #include "core/text/data_file.h"
 #include "core/text/fixed_width.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev {
 
@@ -71,7 +72,7 @@ std::vector<std::string> year_files_present(const fs::path& dir, const std::stri
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
         if (!entry.is_regular_file(ec)) continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = utf8_string(entry.path().filename());
         if (std::any_of(own.begin(), own.end(),
                         [&](const std::string& o) { return is_own_file(name, o); }))
             present.push_back(name);

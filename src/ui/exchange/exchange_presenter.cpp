@@ -8,6 +8,7 @@
 #include "core/exchange/import_summary.h"
 #include "core/text/data_file.h"
 #include "core/text/fixed_width.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::ui {
 
@@ -34,11 +35,11 @@ std::optional<std::string> ExchangePresenter::read_table(const std::filesystem::
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec || std::filesystem::is_directory(file, ec)) {
-        services_.message(U"ファイルを読めません。\r\n" + from_utf8(file.filename().string()), kImportTitle, Icon::exclamation);
+        services_.message(U"ファイルを読めません。\r\n" + from_utf8(utf8_string(file.filename())), kImportTitle, Icon::exclamation);
         return std::nullopt;
     }
     if (size > kLargestTable) {
-        services_.message(U"試合結果の表としては大きすぎるファイルです（16MBまで）。\r\n" + from_utf8(file.filename().string()),
+        services_.message(U"試合結果の表としては大きすぎるファイルです（16MBまで）。\r\n" + from_utf8(utf8_string(file.filename())),
                           kImportTitle, Icon::exclamation);
         return std::nullopt;
     }
@@ -46,7 +47,7 @@ std::optional<std::string> ExchangePresenter::read_table(const std::filesystem::
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (!in && !in.eof()) {
-        services_.message(U"ファイルを読めません。\r\n" + from_utf8(file.filename().string()), kImportTitle, Icon::exclamation);
+        services_.message(U"ファイルを読めません。\r\n" + from_utf8(utf8_string(file.filename())), kImportTitle, Icon::exclamation);
         return std::nullopt;
     }
     return bytes.str();
@@ -91,14 +92,14 @@ void ExchangePresenter::mnuimport_games_Click() {
     if (!bytes) return;
     status(U"試合結果を読んでいます。");
     pump();
-    const auto plan = plan_import(*bytes, file.filename().string(), season());
+    const auto plan = plan_import(*bytes, utf8_string(file.filename()), season());
     if (!plan) {
         status(Text());
         services_.message(U"試合結果を取り込めません。\r\n\r\n" + from_utf8(plan.error().describe()), kImportTitle,
                           Icon::exclamation);
         return;
     }
-    panes_.show_list4_report(import_summary_pane(*plan, file.filename().string()), PaneReport::none);
+    panes_.show_list4_report(import_summary_pane(*plan, utf8_string(file.filename())), PaneReport::none);
     pump();  // the summary stands in the window behind the question
     bool replace_differing = false;
     if (!agreed(*plan, replace_differing)) {
@@ -115,14 +116,14 @@ void ExchangePresenter::mnuexport_games_Click() {
         services_.choose_save_file(kExportTitle, {U"CSV (*.csv)"}, "試合結果_" + season().disp_year + ".csv");
     if (chosen.empty()) return;
     const std::filesystem::path target = in_data_folder(chosen);
-    const Status written = write_files_atomically(target.parent_path(), {{target.filename().string(), games_csv(season())}});
+    const Status written = write_files_atomically(target.parent_path(), {{utf8_string(target.filename()), games_csv(season())}});
     if (!written) {
-        services_.message(U"ファイルを保存できませんでした。\r\n" + from_utf8(chosen.string()) + U"\r\n\r\n" +
+        services_.message(U"ファイルを保存できませんでした。\r\n" + from_utf8(utf8_string(chosen)) + U"\r\n\r\n" +
                               from_utf8(written.error().describe()),
                           U"Tevardin", Icon::exclamation);
         return;
     }
-    status(U"試合結果を書き出しました：" + plain_num(exported_game_count(season())) + U"試合　" + from_utf8(target.string()));
+    status(U"試合結果を書き出しました：" + plain_num(exported_game_count(season())) + U"試合　" + from_utf8(utf8_string(target)));
 }
 
 }  // namespace tev::ui

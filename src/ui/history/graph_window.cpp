@@ -5,6 +5,7 @@
 
 #include "core/history/history_graph.h"
 #include "ui/history/history_presenter.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::ui {
 
@@ -161,7 +162,7 @@ void HistoryPresenter::save_graph_picture() {
         U"画像を保存", {U"PNG (*.png)"}, to_utf8(graph + U"_" + league) + "_" + season().disp_year + ".png");
     if (file.empty()) return;
     if (!services_.write_graph_picture(file)) {
-        services_.message(U"画像を保存できませんでした。\r\n" + from_utf8(file.string()), U"Tevardin", Icon::exclamation);
+        services_.message(U"画像を保存できませんでした。\r\n" + from_utf8(utf8_string(file)), U"Tevardin", Icon::exclamation);
         return;
     }
     status(saved_status(file));

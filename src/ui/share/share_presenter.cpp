@@ -3,6 +3,7 @@
 #include "core/text/data_file.h"
 #include "ui/share/share_presenter.h"
 #include "ui/share/pane_export.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::ui {
 
@@ -11,7 +12,7 @@ namespace {
 const char* const kShareMenus[] = {"mnuSavePane", "mnuPrintPane", "mnuPdfPane"};
 
 bool has_extension(const std::filesystem::path& file, const char* extension) {
-    std::string ext = file.extension().string();
+    std::string ext = utf8_string(file.extension());
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext == extension;
 }
@@ -32,7 +33,7 @@ void SharePresenter::refresh_share_menus() {
 }
 
 void SharePresenter::tell_not_saved(const Text& what, const std::filesystem::path& file, const std::string& why) {
-    Text text = what + U"\r\n" + from_utf8(file.string());
+    Text text = what + U"\r\n" + from_utf8(utf8_string(file));
     if (!why.empty()) text += U"\r\n\r\n" + from_utf8(why);
     services_.message(text, U"Tevardin", Icon::exclamation);
 }
@@ -48,7 +49,7 @@ void SharePresenter::mnuSavePane_Click() {
     // A name without a folder (the driver's) is in the data folder.
     const std::filesystem::path target = file.is_absolute() ? file : document_.dir() / file;
     const std::filesystem::path folder = target.parent_path();
-    const Status written = write_files_atomically(folder, {{target.filename().string(), bytes}});
+    const Status written = write_files_atomically(folder, {{utf8_string(target.filename()), bytes}});
     if (!written.ok()) return tell_not_saved(U"ファイルを保存できませんでした。", file, written.error().describe());
     status(saved_status(target));
 }

@@ -1,4 +1,5 @@
 #include "ui/shell/file_patterns.h"
+#include "core/platform/utf8_path.h"
 
 #include <cctype>
 
@@ -32,7 +33,7 @@ int delete_matching_files(const std::filesystem::path& dir, const std::string& p
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
         if (!entry.is_regular_file(ec)) continue;
-        if (!matches_pattern(entry.path().filename().string(), pattern)) continue;
+        if (!matches_pattern(utf8_string(entry.path().filename()), pattern)) continue;
         if (std::filesystem::remove(entry.path(), ec)) ++deleted;
     }
     return deleted;

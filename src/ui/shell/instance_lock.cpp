@@ -3,6 +3,7 @@
 #include "core/platform/os_lock.h"
 #include "core/text/error.h"
 #include "core/text/file_seam.h"
+#include "core/platform/utf8_path.h"
 #include <functional>
 #include <string>
 
@@ -18,13 +19,13 @@ bool InstanceLock::acquire(const std::filesystem::path& data_dir) {
         std::filesystem::create_directories(folder, ec);
     }
     if (ec) {
-        unavailable_ = folder.string() + ": " + write_failure_reason(ec.value());
+        unavailable_ = utf8_string(folder) + ": " + write_failure_reason(ec.value());
         return true;
     }
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
-    const auto name = std::to_string(std::hash<std::string>{}(canonical.string())) + ".lock";
+    const auto name = std::to_string(std::hash<std::string>{}(utf8_string(canonical))) + ".lock";
     if (const int why = file_.open(folder / name); why != 0) {
-        unavailable_ = (folder / name).string() + ": " + write_failure_reason(why);
+        unavailable_ = utf8_string(folder / name) + ": " + write_failure_reason(why);
         return true;
     }
     return file_.try_lock();

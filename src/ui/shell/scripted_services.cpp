@@ -2,6 +2,7 @@
 
 #include "core/text/fixed_width.h"
 #include "ui/shell/file_patterns.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::ui {
 
@@ -63,7 +64,7 @@ void ScriptedServices::process_events(const Text& status) { statuses.push_back(s
 void ScriptedServices::open_help(const std::filesystem::path& file, const std::string& anchor) {
     help_opened.push_back(file);
     help_sections.push_back(anchor);
-    record("HELP: " + file.filename().string() + (anchor.empty() ? std::string() : "#" + anchor));
+    record("HELP: " + utf8_string(file.filename()) + (anchor.empty() ? std::string() : "#" + anchor));
 }
 
 void ScriptedServices::delete_files(const std::filesystem::path& dir, const std::string& pattern) {
@@ -91,7 +92,7 @@ std::filesystem::path next_file(std::deque<std::filesystem::path>& queue, std::s
         file = queue.front();
         queue.pop_front();
     }
-    line = std::string(what) + ": " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : file.filename().string());
+    line = std::string(what) + ": " + one_line(title) + " -> " + (file.empty() ? std::string("Cancel") : utf8_string(file.filename()));
     return file;
 }
 
@@ -121,14 +122,14 @@ bool ScriptedServices::print_page(const PanePage& page) {
 }
 
 bool ScriptedServices::write_pdf(const PanePage& page, const std::filesystem::path& file) {
-    record("PDF: " + file.filename().string() + " (" + std::to_string(page.lines.size()) + " lines)" +
+    record("PDF: " + utf8_string(file.filename()) + " (" + std::to_string(page.lines.size()) + " lines)" +
            (pdf_writable ? "" : " -> failed"));
     if (pdf_writable) pdfs.push_back(page);
     return pdf_writable;
 }
 
 bool ScriptedServices::write_graph_picture(const std::filesystem::path& file) {
-    record("PICTURE: " + file.filename().string() + (pdf_writable ? "" : " -> failed"));
+    record("PICTURE: " + utf8_string(file.filename()) + (pdf_writable ? "" : " -> failed"));
     return pdf_writable;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/shell/services.h"
 
 #include "core/text/fixed_width.h"
+#include "core/platform/utf8_path.h"
 
 namespace tev::ui {
 
@@ -14,7 +15,7 @@ Text two_digits(int n) {
 
 }  // namespace
 
-Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(file.string()); }
+Text saved_status(const std::filesystem::path& file) { return U"保存しました：" + from_utf8(utf8_string(file)); }
 
 Text short_date_text(const DateTime& t) {
     return plain_num(t.year) + U"/" + two_digits(t.month) + U"/" + two_digits(t.day);

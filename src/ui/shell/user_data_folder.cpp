@@ -1,4 +1,5 @@
 #include "ui/shell/user_data_folder.h"
+#include "core/platform/utf8_path.h"
 
 #include <system_error>
 
@@ -13,7 +14,7 @@ bool is_absolute_folder_name(const char* value) {
 }
 
 Error folder_error(const fs::path& where, const std::error_code& ec, const char* what) {
-    return make_error(ErrorKind::write_failed, where.string(), 0,
+    return make_error(ErrorKind::write_failed, utf8_string(where), 0,
                       std::string(what) + ": " + write_failure_reason(ec.value()));
 }
 
@@ -39,7 +40,9 @@ Status seed_user_data(const fs::path& shipped, const fs::path& target) {
     for (const fs::directory_entry& entry : fs::directory_iterator(shipped, ec)) {
         if (!entry.is_regular_file(ec)) continue;
         const fs::path destination = target / entry.path().filename();
-        // skip_existing keeps the user's own file, never a copy over it.
+        // The user's own file stays; a copy never goes over it. (Asked first: some standard
+        // libraries report a skipped file as a failure.)
+        if (fs::exists(destination, ec)) continue;
         fs::copy_file(entry.path(), destination, fs::copy_options::skip_existing, ec);
         if (ec) return folder_error(destination, ec, "データファイルを複写できません");
     }
