@@ -52,10 +52,12 @@
 #include <sstream>
 
 #include "core/homeruns/homerun_file.h"
+#include "core/platform/utf8_path.h"
 #include "core/store/club_file.h"
 #include "core/settings/settings.h"
 #include "core/text/cp932.h"
 #include "driver.h"
+#include "support/environment.h"
 #include "ui/main_window.h"
 #include "ui/shell/scripted_services.h"
 #include "season_gen.h"
@@ -164,7 +166,7 @@ std::string file_lines(const fs::path& dir, const std::string& name, int from, i
 // The folder's files with their line counts, then the settings file as it is.
 std::string folder_listing(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(utf8_string(entry.path().filename()));
     std::sort(names.begin(), names.end());
     std::ostringstream out;
     out << "### files\n";
@@ -314,16 +316,20 @@ std::string exported_file(const fs::path& dir, const std::string& name) {
 // The driver's arguments of a run, "@NAME" naming the file NAME in the data folder.
 std::vector<std::string> run_args(const std::vector<std::string>& words, const fs::path& dir) {
     std::vector<std::string> args;
-    for (const std::string& w : words) args.push_back(w.size() > 1 && w[0] == '@' ? (dir / w.substr(1)).string() : w);
+    for (const std::string& w : words) args.push_back(w.size() > 1 && w[0] == '@' ? utf8_string(dir / w.substr(1)) : w);
     return args;
 }
 
 // The output with the temporary data folder's path written as "<DIR>", so that a status line
-// that says where a file was saved reads the same in every run.
+// that says where a file was saved reads the same in every run, and on every platform: the
+// separators of the rest of such a path are written "/".
 std::string with_folder_named(std::string output, const fs::path& dir) {
-    const std::string path = dir.string();
-    for (std::size_t at = output.find(path); at != std::string::npos; at = output.find(path, at))
+    const std::string path = utf8_string(dir);
+    for (std::size_t at = output.find(path); at != std::string::npos; at = output.find(path, at)) {
         output.replace(at, path.size(), "<DIR>");
+        for (std::size_t i = at + 5; i < output.size() && output[i] != '\n' && output[i] != ' '; ++i)
+            if (output[i] == '\\') output[i] = '/';
+    }
     return output;
 }
 
@@ -337,7 +343,7 @@ class GoldenSession : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
     // --make-dir copies from the shipped data of the source tree.
-    ::setenv("TEVARDIN_SHIPPED_DATA", TEVARDIN_SHIPPED_DATA, 1);
+    test::set_environment("TEVARDIN_SHIPPED_DATA", TEVARDIN_SHIPPED_DATA);
     const fs::path file = kGoldenDir / GetParam();
     const Session session = read_session(file);
     test::TempDir dir;
@@ -349,7 +355,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
             EXPECT_EQ(status, 0) << "run " << run << ": " << err.str();
             out << "### run " << run + 1 << "\n";
         }
-        std::vector<std::string> args = {"--dir", dir.path().string(), "--date", p.date};
+        std::vector<std::string> args = {"--dir", utf8_string(dir.path()), "--date", p.date};
         const std::vector<std::string> words = run_args(p.runs[run], dir.path());
         args.insert(args.end(), words.begin(), words.end());
         std::ostringstream run_out;
@@ -371,7 +377,7 @@ TEST_P(GoldenSession, PrintsWhatTheFileExpects) {
 std::vector<std::string> golden_files() {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(kGoldenDir))
-        if (entry.path().extension() == ".golden") names.push_back(entry.path().filename().string());
+        if (entry.path().extension() == ".golden") names.push_back(utf8_string(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "support/environment.h"
 #include "support/golden_switch.h"
 
 namespace tev {
@@ -16,13 +17,9 @@ class SwitchSetting {
   public:
     explicit SwitchSetting(const char* value) {
         if (const char* before = ::getenv(kName)) before_ = before;
-        if (value == nullptr) ::unsetenv(kName);
-        else ::setenv(kName, value, 1);
+        test::set_environment(kName, value);
     }
-    ~SwitchSetting() {
-        if (before_) ::setenv(kName, before_->c_str(), 1);
-        else ::unsetenv(kName);
-    }
+    ~SwitchSetting() { test::set_environment(kName, before_ ? before_->c_str() : nullptr); }
     SwitchSetting(const SwitchSetting&) = delete;
     SwitchSetting& operator=(const SwitchSetting&) = delete;
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <optional>
 #include <vector>
@@ -74,37 +73,6 @@ TEST(Cp932, TrailBytesInTheAsciiRangeStayWithTheirCharacter) {
     EXPECT_EQ(decode_cp932("a\x83\x5c\\"), U"aソ\\");  // ソ ends in 0x5C, the backslash byte
     EXPECT_FALSE(decode_cp932("\"\x8b\"\r\n").has_value());  // a lead byte before a quote
     EXPECT_FALSE(decode_cp932("x\x8b").has_value());          // a lead byte at the end
-}
-
-// The decoder keeps a table made from iconv: every byte and every pair must decode as iconv
-// itself decodes it, alone and between ASCII bytes, and fail where iconv fails.
-TEST(Cp932, DecodesEveryByteAndPairAsIconvDoes) {
-    iconv_t cd = iconv_open("UTF-32LE", "CP932");
-    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    const auto by_iconv = [&](const std::string& bytes) -> std::optional<Text> {
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        Text out(bytes.size() + 1, U'\0');
-        char* src = const_cast<char*>(bytes.data());
-        std::size_t src_left = bytes.size();
-        char* dst = reinterpret_cast<char*>(out.data());
-        std::size_t dst_left = out.size() * sizeof(char32_t);
-        if (iconv(cd, &src, &src_left, &dst, &dst_left) == static_cast<std::size_t>(-1)) return std::nullopt;
-        out.resize(out.size() - dst_left / sizeof(char32_t));
-        return out;
-    };
-    int checked = 0;
-    for (int first = 0x80; first <= 0xFF; ++first) {
-        std::vector<std::string> cases{std::string(1, static_cast<char>(first))};
-        for (int second = 0; second <= 0xFF; ++second)
-            cases.push_back(std::string{static_cast<char>(first), static_cast<char>(second)});
-        for (const std::string& bytes : cases) {
-            EXPECT_EQ(decode_cp932(bytes), by_iconv(bytes)) << std::hex << first << " " << bytes.size();
-            EXPECT_EQ(decode_cp932("a" + bytes + "z"), by_iconv("a" + bytes + "z"));
-            ++checked;
-        }
-    }
-    iconv_close(cd);
-    EXPECT_EQ(checked, 128 * 257);
 }
 
 TEST(Cp932, RefusesWhatTheCodePageCannotHold) {

@@ -87,9 +87,11 @@ TEST_F(YearFolder, ReadersAcceptEitherCaseOfTheExtension) {
     auto lines = read_item_file(dir.path(), "Best100_2001.DAT");
     ASSERT_TRUE(lines.ok());
     EXPECT_EQ(lines->size(), 1u);
+#ifndef _WIN32  // a folder on Windows cannot hold two names that differ only in case
     touch("Best100_2001.DAT");
     EXPECT_EQ(name_on_disk(dir.path(), "Best100_2001.DAT"),
               "Best100_2001.DAT");  // its own name first
+#endif
 }
 
 TEST_F(YearFolder, ADamagedHandedOutFileIsNamedAsItIs) {

@@ -1,17 +1,26 @@
 #include "support/temp_dir.h"
 
-#include <stdlib.h>
-
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace tev::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tevardin-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // A name no other test has taken: create_directory makes it only when it is new.
+    static thread_local std::mt19937_64 pick{std::random_device{}()};
+    const auto temp = std::filesystem::temp_directory_path();
+    for (int tries = 0; tries < 100; ++tries) {
+        const auto candidate = temp / ("tevardin-test-" + std::to_string(pick() % 1000000000000ULL));
+        std::error_code ec;
+        if (std::filesystem::create_directory(candidate, ec)) {
+            std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no fresh temporary folder");
 }
 
 TempDir::~TempDir() {

@@ -236,14 +236,18 @@ TEST_F(NewYearTest, FilesOfAnUnregisteredYearAreReplacedOnlyAfterAYes) {
         0u);
     EXPECT_EQ(window->season().disp_year, "1996");
     EXPECT_EQ(slurp(dir / "Tevardin.ini"), "Disp Year= 1996\r\nRegi Year= 1996\r\n");
+#ifndef _WIN32  // a folder on Windows does not tell the two names apart
     EXPECT_FALSE(exists("Tev_1998.DAT"));
+#endif
     EXPECT_EQ(slurp(dir / "Tev_1998.dat"), slurp(dir / "Tev_1996.DAT"));
     EXPECT_TRUE(at("List6").visible);
 
     services.answers = {true};
     create(U" 1998");
     EXPECT_EQ(window->season().disp_year, "1998");
+#ifndef _WIN32
     EXPECT_FALSE(exists("Tev_1998.dat"));  // replaced by the empty year's own file
+#endif
     EXPECT_TRUE(exists("Tev_1998.DAT"));
     EXPECT_TRUE(exists("old1998.dat"));
 }
