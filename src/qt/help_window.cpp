@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include "core/text/cp932.h"
+#include "qt/qt_text.h"
 
 namespace tev::qt {
 
@@ -47,17 +48,17 @@ void HelpWindow::open(const std::filesystem::path& file, const std::string& anch
 }
 
 void HelpWindow::load(const std::filesystem::path& file) {
-    const QString name = QString::fromStdString(file.string());
+    const QString name = path_text(file);
     QFile in(name);
     if (!in.open(QIODevice::ReadOnly)) {
         // What a help viewer says when it cannot find the file it was asked for.
         setPlainText(QStringLiteral("ヘルプ ファイル %1 が見つかりません。\n\n"
                                     "ファイルがデータフォルダ (%2) にあるか確かめて下さい。")
-                         .arg(QString::fromStdString(file.filename().string()),
-                              QString::fromStdString(file.parent_path().string())));
+                         .arg(path_text(file.filename()),
+                              path_text(file.parent_path())));
         return;
     }
-    setSearchPaths({QString::fromStdString(file.parent_path().string())});
+    setSearchPaths({path_text(file.parent_path())});
     setHtml(keep_full_width_blanks(decode_help_bytes(in.readAll())));
 }
 

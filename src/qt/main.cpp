@@ -2,7 +2,6 @@
 // shipped data when it is new or empty); with no folder named (as when started from the desktop
 // menu) on the user's own data folder, made from the shipped data on first start.
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -10,14 +9,14 @@
 #include "qt/form_view.h"
 #include "qt/look.h"
 #include "qt/qt_services.h"
+#include "qt/qt_text.h"
 #include "ui/main_window.h"
 #include "ui/shell/user_data_folder.h"
 
 namespace {
 
 std::filesystem::path shipped_data() {
-    const std::filesystem::path program(
-        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    const std::filesystem::path program = tev::qt::text_path(QCoreApplication::applicationFilePath());
     return tev::ui::shipped_data_folder(program, std::getenv("TEVARDIN_SHIPPED_DATA"));
 }
 
@@ -42,7 +41,7 @@ std::filesystem::path prepare_user_data_folder() {
 
 // A folder named on the command line, made from the shipped data when it is new or empty.
 std::filesystem::path prepare_named_folder(const QString& name) {
-    const std::filesystem::path target(QFile::encodeName(name).toStdString());
+    const std::filesystem::path target = tev::qt::text_path(name);
     return told_if_failed(tev::ui::seed_new_folder(shipped_data(), target), target);
 }
 

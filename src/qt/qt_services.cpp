@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "core/platform/utf8_path.h"
 #include "core/text/data_file.h"
 #include "core/text/pdf_unicode.h"
 #include "qt/help_window.h"
@@ -64,20 +65,20 @@ std::filesystem::path QtServices::choose_save_file(const Text& title, const std:
     QStringList types;
     for (const Text& filter : filters) types << to_qstring(filter);
     QString chosen_type = types.isEmpty() ? QString() : types.front();
-    QString file = QFileDialog::getSaveFileName(dialog_parent(), to_qstring(title), QString::fromStdString((dir_ / suggested).string()),
+    QString file = QFileDialog::getSaveFileName(dialog_parent(), to_qstring(title), path_text(dir_ / utf8_path(suggested)),
                                                 types.join(QStringLiteral(";;")), &chosen_type);
     if (file.isEmpty()) return {};
     if (QFileInfo(file).suffix().isEmpty()) file += filter_extension(chosen_type);
-    return std::filesystem::path(file.toStdString());
+    return text_path(file);
 }
 
 std::filesystem::path QtServices::choose_open_file(const Text& title, const std::vector<Text>& filters) {
     QStringList types;
     for (const Text& filter : filters) types << to_qstring(filter);
-    const QString file = QFileDialog::getOpenFileName(dialog_parent(), to_qstring(title), QString::fromStdString(dir_.string()),
+    const QString file = QFileDialog::getOpenFileName(dialog_parent(), to_qstring(title), path_text(dir_),
                                                       types.join(QStringLiteral(";;")));
     if (file.isEmpty()) return {};
-    return std::filesystem::path(file.toStdString());
+    return text_path(file);
 }
 
 bool QtServices::print_page(const ui::PanePage& page) {
@@ -88,7 +89,7 @@ bool QtServices::print_page(const ui::PanePage& page) {
 }
 
 bool QtServices::write_graph_picture(const std::filesystem::path& file) {
-    return picture_writer_ && picture_writer_(QString::fromStdString(file.string()));
+    return picture_writer_ && picture_writer_(path_text(file));
 }
 
 bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path& file) {
@@ -105,7 +106,7 @@ bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path
     }
     // Copied or searched, the text reads as the characters drawn (see pdf_unicode.h).
     const std::string bytes = with_drawn_characters(buffer.data().toStdString(), glyph_twins_drawn(page));
-    return write_files_atomically(file.parent_path(), {{file.filename().string(), bytes}}).ok();
+    return write_files_atomically(file.parent_path(), {{utf8_string(file.filename()), bytes}}).ok();
 }
 
 QSize window_chrome(const QWidget* window) {

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <filesystem>
 
 #include "core/text/text.h"
 #include "ui/control.h"
@@ -16,6 +17,11 @@ inline QString to_qstring(const Text& text) {
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
 }
+
+// A path as Qt's text and back, through UTF-16 on both sides: never through the platform's
+// narrow code page, which on Windows cannot hold every name.
+inline QString path_text(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+inline std::filesystem::path text_path(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
 
 // A model colour (0xRRGGBB) as QColor; only meaningful when it is not kDefaultColor.
 inline QColor to_qcolor(ui::Color color) {

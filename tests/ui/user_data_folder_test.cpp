@@ -33,7 +33,18 @@ TEST(UserDataFolder, UnsetOrRelativeXdgDataHomeFallsBackToHome) {
     EXPECT_EQ(user_data_folder("rel/dir", "/home/u"), fs::path("/home/u/.local/share/tevardin"));
 }
 
+TEST(UserDataFolder, OnWindowsItIsTheRoamingApplicationDataFolders) {
+#ifndef _WIN32
+    GTEST_SKIP() << "the Windows desktop's own folder";
+#else
+    const fs::path folder = user_data_folder("/x/data", "/home/u");  // neither counts there
+    EXPECT_TRUE(folder.is_absolute());
+    EXPECT_EQ(folder.filename(), fs::path("Tevardin"));
+#endif
+}
+
 TEST(UserDataFolder, NoHomeAtAllGivesNoFolder) {
+    TEVARDIN_POSIX_PATHS_ONLY();
     EXPECT_TRUE(user_data_folder(nullptr, nullptr).empty());
     EXPECT_TRUE(user_data_folder(nullptr, "relative").empty());
 }

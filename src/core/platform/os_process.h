@@ -12,6 +12,11 @@ namespace tev::os {
 // The program's own executable file (to find the data shipped beside it); empty when unknown.
 std::filesystem::path program_file();
 
+// The folder where the desktop keeps its users' program data when it names one of its own
+// (Windows: the roaming application data folder); empty where the desktop's environment rule
+// (XDG_DATA_HOME, HOME) applies.
+std::filesystem::path desktop_data_home();
+
 // `t` as a calendar time in the user's time zone.
 std::tm local_time(std::time_t t);
 

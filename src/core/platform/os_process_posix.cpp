@@ -7,6 +7,8 @@ std::filesystem::path program_file() {
     return std::filesystem::read_symlink("/proc/self/exe", ec);
 }
 
+std::filesystem::path desktop_data_home() { return {}; }
+
 std::tm local_time(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <knownfolders.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -21,6 +23,14 @@ std::filesystem::path program_file() {
         }
         name.resize(name.size() * 2);  // a long path: the name was cut short
     }
+}
+
+std::filesystem::path desktop_data_home() {
+    PWSTR folder = nullptr;
+    std::filesystem::path home;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder))) home = folder;
+    ::CoTaskMemFree(folder);
+    return home;
 }
 
 std::tm local_time(std::time_t t) {

@@ -1,4 +1,6 @@
 #include "ui/shell/user_data_folder.h"
+
+#include "core/platform/os_process.h"
 #include "core/platform/utf8_path.h"
 
 #include <system_error>
@@ -21,6 +23,7 @@ Error folder_error(const fs::path& where, const std::error_code& ec, const char*
 }  // namespace
 
 fs::path user_data_folder(const char* xdg_data_home, const char* home) {
+    if (const fs::path desktop = os::desktop_data_home(); !desktop.empty()) return desktop / "Tevardin";
     // An unset or relative XDG_DATA_HOME is to be ignored, the base directory rules say.
     if (is_absolute_folder_name(xdg_data_home)) return fs::path(xdg_data_home) / "tevardin";
     if (is_absolute_folder_name(home)) return fs::path(home) / ".local" / "share" / "tevardin";

@@ -11,8 +11,9 @@
 
 namespace tev::ui {
 
-// The user's data folder from the environment values given (XDG_DATA_HOME, HOME); empty when
-// neither names a usable absolute folder.
+// The user's data folder: on a desktop that names a folder for program data (Windows) its
+// "Tevardin" folder; elsewhere from the environment values given (XDG_DATA_HOME, HOME), empty
+// when neither names a usable absolute folder.
 std::filesystem::path user_data_folder(const char* xdg_data_home, const char* home);
 
 // The shipped data folder for a program at `program_file`: `override_dir` when it is given (not
