@@ -301,14 +301,10 @@ void FormView::place_on_screen() {
     // Should the frame take more than the layout foresaw, the window keeps within the screen
     // and scrolls.
     const QRect free = screen->availableGeometry();
-    resize(full_size().boundedTo(free.size() - frame_size()));
+    resize(full_size().boundedTo(free.size() - window_frame(*this)));
     QRect placed = frameGeometry();
     placed.moveCenter(free.center());
     move(placed.topLeft());
-}
-
-QSize FormView::frame_size() const {
-    return frameGeometry().size() - geometry().size();
 }
 
 void FormView::fit_to_screen() {
@@ -323,8 +319,8 @@ bool FormView::event(QEvent* event) {
     // The window system frames a window only after it is shown, and tells no event of its own
     // when it does: the layout, fitted to a foreseen frame, fits again once the real one is
     // known, and again should it change (not on every move by the user).
-    if (isVisible() && !finished_ && frame_size() != fitted_frame_) {
-        fitted_frame_ = frame_size();
+    if (isVisible() && !finished_ && window_frame(*this) != fitted_frame_) {
+        fitted_frame_ = window_frame(*this);
         fit_to_screen();
     }
     return handled;

@@ -61,7 +61,6 @@ class FormView : public QMainWindow {
     void run_modal(QDialog& view, const ui::Window& window);
     void show_centred();
     void place_on_screen();  // within the screen's free area, centred
-    QSize frame_size() const;
     void fit_to_screen();  // the layout fitted again to the room the screen leaves
     void tick();
     void finish();

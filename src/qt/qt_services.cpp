@@ -109,9 +109,11 @@ bool QtServices::write_pdf(const ui::PanePage& page, const std::filesystem::path
     return write_files_atomically(file.parent_path(), {{utf8_string(file.filename()), bytes}}).ok();
 }
 
+QSize window_frame(const QWidget& window) { return window.frameGeometry().size() - window.geometry().size(); }
+
 QSize window_chrome(const QWidget* window) {
     const QStyle* style = window != nullptr ? window->style() : QApplication::style();
-    QSize frame = window != nullptr ? window->frameGeometry().size() - window->geometry().size() : QSize(0, 0);
+    QSize frame = window != nullptr ? window_frame(*window) : QSize(0, 0);
     if (frame.isNull()) {
         // Not framed yet (the window system frames a window once it is shown): the style's
         // title bar stands in.

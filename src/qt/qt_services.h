@@ -70,6 +70,9 @@ class QtServices : public ui::Services {
 // when it has none.
 QString filter_extension(const QString& filter);
 
+// The frame the window system drew around `window` (nothing before it framed the window).
+QSize window_frame(const QWidget& window);
+
 // What `window`'s frame and menu bar take of the screen, in pixels: the frame as the window
 // system drew it once it framed the window, the style's estimate before.
 QSize window_chrome(const QWidget* window);

@@ -6,16 +6,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 
 #include "core/platform/last_error.h"
+#include "core/platform/windows_handle.h"
 #include "core/platform/utf8_path.h"
 
 namespace tev::os {
 
 namespace {
-
-HANDLE as_handle(long long handle) { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle)); }
 
 // Closes `handle` keeping the errno of the failure that made the caller give up.
 void close_keeping_errno(HANDLE handle) {
@@ -71,7 +69,7 @@ OutputFile::OutputFile(const std::filesystem::path& path) {
         errno = errno_for(path);
         return;
     }
-    handle_ = static_cast<long long>(reinterpret_cast<std::intptr_t>(file));
+    handle_ = held_handle(file);
 }
 
 OutputFile::~OutputFile() {

@@ -4,17 +4,11 @@
 
 #include <windows.h>
 
-#include <cstdint>
 
 #include "core/platform/last_error.h"
+#include "core/platform/windows_handle.h"
 
 namespace tev::os {
-
-namespace {
-
-HANDLE as_handle(long long handle) { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle)); }
-
-}  // namespace
 
 std::filesystem::path user_lock_folder() { return std::filesystem::temp_directory_path() / "tevardin"; }
 
@@ -26,7 +20,7 @@ int LockFile::open(const std::filesystem::path& path) {
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return errno_of_last_error();
-    handle_ = static_cast<long long>(reinterpret_cast<std::intptr_t>(file));
+    handle_ = held_handle(file);
     return 0;
 }
 
