@@ -19,6 +19,17 @@ void apply_application_look(QApplication& app) {
         app.installTranslator(translator);
 }
 
+QStringList report_families() {
+    // BIZ UDGothic from Windows 10 on, MS Gothic before it: both fixed-width.
+    return {QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("BIZ UDGothic"),
+            QStringLiteral("MS Gothic")};
+}
+
+QStringList ui_families() {
+    return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic UI"),
+            QStringLiteral("Meiryo UI"), QStringLiteral("MS UI Gothic")};
+}
+
 bool full_width_is_two_columns(const QFont& font) {
     const QFontMetrics metrics(font);
     const int half = metrics.horizontalAdvance(QLatin1Char('0'));
@@ -26,7 +37,7 @@ bool full_width_is_two_columns(const QFont& font) {
 }
 
 QFont report_font(double scale) {
-    QFont font(QString::fromLatin1(kReportFamily));
+    QFont font(report_families());
     font.setStyleHint(QFont::TypeWriter);
     font.setKerning(false);
     // Odd pixel sizes round the half-width advance down, so the two widths part.
@@ -40,13 +51,13 @@ QFont report_font(double scale) {
 }
 
 QFont ui_font(double scale) {
-    QFont font(QString::fromLatin1(kUiFamily));
+    QFont font(ui_families());
     font.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * scale))));
     return font;
 }
 
 QFont title_font(double scale) {
-    QFont font(QString::fromLatin1(kUiFamily));
+    QFont font(ui_families());
     font.setPixelSize(std::max(10, static_cast<int>(std::lround(20 * scale))));
     font.setBold(true);
     return font;

@@ -3,13 +3,15 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 class QApplication;
 
 namespace tev::qt {
 
-inline constexpr const char* kReportFamily = "Noto Sans Mono CJK JP";
-inline constexpr const char* kUiFamily = "Noto Sans CJK JP";
+// The families asked for, in turn: Debian's Noto CJK first, then those a Japanese Windows has.
+QStringList report_families();
+QStringList ui_families();
 
 // Sets the style, the default font and the toolkit's Japanese texts (when installed).
 void apply_application_look(QApplication& app);
