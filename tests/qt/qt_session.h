@@ -25,7 +25,7 @@ struct StartedProgram {
     explicit StartedProgram(const std::vector<std::filesystem::path>& files = {}) {
         const Status written = gen::write_generated(dir.path(), gen::generate_season("1996", 7));
         if (!written) qFatal("cannot write the season: %s", written.error().describe().c_str());
-        for (const std::filesystem::path& file : files) std::filesystem::copy_file(file, dir / file.filename());
+        for (const std::filesystem::path& file : files) std::filesystem::copy_file(file, dir.path() / file.filename());
         services = std::make_unique<qt::QtServices>(dir.path());
         model = std::make_unique<ui::MainWindow>(dir.path(), *services);
         view = std::make_unique<qt::FormView>(*model, *services);
