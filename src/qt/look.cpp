@@ -13,10 +13,15 @@ void apply_application_look(QApplication& app) {
     // One style everywhere, so that button colours show the same on every desktop.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     app.setFont(ui_font());
+    // Qt's own installed texts, or on Windows those shipped in a folder beside the program.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (translator->load(QStringLiteral("qtbase_ja"), folder)) {
+            app.installTranslator(translator);
+            break;
+        }
+    }
 }
 
 QStringList report_families() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDir>
 #include <QString>
 #include <filesystem>
 
@@ -19,9 +20,12 @@ inline QString to_qstring(const Text& text) {
 }
 
 // A path as Qt's text and back, through UTF-16 on both sides: never through the platform's
-// narrow code page, which on Windows cannot hold every name.
+// narrow code page, which on Windows cannot hold every name. Qt writes "/" everywhere; a path
+// takes the platform's separator, so a name the program shows reads as the system writes it.
 inline QString path_text(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
-inline std::filesystem::path text_path(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
+inline std::filesystem::path text_path(const QString& text) {
+    return std::filesystem::path(QDir::toNativeSeparators(text).toStdU16String());
+}
 
 // A model colour (0xRRGGBB) as QColor; only meaningful when it is not kDefaultColor.
 inline QColor to_qcolor(ui::Color color) {

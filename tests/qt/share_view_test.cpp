@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -16,12 +17,14 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/platform/utf8_path.h"
 #include "core/text/fixed_width.h"
 #include "qt/form_view.h"
 #include "qt/graph_view.h"
 #include "qt/look.h"
 #include "qt/page_painter.h"
 #include "qt/qt_services.h"
+#include "qt/qt_text.h"
 #include "qt_session.h"
 #include "qt_support.h"
 #include "season_gen.h"
@@ -49,7 +52,15 @@ int pdf_pages(const QString& file) {
     return static_cast<int>(QString::fromLatin1(bytes).count(page));
 }
 
-// The text of a PDF file as pdftotext (poppler-utils) extracts it, as a reader's copy would.
+// The text of a PDF is read back with pdftotext (poppler-utils), which the Linux machine has:
+// under Wine a case ends, skipped, where its PDF's text would be read.
+#ifdef Q_OS_WIN
+#define TEVARDIN_NEEDS_PDFTOTEXT() QSKIP("pdftotext reads the PDF beside the Linux build only")
+#else
+#define TEVARDIN_NEEDS_PDFTOTEXT() static_cast<void>(0)
+#endif
+
+// The text of a PDF file as pdftotext extracts it, as a reader's copy would.
 QString pdf_text(const QString& file) {
     QProcess extract;
     extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
@@ -102,6 +113,7 @@ class ShareViewTest : public QObject {
         page.heading = tev::ui::page_heading("1996", std::nullopt);
         QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
         QCOMPARE(pdf_pages(file), 1);
+        TEVARDIN_NEEDS_PDFTOTEXT();
         QVERIFY(pdf_text(file).contains(QStringLiteral("1996年　現在")) || pdf_text(file).contains(QStringLiteral("1996年 現在")));
     }
 
@@ -112,6 +124,8 @@ class ShareViewTest : public QObject {
         tev::ui::PanePage page{{U"両リーグ成績一覧"}, {U"巨人 3-2 阪神", U"中日 1-0 西武", U"日本ハム"}, U"2026年　6月15日現在"};
         const QString file = picture_file(s.dir, "tevardin-text.pdf");
         QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
+        QCOMPARE(pdf_pages(file), 1);
+        TEVARDIN_NEEDS_PDFTOTEXT();
         const QString text = pdf_text(file);
         for (const char* word : {"巨人", "中日", "西武", "日本ハム", "成績一覧", "2026年", "6月15日現在"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), qPrintable(QString::fromUtf8(word) + QStringLiteral(" in ") + text));
@@ -128,6 +142,7 @@ class ShareViewTest : public QObject {
         const int pages = pdf_pages(QString::fromStdString(file.string()));
         QVERIFY(pages >= 3);
         // Every page is headed by the season and numbered.
+        TEVARDIN_NEEDS_PDFTOTEXT();
         const QString text = pdf_text(QString::fromStdString(file.string()));
         QCOMPARE(text.count(QStringLiteral("1996年")), pages);
         QVERIFY2(text.contains(QStringLiteral("%1 / %1").arg(pages)), qPrintable(text.left(400)));
@@ -181,8 +196,9 @@ class ShareViewTest : public QObject {
         });
         s.view->binder().action("mnurank_make")->trigger();
         QVERIFY(saved);
-        QCOMPARE(file, QString::fromStdString((s.dir.path() / "順位履歴_セ_1996.png").string()));
-        QCOMPARE(qobject_cast<QLineEdit*>(s.view->binder().widget("Text1"))->text(), QStringLiteral("保存しました：") + file);
+        const std::filesystem::path offered = s.dir.path() / tev::utf8_path("順位履歴_セ_1996.png");
+        QVERIFY2(tev::qt::text_path(file) == offered, qPrintable(file));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.view->binder().widget("Text1"))->text(), QStringLiteral("保存しました：") + QDir::toNativeSeparators(file));
     }
 };
 
