@@ -72,7 +72,7 @@ QString pdf_text(const QString& file) {
 QString picture_file(const tev::test::TempDir& dir, const char* file) {
     const QByteArray folder = qgetenv("TEVARDIN_SCREENSHOTS");
     const std::filesystem::path in = folder.isEmpty() ? dir.path() : std::filesystem::path(folder.toStdString());
-    return QString::fromStdString((in / file).string());
+    return tev::qt::path_text(in / file);
 }
 
 }  // namespace
@@ -111,7 +111,7 @@ class ShareViewTest : public QObject {
         const QString file = picture_file(s.dir, "tevardin-standings.pdf");
         tev::ui::PanePage page = tev::ui::pane_page(*pane);
         page.heading = tev::ui::page_heading("1996", std::nullopt);
-        QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
+        QVERIFY(s.services->write_pdf(page, tev::qt::text_path(file)));
         QCOMPARE(pdf_pages(file), 1);
         TEVARDIN_NEEDS_PDFTOTEXT();
         QVERIFY(pdf_text(file).contains(QStringLiteral("1996年　現在")) || pdf_text(file).contains(QStringLiteral("1996年 現在")));
@@ -123,7 +123,7 @@ class ShareViewTest : public QObject {
         // supplementary radical.
         tev::ui::PanePage page{{U"両リーグ成績一覧"}, {U"巨人 3-2 阪神", U"中日 1-0 西武", U"日本ハム"}, U"2026年　6月15日現在"};
         const QString file = picture_file(s.dir, "tevardin-text.pdf");
-        QVERIFY(s.services->write_pdf(page, std::filesystem::path(file.toStdString())));
+        QVERIFY(s.services->write_pdf(page, tev::qt::text_path(file)));
         QCOMPARE(pdf_pages(file), 1);
         TEVARDIN_NEEDS_PDFTOTEXT();
         const QString text = pdf_text(file);
@@ -139,11 +139,11 @@ class ShareViewTest : public QObject {
         for (int i = 1; i <= 300; ++i) page.lines.push_back(U"行" + tev::from_utf8(std::to_string(i)));
         const std::filesystem::path file = s.dir / "long.pdf";
         QVERIFY(s.services->write_pdf(page, file));
-        const int pages = pdf_pages(QString::fromStdString(file.string()));
+        const int pages = pdf_pages(tev::qt::path_text(file));
         QVERIFY(pages >= 3);
         // Every page is headed by the season and numbered.
         TEVARDIN_NEEDS_PDFTOTEXT();
-        const QString text = pdf_text(QString::fromStdString(file.string()));
+        const QString text = pdf_text(tev::qt::path_text(file));
         QCOMPARE(text.count(QStringLiteral("1996年")), pages);
         QVERIFY2(text.contains(QStringLiteral("%1 / %1").arg(pages)), qPrintable(text.left(400)));
     }
